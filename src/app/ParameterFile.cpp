@@ -1,0 +1,261 @@
+#include "app/ParameterFile.h"
+
+#include "lib/ULib.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+bool IsBlank(QChar c) { return c.unicode() <= 0x20; }
+
+bool IsHexDigit(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= u'0' && u <= u'9') || (u >= u'a' && u <= u'f') || (u >= u'A' && u <= u'F');
+}
+
+struct IntegerKey {
+    const char *key;
+    int Settings::*field;
+    int fallback;  ///< taken when the value is present but not an integer
+};
+
+struct FlagKey {
+    const char *key;
+    bool Settings::*field;
+};
+
+struct FontKey {
+    const char *key;
+    QString Settings::*field;
+};
+
+// The file order is: the 24 integers, the 15 flags, the 3 font names, then FreeUBox.
+const IntegerKey kIntegerKeys[] = {
+    {"MainLeft", &Settings::MainLeft, -1},
+    {"MainTop", &Settings::MainTop, -1},
+    {"MainWidth", &Settings::MainWidth, -1},
+    {"MainHeight", &Settings::MainHeight, -1},
+    {"InpMode", &Settings::InpMode, 0},
+    {"RecFlagNumber", &Settings::RecFlagNumber, -1},
+    {"MainFontSize", &Settings::MainFontSize, 20},
+    {"IPAFontSize", &Settings::IPAFontSize, 16},
+    {"TransMainFSize", &Settings::TransMainFSize, 20},
+    {"TransIPAFSize", &Settings::TransIPAFSize, 16},
+    {"TransMode", &Settings::TransMode, 0},
+    {"CurrentFolderIndex", &Settings::CurrentFolderIndex, 0},
+    {"SearchFolderIndex", &Settings::SearchFolderIndex, 0},
+    {"ColWidth0", &Settings::ColWidth0, 150},
+    {"ColWidth1", &Settings::ColWidth1, 60},
+    {"ColWidth2", &Settings::ColWidth2, 120},
+    {"ColWidth3", &Settings::ColWidth3, 120},
+    {"ColWidth4", &Settings::ColWidth4, 150},
+    {"ColWidth5", &Settings::ColWidth5, 200},
+    {"LV1LNHeight", &Settings::LV1LNHeight, 26},
+    {"OBNadd", &Settings::OBNadd, 2},
+    {"IPAadd", &Settings::IPAadd, 1},
+    {"JPNadd", &Settings::JPNadd, 0},
+    {"FirstPage", &Settings::FirstPage, 0},
+};
+
+const FlagKey kFlagKeys[] = {
+    {"PFlg", &Settings::PFlg},
+    {"KanaFlg", &Settings::KanaFlg},
+    {"IpaFullFlg", &Settings::IpaFullFlg},
+    {"AutoPasteFlg", &Settings::AutoPasteFlg},
+    {"TransClearFlg", &Settings::TransClearFlg},
+    {"SlowPasteFlg", &Settings::SlowPasteFlg},
+    {"Method2Flg", &Settings::Method2Flg},
+    {"MemPosFlg", &Settings::MemPosFlg},
+    {"LastVisibleFlg", &Settings::LastVisibleFlg},
+    {"ResetInputFlg", &Settings::ResetInputFlg},
+    {"RegClearFlg", &Settings::RegClearFlg},
+    {"TransFSFlg", &Settings::TransFSFlg},
+    {"EiwaFlg", &Settings::EiwaFlg},
+    {"DicNameFlg", &Settings::DicNameFlg},
+    {"NoSampleFlg", &Settings::NoSampleFlg},
+};
+
+const FontKey kFontKeys[] = {
+    {"MainFont", &Settings::MainFont},
+    {"IPAFont", &Settings::IPAFont},
+    {"MyJpFont", &Settings::MyJpFont},
+};
+
+const char kFreeSymbolsKey[] = "FreeUBox";
+
+// A real parameter file is about a kilobyte; reading is capped so that a huge or binary
+// file put in its place cannot stall the start.
+constexpr qint64 kMaxParameterFileBytes = 1 << 20;
+
+/// A whole-value decimal integer with an optional sign, within the int range.
+std::optional<int> ParseInteger(const QString &value)
+{
+    bool ok = false;
+    const int number = value.toInt(&ok, 10);
+    if (!ok)
+        return std::nullopt;
+    return number;
+}
+
+/// Eight groups of four hexadecimal digits; any group that is not hexadecimal rejects the
+/// whole value, so the palette is never left half changed.
+std::optional<FreeSymbols> ParseFreeSymbols(const QString &value)
+{
+    if (value.size() != 32)
+        return std::nullopt;
+    FreeSymbols symbols;
+    for (int i = 0; i < 8; ++i) {
+        const QStringView group = QStringView(value).mid(i * 4, 4);
+        bool ok = false;
+        const uint code = group.toUInt(&ok, 16);
+        if (!ok || !std::all_of(group.begin(), group.end(), IsHexDigit))
+            return std::nullopt;
+        symbols[i] = QChar(static_cast<char16_t>(code));
+    }
+    return symbols;
+}
+
+QString FreeSymbolsText(const FreeSymbols &symbols)
+{
+    QString text;
+    for (QChar c : symbols)
+        text += QStringLiteral("%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
+    return text;
+}
+
+} // namespace
+
+QStringList SplitParameterFields(QStringView line)
+{
+    QStringList fields;
+    const qsizetype n = line.size();
+    qsizetype i = 0;
+    while (i < n && IsBlank(line[i]))
+        ++i;
+    while (i < n) {
+        QString field;
+        if (line[i] == u'"') {
+            ++i;
+            while (i < n) {
+                if (line[i] == u'"') {
+                    if (i + 1 < n && line[i + 1] == u'"') {
+                        field += u'"';
+                        i += 2;
+                        continue;
+                    }
+                    ++i;
+                    break;
+                }
+                field += line[i++];
+            }
+        } else {
+            const qsizetype start = i;
+            while (i < n && !IsBlank(line[i]) && line[i] != u',')
+                ++i;
+            field = line.mid(start, i - start).toString();
+        }
+        fields.append(field);
+        while (i < n && IsBlank(line[i]))
+            ++i;
+        if (i < n && line[i] == u',') {
+            if (i + 1 == n)
+                fields.append(QString());
+            ++i;
+            while (i < n && IsBlank(line[i]))
+                ++i;
+        }
+    }
+    return fields;
+}
+
+QString LookupKey(const QStringList &lines, QStringView key)
+{
+    for (const QString &line : lines) {
+        const QStringList fields = SplitParameterFields(line);
+        if (fields.size() == 2 && fields[0] == key)
+            return fields[1];
+    }
+    return {};
+}
+
+void ApplyParameterLines(const QStringList &lines, Settings &settings)
+{
+    for (const IntegerKey &key : kIntegerKeys) {
+        const QString value = LookupKey(lines, QString::fromLatin1(key.key));
+        if (!value.isEmpty())
+            settings.*key.field = ParseInteger(value).value_or(key.fallback);
+    }
+    for (const FlagKey &key : kFlagKeys) {
+        const QString value = LookupKey(lines, QString::fromLatin1(key.key));
+        if (!value.isEmpty())
+            settings.*key.field = value == u"1";
+    }
+    for (const FontKey &key : kFontKeys) {
+        const QString value = LookupKey(lines, QString::fromLatin1(key.key));
+        if (!value.isEmpty())
+            settings.*key.field = value;
+    }
+    const QString symbols = LookupKey(lines, QString::fromLatin1(kFreeSymbolsKey));
+    if (const std::optional<FreeSymbols> parsed = ParseFreeSymbols(symbols))
+        settings.FreeUBox = *parsed;
+}
+
+QString DecodeParameterBytes(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return QStringDecoder(QStringConverter::Utf8)(bytes.mid(3));
+    if (bytes.startsWith("\xFF\xFE"))
+        return QStringDecoder(QStringConverter::Utf16LE)(bytes.mid(2));
+    if (bytes.startsWith("\xFE\xFF"))
+        return QStringDecoder(QStringConverter::Utf16BE)(bytes.mid(2));
+    return QStringDecoder(QStringConverter::System)(bytes);
+}
+
+void ReadParameterFile(const QString &sysFolder, Settings &settings)
+{
+    QFile file(sysFolder + u'/' + ParameterFileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QStringList lines = ULib::SplitLines(DecodeParameterBytes(file.read(kMaxParameterFileBytes)));
+    ApplyParameterLines(lines, settings);
+}
+
+QStringList BuildParameterLines(const Settings &settings)
+{
+    QStringList lines;
+    for (const IntegerKey &key : kIntegerKeys)
+        lines << QStringLiteral("%1,%2").arg(QLatin1String(key.key)).arg(settings.*key.field);
+    for (const FlagKey &key : kFlagKeys)
+        lines << QStringLiteral("%1,%2").arg(QLatin1String(key.key)).arg(settings.*key.field ? 1 : 0);
+    for (const FontKey &key : kFontKeys)
+        lines << QStringLiteral("%1,\"%2\"").arg(QLatin1String(key.key), settings.*key.field);
+    lines << QStringLiteral("%1,\"%2\"").arg(QLatin1String(kFreeSymbolsKey), FreeSymbolsText(settings.FreeUBox));
+    return lines;
+}
+
+bool WriteParameterFile(const QString &sysFolder, const Settings &settings, QString *error)
+{
+    QSaveFile file(sysFolder + u'/' + ParameterFileName);
+    const QByteArray bytes = QStringEncoder(QStringConverter::System)(ULib::JoinLinesCrLf(BuildParameterLines(settings)));
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    if (error)
+        *error = file.errorString();
+    return false;
+}
+
+WindowGeometry GeometryToSave(const WindowGeometry &window, QSize screen)
+{
+    const bool inside = window.left > 0 && window.top > 0 && window.left + window.width < screen.width() &&
+                        window.top + window.height < screen.height();
+    if (inside)
+        return window;
+    return {(screen.width() - 740) / 2, (screen.height() - 740) / 2, 740, 740};
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "app/Settings.h"
+
+#include <QByteArray>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+/// Name of the parameter file in the system folder.
+inline const QString ParameterFileName = QStringLiteral("Quillo.rng");
+
+/// Splits one parameter-file line into fields: blanks (U+0000..U+0020) separate like commas,
+/// double-quoted fields may hold blanks and commas (two quotes stand for one), and a comma
+/// that ends the line adds one empty field.
+QStringList SplitParameterFields(QStringView line);
+
+/// The value of the first line that splits into exactly two fields whose first field is key
+/// (case-sensitive); empty when there is none.
+QString LookupKey(const QStringList &lines, QStringView key);
+
+/// Applies the lines of a parameter file to settings: each known key with a non-empty value
+/// replaces its field; everything else keeps its current value.
+void ApplyParameterLines(const QStringList &lines, Settings &settings);
+
+/// Decodes the bytes of a parameter file: a UTF-8 or UTF-16 byte-order mark is honoured,
+/// otherwise the system encoding is used.
+QString DecodeParameterBytes(const QByteArray &bytes);
+
+/// Reads the parameter file of sysFolder into settings. A missing file changes nothing.
+void ReadParameterFile(const QString &sysFolder, Settings &settings);
+
+/// The 43 lines of the file, in their fixed order, without line ends.
+QStringList BuildParameterLines(const Settings &settings);
+
+/// Writes all 43 keys to the parameter file of sysFolder, replacing it atomically.
+/// On failure returns false and puts the system's reason into error.
+bool WriteParameterFile(const QString &sysFolder, const Settings &settings, QString *error);
+
+/// A window's frame position and size in pixels.
+struct WindowGeometry {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    bool operator==(const WindowGeometry &) const = default;
+};
+
+/// The geometry to save for a window: as it is when it lies wholly inside the screen, with a
+/// margin, otherwise a 740 × 740 window centred on the screen.
+WindowGeometry GeometryToSave(const WindowGeometry &window, QSize screen);

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+
+#include <array>
+
+/// The five trigger keys, in pad row order: [ ] ^ ~ and backslash.
+inline constexpr std::array<QChar, 5> TriggerKeys{u'[', u']', u'^', u'~', u'\\'};
+
+bool IsTriggerKey(QChar c);
+
+/// The 36 characters of the lower-case pad page, in pad order (indices 0..35).
+const std::array<QString, 36> &LowerLetters();
+/// The 36 characters of the upper-case pad page, in pad order (indices 0..35).
+const std::array<QString, 36> &UpperLetters();
+
+/// The composed character for a trigger and a follow-up key, or an empty string when
+/// the pair is not in the table (the table is complete: every other pair has no result).
+QString ComposeResult(QChar trigger, QChar followUp);

@@ -1,0 +1,208 @@
+#include "app/ParameterFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+Q_DECLARE_METATYPE(WindowGeometry)
+
+namespace {
+
+Settings Read(const QStringList &lines)
+{
+    Settings settings;
+    ApplyParameterLines(lines, settings);
+    return settings;
+}
+
+QByteArray FileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class tst_ParameterFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void SplitParameterFields_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QStringList>("fields");
+        QTest::addRow("key and value") << "MainLeft,100" << QStringList{"MainLeft", "100"};
+        QTest::addRow("unquoted spaces split") << "MainFont,Times New Roman"
+                                               << QStringList{"MainFont", "Times", "New", "Roman"};
+        QTest::addRow("quoted spaces kept") << "MainFont,\"Times New Roman\""
+                                            << QStringList{"MainFont", "Times New Roman"};
+        QTest::addRow("trailing comma adds empty field") << "MainLeft," << QStringList{"MainLeft", ""};
+        QTest::addRow("blank after comma skipped") << "MainLeft, 100" << QStringList{"MainLeft", "100"};
+        QTest::addRow("leading blanks skipped") << " \t MainLeft,1" << QStringList{"MainLeft", "1"};
+        QTest::addRow("doubled quote") << "A,\"say \"\"hi\"\"\"" << QStringList{"A", "say \"hi\""};
+        QTest::addRow("unterminated quote runs to end") << "A,\"x, y" << QStringList{"A", "x, y"};
+        QTest::addRow("empty middle field") << "a,,b" << QStringList{"a", "", "b"};
+        QTest::addRow("comma then blank at end adds nothing") << "MainLeft, " << QStringList{"MainLeft"};
+        QTest::addRow("control characters separate") << "a\x01" "b" << QStringList{"a", "b"};
+        QTest::addRow("empty line") << "" << QStringList{};
+    }
+    void SplitParameterFields()
+    {
+        QFETCH(QString, line);
+        QFETCH(QStringList, fields);
+        QCOMPARE(::SplitParameterFields(line), fields);
+    }
+
+    void LookupKey()
+    {
+        const QStringList lines{"InpMode,3", "InpMode,5", "mainleft,7", "MainLeft,1,2", "MainTop,"};
+        QCOMPARE(::LookupKey(lines, u"InpMode"), QStringLiteral("3"));  // first occurrence counts
+        QCOMPARE(::LookupKey(lines, u"MainLeft"), QString());           // case-sensitive, 3 fields
+        QCOMPARE(::LookupKey(lines, u"MainTop"), QString());
+        QCOMPARE(::LookupKey(lines, u"Missing"), QString());
+    }
+
+    void ApplyParameterLines()
+    {
+        const Settings defaults;
+        QCOMPARE(Read({"MainFont,Arial Black"}).MainFont, QStringLiteral("Times New Roman"));
+        QCOMPARE(Read({"MainFont,\"Arial Black\""}).MainFont, QStringLiteral("Arial Black"));
+        QCOMPARE(Read({"PFlg,yes"}).PFlg, false);
+        QCOMPARE(Read({"PFlg,1"}).PFlg, true);
+        QCOMPARE(Read({"AutoPasteFlg,"}).AutoPasteFlg, true);  // empty value keeps the default
+        QCOMPARE(Read({"AutoPasteFlg,0"}).AutoPasteFlg, false);
+        QCOMPARE(Read({"IPAadd,x"}).IPAadd, 1);
+        QCOMPARE(Read({"JPNadd,x"}).JPNadd, 0);
+        QCOMPARE(Read({"MainWidth,x"}).MainWidth, -1);  // the fallback differs from the default
+        QCOMPARE(Read({"MainWidth,99999999999"}).MainWidth, -1);
+        QCOMPARE(Read({"MainLeft,-25"}).MainLeft, -25);
+        QCOMPARE(Read({"InpMode,3", "InpMode,5"}).InpMode, 3);
+        QCOMPARE(Read({"InpMode,9"}).InpMode, 9);  // not limited here
+        QCOMPARE(Read({"MainFontSize,500"}).MainFontSize, 500);
+        QCOMPARE(Read({"FreeUBox,\"25CB\""}).FreeUBox, defaults.FreeUBox);
+        QCOMPARE(Read({"junk", "", "\x01\x02,\xff", "Unknown,1"}), defaults);
+
+        const Settings hearts = Read({"FreeUBox,\"2665266526652665266526652665266a\""});
+        QCOMPARE(hearts.FreeUBox[0], QChar(0x2665));
+        QCOMPARE(hearts.FreeUBox[7], QChar(0x266A));  // lower-case digits read as hexadecimal
+        // 32 characters with a group that is not hexadecimal: ignored whole, start goes on.
+        QCOMPARE(Read({"FreeUBox,\"25CB25A125C7260625CF25A025C6ZZZZ\""}).FreeUBox, defaults.FreeUBox);
+        QCOMPARE(Read({"FreeUBox,\"25CB25A125C7260625CF25A025C6+123\""}).FreeUBox, defaults.FreeUBox);
+    }
+
+    void writesAllKeysInOrder()
+    {
+        const QStringList lines = BuildParameterLines(Settings{});
+        QCOMPARE(lines.size(), 43);
+        QCOMPARE(lines.first(), QStringLiteral("MainLeft,-1"));
+        QCOMPARE(lines[23], QStringLiteral("FirstPage,0"));
+        QCOMPARE(lines[24], QStringLiteral("PFlg,0"));
+        QCOMPARE(lines[27], QStringLiteral("AutoPasteFlg,1"));
+        QCOMPARE(lines[38], QStringLiteral("NoSampleFlg,0"));
+        QCOMPARE(lines[39], QStringLiteral("MainFont,\"Times New Roman\""));
+        QCOMPARE(lines[41], QStringLiteral("MyJpFont,\"MS UI Gothic\""));
+        QCOMPARE(lines[42], QStringLiteral("FreeUBox,\"25CB25A125C7260625CF25A025C62605\""));
+    }
+
+    void fileRoundTrip()
+    {
+        QTemporaryDir dir;
+        Settings written;
+        written.MainLeft = 12;
+        written.InpMode = 4;
+        written.KanaFlg = true;
+        written.MemPosFlg = false;
+        written.MainFont = QStringLiteral("Noto Serif CJK JP");
+        written.IPAFont = QStringLiteral("ＭＳ ゴシック");
+        written.FreeUBox[3] = QChar(0x2665);
+        QString error;
+        QVERIFY(WriteParameterFile(dir.path(), written, &error));
+
+        const QByteArray bytes = FileBytes(dir.filePath(ParameterFileName));
+        QVERIFY(bytes.startsWith("MainLeft,12\r\n"));
+        QVERIFY(bytes.endsWith("\"\r\n"));
+        QCOMPARE(bytes.count("\r\n"), 43);
+        QCOMPARE(bytes.count('\n'), 43);
+
+        Settings read;
+        ReadParameterFile(dir.path(), read);
+        QCOMPARE(read, written);
+    }
+
+    void readHonoursByteOrderMarks_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QString text = QStringLiteral("MainFont,\"Ünïcödé\"\r\nInpMode,2\r\n");
+        QByteArray le("\xFF\xFE", 2), be("\xFE\xFF", 2);
+        for (QChar c : text) {
+            le.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+            be.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
+        }
+        QTest::addRow("utf-8 with mark") << QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+        QTest::addRow("utf-16 le") << le;
+        QTest::addRow("utf-16 be") << be;
+        QTest::addRow("no mark: system encoding") << text.toUtf8();
+    }
+    void readHonoursByteOrderMarks()
+    {
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        WriteBytes(dir.filePath(ParameterFileName), bytes);
+        Settings read;
+        ReadParameterFile(dir.path(), read);
+        QCOMPARE(read.MainFont, QStringLiteral("Ünïcödé"));
+        QCOMPARE(read.InpMode, 2);
+    }
+
+    void badFilesKeepDefaults()
+    {
+        QTemporaryDir dir;
+        Settings settings;
+        ReadParameterFile(dir.path(), settings);  // missing file
+        QCOMPARE(settings, Settings{});
+
+        QByteArray binary;
+        for (int i = 0; i < 70000; ++i)
+            binary.append(char((i * 7919) & 0xFF));
+        binary.append("\r\nInpMode,2");  // truncated: no line end after the last line
+        WriteBytes(dir.filePath(ParameterFileName), binary);
+        ReadParameterFile(dir.path(), settings);
+        QCOMPARE(settings.InpMode, 2);
+    }
+
+    void writeFailureIsReported()
+    {
+        QString error;
+        QVERIFY(!WriteParameterFile(QStringLiteral("/nonexistent-folder/for/sure"), Settings{}, &error));
+        QVERIFY(!error.isEmpty());
+    }
+
+    void GeometryToSave_data()
+    {
+        QTest::addColumn<WindowGeometry>("window");
+        QTest::addColumn<WindowGeometry>("saved");
+        QTest::addRow("inside") << WindowGeometry{10, 20, 800, 700} << WindowGeometry{10, 20, 800, 700};
+        QTest::addRow("left at 0") << WindowGeometry{0, 20, 800, 700} << WindowGeometry{590, 170, 740, 740};
+        QTest::addRow("past right edge") << WindowGeometry{1200, 20, 800, 700} << WindowGeometry{590, 170, 740, 740};
+        QTest::addRow("touching bottom") << WindowGeometry{10, 380, 800, 700} << WindowGeometry{590, 170, 740, 740};
+    }
+    void GeometryToSave()
+    {
+        QFETCH(WindowGeometry, window);
+        QFETCH(WindowGeometry, saved);
+        QCOMPARE(::GeometryToSave(window, QSize(1920, 1080)), saved);
+        // Division truncates toward zero on a screen smaller than the window.
+        QCOMPARE(::GeometryToSave({-5, 0, 100, 100}, QSize(701, 500)), (WindowGeometry{-19, -120, 740, 740}));
+    }
+};
+
+QTEST_APPLESS_MAIN(tst_ParameterFile)
+#include "tst_ParameterFile.moc"
