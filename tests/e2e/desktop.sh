@@ -1,0 +1,60 @@
+# Shared set-up of the end-to-end tests: a private X display with a real window manager, a
+# fresh home folder, and helpers to wait for windows. Sourced by the e2e_*.sh tests.
+# A test whose tools are missing exits 77, which CTest reports as skipped.
+
+for tool in Xvfb openbox xdotool xclip wmctrl; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (./test.sh installs it)"; exit 77; }
+done
+
+E2E_ROOT=$(mktemp -d)
+export HOME="$E2E_ROOT/home" XDG_RUNTIME_DIR="$E2E_ROOT/run"
+export XDG_DATA_HOME="$HOME/.local/share" XDG_CONFIG_HOME="$HOME/.config" XDG_CACHE_HOME="$HOME/.cache"
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+E2E_PIDS=()
+
+e2e_cleanup() {
+  for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$E2E_ROOT"
+}
+trap e2e_cleanup EXIT
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+# Starts Xvfb on a free display and openbox on it.
+start_desktop() {
+  exec {display_fd}<> <(:)
+  Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp >"$E2E_ROOT/xvfb.log" 2>&1 &
+  E2E_PIDS+=($!)
+  local number=""
+  read -r -t 15 number <&"$display_fd" || fail "Xvfb did not start"
+  export DISPLAY=":$number"
+  openbox >"$E2E_ROOT/openbox.log" 2>&1 &
+  E2E_PIDS+=($!)
+  for _ in $(seq 100); do wmctrl -m >/dev/null 2>&1 && return 0; sleep 0.1; done
+  fail "openbox did not start"
+}
+
+# Prints the ids of the visible windows whose title is exactly $1.
+visible_windows() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; }
+
+# Waits until a visible window titled exactly $1 exists and prints its id.
+wait_window() {
+  for _ in $(seq 200); do
+    local id
+    id=$(visible_windows "$1" | head -n 1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  fail "no window titled '$1' appeared"
+}
+
+# Waits until process $1 has ended; fails after 10 s.
+wait_exit() {
+  for _ in $(seq 100); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
+  fail "process $1 did not end"
+}
+
+# Reads the clipboard as text (or as the type named in $1).
+clipboard() { xclip -o -selection clipboard ${1:+-t "$1"} 2>/dev/null; }

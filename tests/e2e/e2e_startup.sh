@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# The real program on a real X display: it starts, refuses a second copy, composes a letter
+# typed into its input area, saves its settings on close, and survives a killed copy's lock.
+set -euo pipefail
+program=$1
+source "$(dirname "$0")/desktop.sh"
+start_desktop
+
+"$program" & E2E_PIDS+=($!); first=$!
+window=$(wait_window Quillmaren)
+[ -f "$XDG_DATA_HOME/Bertovan/Quillmaren/Sys/Leaf790.txt" ] || fail "no version marker"
+
+# A second copy ends at once, with status 0 and no window of its own.
+status=0; timeout 10 "$program" || status=$?
+[ "$status" -eq 0 ] || fail "second copy ended with status $status"
+[ "$(visible_windows Quillmaren | wc -l)" -eq 1 ] || fail "a second window appeared"
+
+# ] then e in the input area gives é.
+xdotool windowactivate --sync "$window"
+sleep 0.3
+xdotool type --delay 40 ']e'
+xdotool key ctrl+a ctrl+c
+sleep 0.3
+[ "$(clipboard)" = "é" ] || fail "input area holds '$(clipboard)' instead of é"
+
+# Closing writes the parameter file with its 43 keys.
+wmctrl -i -c "$window"
+wait_exit "$first"
+rng="$XDG_DATA_HOME/Bertovan/Quillmaren/Sys/Quillo.rng"
+[ "$(grep -c $'\r$' "$rng")" -eq 43 ] || fail "Quillo.rng does not hold 43 CR LF lines"
+
+# A copy that was killed leaves its lock behind; the next start is not blocked by it.
+"$program" & killed=$!
+wait_window Quillmaren >/dev/null
+kill -9 "$killed"; wait "$killed" 2>/dev/null || true
+for _ in $(seq 100); do [ -z "$(visible_windows Quillmaren)" ] && break; sleep 0.1; done
+ls "$XDG_RUNTIME_DIR"/*.lock >/dev/null 2>&1 || fail "the killed copy left no lock to take over"
+"$program" & E2E_PIDS+=($!); third=$!
+wait_window Quillmaren >/dev/null
+sleep 0.5
+kill -0 "$third" 2>/dev/null || fail "the start after a killed copy ended"
+echo "PASS"

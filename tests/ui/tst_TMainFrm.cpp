@@ -1,0 +1,157 @@
+#include "app/AppPaths.h"
+#include "app/ParameterFile.h"
+#include "dialogs/MessageSeam.h"
+#include "mainwindow/TMainFrm.h"
+#include "support/TempHome.h"
+
+#include <QApplication>
+#include <QDirIterator>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+QByteArray ReadBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+int CountFiles(const QString &folder, const QString &pattern)
+{
+    int count = 0;
+    for (QDirIterator it(folder, {pattern}, QDir::Files, QDirIterator::Subdirectories); it.hasNext(); it.next())
+        ++count;
+    return count;
+}
+
+} // namespace
+
+class tst_TMainFrm : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TempHome> home_;
+    QStringList messages_;
+
+    std::unique_ptr<TMainFrm> Start()
+    {
+        const AppPaths paths = PrepareDataFolders(PlatformPathRoots(), [this](const QString &m) { messages_ << m; });
+        auto window = std::make_unique<TMainFrm>(paths);
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            return nullptr;
+        return window;
+    }
+
+private slots:
+    void init()
+    {
+        home_ = std::make_unique<TempHome>();
+        messages_.clear();
+        MessageSeam::Replace([this](const QString &m) { messages_ << m; }, [](const QString &) { return true; });
+    }
+    void cleanup() { home_.reset(); }
+
+    void freshStartInstallsAndCloseSaves()
+    {
+        auto window = Start();
+        QVERIFY(window);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Quillmaren"));
+        QVERIFY(messages_.isEmpty());
+        QCOMPARE(ReadBytes(home_->dataFolder() + "/Sys/Leaf790.txt").trimmed(), QByteArray("GF-RD1"));
+        // The shipped samples: one book in each of the 18 book folders.
+        QCOMPARE(CountFiles(home_->documentsFolder(), "*.utx"), 18);
+        QVERIFY(QFileInfo(home_->documentsFolder() + "/usr").isDir());
+        QVERIFY(QFileInfo(home_->dataFolder() + "/Tbl").isDir());
+        QCOMPARE(window->size(), QSize(740, 730));
+        QCOMPARE(QApplication::focusWidget(), window->Memo1);
+
+        window->PageControl1->setCurrentIndex(TMainFrm::WordBookPage);
+        window->close();
+        const QByteArray saved = ReadBytes(home_->dataFolder() + "/Sys/Quillo.rng");
+        QCOMPARE(saved.count("\r\n"), 43);
+        QVERIFY(saved.contains("\r\nFirstPage,1\r\n"));
+
+        // The next start reads the saved page and installs nothing again.
+        QFile::remove(home_->documentsFolder() + "/English/bookA/Greetings.utx");
+        window = Start();
+        QVERIFY(window);
+        QCOMPARE(window->PageControl1->currentIndex(), int(TMainFrm::WordBookPage));
+        QVERIFY(!QFileInfo::exists(home_->documentsFolder() + "/English/bookA/Greetings.utx"));
+    }
+
+    void noSampleFlagCopiesNothing()
+    {
+        QDir().mkpath(home_->dataFolder() + "/Sys");
+        QFile rng(home_->dataFolder() + "/Sys/Quillo.rng");
+        QVERIFY(rng.open(QIODevice::WriteOnly));
+        rng.write("NoSampleFlg,1\r\nFreeUBox,\"25CB25A125C7260625CF25A025C6ZZZZ\"\r\n");
+        rng.close();
+        auto window = Start();
+        QVERIFY(window);
+        QCOMPARE(CountFiles(home_->documentsFolder(), "*.utx"), 0);
+        QVERIFY(QFileInfo::exists(home_->dataFolder() + "/Sys/Leaf790.txt"));
+        QCOMPARE(window->settings().FreeUBox, Settings{}.FreeUBox);
+    }
+
+    void unwritableSystemFolderStillStarts()
+    {
+        // A file where the system folder belongs: the folder and the marker cannot be made.
+        QDir().mkpath(home_->dataFolder());
+        QFile blocker(home_->dataFolder() + "/Sys");
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        auto window = Start();
+        QVERIFY(window);
+        QVERIFY(messages_.contains(QStringLiteral("システムフォルダが作れませんでした。")));
+        QVERIFY(std::any_of(messages_.begin(), messages_.end(),
+                            [](const QString &m) { return m.contains(QStringLiteral("Leaf790.txt")); }));
+        messages_.clear();
+        window->close();  // saving fails too, and the user is told which file
+        QCOMPARE(messages_.size(), 1);
+        QVERIFY(messages_[0].contains(QStringLiteral("Quillo.rng")));
+    }
+
+    void savedPositionIsRestored()
+    {
+        QDir().mkpath(home_->dataFolder() + "/Sys");
+        QFile rng(home_->dataFolder() + "/Sys/Quillo.rng");
+        QVERIFY(rng.open(QIODevice::WriteOnly));
+        rng.write("MainLeft,30\r\nMainTop,40\r\nMainWidth,800\r\nMainHeight,760\r\n");
+        rng.close();
+        auto window = Start();
+        QVERIFY(window);
+        QCOMPARE(window->size(), QSize(800, 760));
+        QCOMPARE(window->pos(), QPoint(30, 40));
+    }
+
+    void memo1ComposesOnTheFirstPageOnly()
+    {
+        auto window = Start();
+        QVERIFY(window);
+        QTest::keyClicks(window->Memo1, "]e[a [[x");
+        QCOMPARE(window->Memo1->toPlainText(), QStringLiteral("éà [x"));
+
+        // A pending trigger: Backspace deletes nothing and ends it; a non-table key removes
+        // the selection and inserts nothing.
+        QTest::keyClick(window->Memo1, '[');
+        QTest::keyClick(window->Memo1, Qt::Key_Backspace);
+        QCOMPARE(window->Memo1->toPlainText(), QStringLiteral("éà [x"));
+        window->Memo1->selectAll();
+        QTest::keyClicks(window->Memo1, "[q");
+        QCOMPARE(window->Memo1->toPlainText(), QString());
+
+        window->PageControl1->setCurrentIndex(TMainFrm::TrainingPage);
+        QTest::keyClicks(window->Memo1, "[e");
+        QCOMPARE(window->Memo1->toPlainText(), QStringLiteral("[e"));
+    }
+};
+
+QTEST_MAIN(tst_TMainFrm)
+#include "tst_TMainFrm.moc"
