@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# cmake --install lays out bin/quillmaren and share/Bertovan/Quillmaren with the 18 sample
+# folders, and the installed program reads its installation tree from there.
+set -euo pipefail
+build_dir=$1
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+cmake --install "$build_dir" --prefix "$prefix" >/dev/null
+
+fail() { echo "FAIL: $*"; exit 1; }
+[ -x "$prefix/bin/quillmaren" ] || fail "no bin/quillmaren"
+share="$prefix/share/Bertovan/Quillmaren"
+for folder in Tbl Help; do [ -d "$share/$folder" ] || fail "no $folder"; done
+count=0
+for language in English Italian French Spanish Portuguese German; do
+  for kind in bookA bookG bookS; do
+    [ -d "$share/Shelf/$language/$kind" ] && count=$((count + 1))
+  done
+done
+[ "$count" -eq 18 ] || fail "$count of 18 sample folders"
+[ -n "$(ls "$share"/Shelf/English/bookA/*.utx 2>/dev/null)" ] || fail "no English sample book"
+[ ! -e "$share/README.md" ] || fail "the data README was installed"
+
+# The installed program copies its samples from the installed tree, not the source tree.
+echo marker > "$share/Shelf/English/bookA/InstalledOnly.utx"
+export HOME="$prefix/home" XDG_DATA_HOME="$prefix/home/data" XDG_CONFIG_HOME="$prefix/home/config"
+export XDG_RUNTIME_DIR="$prefix/home/run" QT_QPA_PLATFORM=offscreen
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+timeout 5 "$prefix/bin/quillmaren" >/dev/null 2>&1 || true
+[ -f "$HOME/Documents/Bertovan/Quillmaren/English/bookA/InstalledOnly.utx" ] ||
+  fail "the installed program did not read its installation tree"
+echo "PASS"
