@@ -26,7 +26,7 @@ echo marker > "$share/Shelf/English/bookA/InstalledOnly.utx"
 export HOME="$prefix/home" XDG_DATA_HOME="$prefix/home/data" XDG_CONFIG_HOME="$prefix/home/config"
 export XDG_RUNTIME_DIR="$prefix/home/run" QT_QPA_PLATFORM=offscreen
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-timeout 5 "$prefix/bin/quillmaren" >/dev/null 2>&1 || true
+timeout 3 "$prefix/bin/quillmaren" >/dev/null 2>&1 || true
 [ -f "$HOME/Documents/Bertovan/Quillmaren/English/bookA/InstalledOnly.utx" ] ||
   fail "the installed program did not read its installation tree"
 echo "PASS"
