@@ -4,17 +4,37 @@
 #include "app/Settings.h"
 #include "compose/ComposeFields.h"
 #include "compose/CompositionEngine.h"
+#include "mainwindow/LanguageState.h"
+#include "mainwindow/PadPanelSlide.h"
+#include "transfer/RichBuffers.h"
 
 #include <QMainWindow>
 
+#include <array>
 #include <memory>
 
+class CategoryPanel;
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
 class QLineEdit;
+class QMenu;
 class QPlainTextEdit;
+class QRadioButton;
+class QScrollArea;
+class QSplitter;
 class QTabWidget;
+class QTextEdit;
+class QTimer;
+class QToolButton;
+class TQuillmaren2;
+class TQuillmaren5;
+class TShape;
 
-/// The program's main window: the input area, the second field and the three pages that are
-/// the program's modes. It owns the settings record and the composition engine for the run.
+/// The program's main window: the toolbar, the input area and the second field, the option
+/// side panel, the sliding pad panel and the three pages that are the program's modes. It owns
+/// the settings record, the composition engine and the pads for the whole run.
 class TMainFrm : public QMainWindow
 {
     Q_OBJECT
@@ -28,28 +48,135 @@ public:
     Settings &settings() { return settings_; }
     const AppPaths &paths() const { return paths_; }
     CompositionEngine &engine() { return engine_; }
+    const LanguageState &language() const { return language_; }
+    const RichBuffers &richBuffers() const { return richBuffers_; }
+    bool StretchDown() const { return stretchDown_; }
+    const PadPanelSlide &padPanel() const { return padPanel_; }
 
-    QPlainTextEdit *Memo1 = nullptr;   ///< the input area
+    // Actions shared by menu, toolbar and shortcut.
+    QAction *Exit1, *AllClear, *PDisp, *RegWord, *ModWord, *Search, *Transfer;
+    QAction *NewWordBook, *ChangeProp, *DelWB, *CloseWB, *MoveWord, *DelWord, *InitWB, *OpenWB;
+    QAction *N501, *bookG1;
+    QAction *N27, *N28, *N29, *N33, *N31;
+    QAction *EditUndo1, *EditCut1, *EditCopy1, *EditPaste1, *EditDelete1, *EditSelectAll1, *N34;
+    std::array<QAction *, 8> TransferModeItems{};  ///< N22 N161 N101 N23 N25 N162 N102 N26
+    QAction *N36, *N37, *N38, *O1, *N20, *N21;
+    QMenu *M1 = nullptr;
+
+    // Toolbar.
+    QWidget *CoolBar1 = nullptr;
+    QCheckBox *CheckBox10 = nullptr;  ///< カナ
+    TShape *Shape1 = nullptr;         ///< automatic-paste indicator
+    QCheckBox *CheckBox1 = nullptr;   ///< automatic paste
+    QLineEdit *Edit2 = nullptr;       ///< transfer-mode display
+    QLabel *Label28 = nullptr;        ///< "発音" over the mode display in phonetic modes
+    QComboBox *ComboBox2 = nullptr;   ///< main font
+    QComboBox *ComboBox3 = nullptr;   ///< main size
+
+    // Upper area.
     QLineEdit *Edit1 = nullptr;        ///< the second field (phonetic text or kana)
+    QPlainTextEdit *Memo1 = nullptr;   ///< the input area
+    QWidget *Panel4 = nullptr;         ///< the sliding pad panel
+    QTabWidget *PageControl3 = nullptr;
+    QWidget *TabSheet6 = nullptr;      ///< 特殊文字
+    QWidget *TabSheet7 = nullptr;      ///< 発音記号
+    QTextEdit *RichEdit2 = nullptr;    ///< symbol information box
+    QSplitter *Splitter1 = nullptr;
+
+    // Option side panel.
+    QScrollArea *CategoryPanelGroup1 = nullptr;
+    std::array<CategoryPanel *, 7> CategoryPanels{};  ///< top to bottom; the last is 選択中の言語
+    std::array<QRadioButton *, 6> LanguageRadios{};   ///< RadioButton3..RadioButton8
+    QToolButton *SpeedButton14 = nullptr;             ///< 決　定
+    QCheckBox *CheckBox7 = nullptr, *CheckBox8 = nullptr, *CheckBox13 = nullptr, *CheckBox9 = nullptr;
+    QComboBox *ComboBox5 = nullptr, *ComboBox6 = nullptr;
+    QCheckBox *CheckBox6 = nullptr, *CheckBox11 = nullptr;
+    QComboBox *ComboBox4 = nullptr, *ComboBox7 = nullptr;
+    QCheckBox *CheckBox3 = nullptr, *CheckBox4 = nullptr, *CheckBox5 = nullptr, *CheckBox12 = nullptr;
+    QLabel *Image1 = nullptr;
+    QLabel *Label23 = nullptr;
+    QToolButton *SpeedButton15 = nullptr;  ///< flag cycling
+    QToolButton *SpeedButton16 = nullptr;  ///< PAD表示
+
+    // Lower area.
     QTabWidget *PageControl1 = nullptr;
+    QWidget *TabSheet1 = nullptr, *TabSheet2 = nullptr, *TabSheet3 = nullptr;
+    QWidget *Panel19 = nullptr;
+    QTabWidget *PageControl2 = nullptr;
+    QWidget *TabSheet4 = nullptr, *TabSheet5 = nullptr;
+    QWidget *Panel8 = nullptr;
+    std::array<QToolButton *, 3> FolderButtons{};  ///< SpeedButton10..12
+    QRadioButton *RadioButton1 = nullptr, *RadioButton2 = nullptr;
+    QCheckBox *CheckBox2 = nullptr;
+    QWidget *Panel11 = nullptr;
+    std::array<QLabel *, 2> StatusPanels{};
+
+    TQuillmaren2 *Quillmaren2() const { return quillmaren2_; }
+    TQuillmaren5 *Quillmaren5() const { return quillmaren5_; }
+
+    QTimer *SearchTimer = nullptr, *PasteTimer = nullptr, *CallTimer = nullptr, *NobiTimer = nullptr;
+
+    void SwitchLanguage();
+    void ShowFlag();
+    void ShowTransferMode();
+    void ToggleSecondField();
+    void TogglePadPanel();
+    void AllClearExecute();
 
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void BuildWidgets();
+    // Construction of the widgets, one area each (TMainFrmWidgets.cpp).
+    void BuildActions();
+    void BuildMenus();
+    void BuildToolbar();
+    QWidget *BuildUpperArea();
+    void BuildSidePanel();
+    void BuildPages();
+    void ConnectOptionControls();
+
     void FormCreate();
     void FormShow();
     void FormClose();
+    void InitCaptions();
+    void InitOptions();
 
-    /// The engine's view of Memo1 for the page showing, or none when Memo1 types plainly.
+    void PageChanged();
+    void NobiTimerTimer();
+    void FormResize();
+    void ApplySecondFieldFont();
+    void ApplyMemoFont();
+    void ApplyStretchDown();
+    void SelectFolder(int kind);
+    void CaptionFolderButtons();
+    void EditCommand(void (*command)(QWidget *));
+    void UpdateEditActions();
+    void ApplyMainSize(const QString &text);
+    void ApplyPhoneticSize(const QString &text);
+    QStringList FontFamilies();
+    static void FillSizes(QComboBox *selector, int first, int last, int shown);
+
     std::optional<ComposeHost> Memo1Host();
+    std::optional<ComposeHost> Edit1Host();
 
     AppPaths paths_;
     Settings settings_;
     CompositionEngine engine_;
+    LanguageState language_;
+    RichBuffers richBuffers_;
+    PadPanelSlide padPanel_;
+    bool stretchDown_ = false;
+    QStringList fontFamilies_;  ///< the font list, read once
+    QString openBookType_;      ///< type name of the open word book; null while none is open
+    int currentFolder_ = 0;
     std::unique_ptr<PlainTextComposeField> memo1Field_;
+    std::unique_ptr<LineEditComposeField> edit1Field_;
+    TQuillmaren2 *quillmaren2_ = nullptr;
+    TQuillmaren5 *quillmaren5_ = nullptr;
     bool shown_ = false;
     bool parameterResetRequested_ = false;
 };

@@ -1,0 +1,268 @@
+// The main window's option controls and the language switch: each control changes its
+// setting at once and applies it to the fields and the transfer buffers.
+#include "mainwindow/TMainFrm.h"
+
+#include "mainwindow/CategoryPanel.h"
+#include "mainwindow/FlagPictures.h"
+#include "mainwindow/FontLists.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+
+QStringList TMainFrm::FontFamilies()
+{
+    if (fontFamilies_.isEmpty())
+        fontFamilies_ = LatinFontFamilies();
+    return fontFamilies_;
+}
+
+void TMainFrm::FillSizes(QComboBox *selector, int first, int last, int shown)
+{
+    selector->blockSignals(true);
+    selector->setEditable(true);
+    selector->setInsertPolicy(QComboBox::NoInsert);
+    selector->setMaxVisibleItems(20);
+    for (int size = first; size <= last; ++size)
+        selector->addItem(QString::number(size));
+    selector->setEditText(QString::number(shown));
+    selector->blockSignals(false);
+}
+
+void TMainFrm::ConnectOptionControls()
+{
+    // Toolbar: main font and size.
+    connect(ComboBox2, &QComboBox::editTextChanged, this, [this](const QString &text) {
+        settings_.MainFont = text;
+        richBuffers_.RichBuffer.fontName = text;
+        ApplyMemoFont();
+    });
+    connect(ComboBox2, &QComboBox::textActivated, this, [this] { Memo1->setFocus(Qt::OtherFocusReason); });
+    connect(ComboBox3, &QComboBox::editTextChanged, this, &TMainFrm::ApplyMainSize);
+    connect(ComboBox3, &QComboBox::textActivated, this, [this] { Memo1->setFocus(Qt::OtherFocusReason); });
+
+    connect(CheckBox10, &QCheckBox::toggled, this, [this](bool on) {
+        settings_.KanaFlg = on;
+        ApplySecondFieldFont();
+    });
+    connect(CheckBox1, &QCheckBox::toggled, this, [this](bool on) { settings_.AutoPasteFlg = on; });
+
+    // 転送オプション
+    connect(CheckBox7, &QCheckBox::toggled, this, [this](bool on) {
+        settings_.TransFSFlg = on;
+        ComboBox5->setEnabled(on);
+        ComboBox6->setEnabled(on);
+        if (!on) {
+            settings_.TransMainFSize = settings_.MainFontSize;
+            settings_.TransIPAFSize = settings_.IPAFontSize;
+            richBuffers_.RichBuffer.pointSize = settings_.MainFontSize;
+            richBuffers_.RichBuffer2.pointSize = settings_.IPAFontSize;
+            ComboBox5->setEditText(QString::number(settings_.TransMainFSize));
+            ComboBox6->setEditText(QString::number(settings_.TransIPAFSize));
+        }
+    });
+    connect(ComboBox5, &QComboBox::editTextChanged, this, [this](const QString &text) {
+        if (const std::optional<int> size = SizeFromText(text, 8, 200)) {
+            settings_.TransMainFSize = *size;
+            if (settings_.TransFSFlg)
+                richBuffers_.RichBuffer.pointSize = *size;
+        }
+    });
+    connect(ComboBox6, &QComboBox::editTextChanged, this, [this](const QString &text) {
+        if (const std::optional<int> size = SizeFromText(text, 8, 200)) {
+            settings_.TransIPAFSize = *size;
+            if (settings_.TransFSFlg)
+                richBuffers_.RichBuffer2.pointSize = *size;
+        }
+    });
+    connect(CheckBox8, &QCheckBox::toggled, this, [this](bool on) { settings_.TransClearFlg = on; });
+    connect(CheckBox13, &QCheckBox::toggled, this, [this](bool on) { settings_.SlowPasteFlg = on; });
+    connect(CheckBox9, &QCheckBox::toggled, this, [this](bool on) { settings_.Method2Flg = on; });
+
+    // 画面オプション
+    connect(CheckBox6, &QCheckBox::toggled, this, [this](bool on) {
+        stretchDown_ = on;
+        ApplyStretchDown();
+        CategoryPanels[2]->Collapse();
+    });
+    connect(CheckBox11, &QCheckBox::toggled, this, [this](bool on) { settings_.MemPosFlg = on; });
+
+    // 発音記号オプション
+    connect(ComboBox4, &QComboBox::editTextChanged, this, [this](const QString &text) {
+        settings_.IPAFont = text;
+        richBuffers_.RichBuffer2.fontName = text;
+        if (!settings_.KanaFlg) {
+            QFont font = Edit1->font();
+            font.setFamily(text);
+            Edit1->setFont(font);
+        }
+    });
+    connect(ComboBox7, &QComboBox::editTextChanged, this, &TMainFrm::ApplyPhoneticSize);
+
+    // 単語帳オプション
+    connect(CheckBox3, &QCheckBox::toggled, this, [this](bool on) { settings_.LastVisibleFlg = on; });
+    connect(CheckBox4, &QCheckBox::toggled, this, [this](bool on) { settings_.ResetInputFlg = on; });
+    connect(CheckBox5, &QCheckBox::toggled, this, [this](bool on) { settings_.RegClearFlg = on; });
+    connect(CheckBox12, &QCheckBox::toggled, this, [this](bool on) {
+        settings_.DicNameFlg = on;
+        CaptionFolderButtons();
+    });
+
+    // 言語変更 and 選択中の言語
+    connect(SpeedButton14, &QToolButton::clicked, this, [this] {
+        for (int i = 0; i < 6; ++i) {
+            if (LanguageRadios[i]->isChecked())
+                settings_.InpMode = i;
+        }
+        SwitchLanguage();
+        Memo1->setFocus(Qt::OtherFocusReason);
+    });
+    connect(SpeedButton15, &QToolButton::clicked, this, [this] {
+        language_.CycleFlag();
+        SpeedButton15->setText(language_.CycleCaption());
+        ShowFlag();
+    });
+    connect(SpeedButton16, &QToolButton::clicked, this, &TMainFrm::TogglePadPanel);
+    for (CategoryPanel *panel : CategoryPanels)
+        connect(panel, &CategoryPanel::CollapsedChanged, this, [this] { QTimer::singleShot(0, this, &TMainFrm::FormResize); });
+
+    // Word book panel: folder and word order.
+    for (int kind = 0; kind < 3; ++kind)
+        connect(FolderButtons[kind], &QToolButton::clicked, this, [this, kind] { SelectFolder(kind); });
+    connect(RadioButton1, &QRadioButton::toggled, this, [this](bool on) { settings_.EiwaFlg = on; });
+
+    // 転送モード
+    for (QAction *item : TransferModeItems) {
+        connect(item, &QAction::triggered, this, [this, item] {
+            settings_.TransMode = item->data().toInt();
+            ShowTransferMode();
+        });
+    }
+    connect(M1, &QMenu::aboutToShow, this, [this] {
+        for (QAction *item : TransferModeItems)
+            item->setChecked(item->data().toInt() == settings_.TransMode);
+    });
+
+    // While the program is in the background, the target-window search runs.
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive)
+            SearchTimer->stop();
+        else if (settings_.AutoPasteFlg)
+            SearchTimer->start();
+    });
+}
+
+void TMainFrm::ApplyMainSize(const QString &text)
+{
+    const std::optional<int> size = SizeFromText(text, 8, 200);
+    if (!size)
+        return;
+    settings_.MainFontSize = *size;
+    if (!settings_.TransFSFlg)
+        richBuffers_.RichBuffer.pointSize = *size;
+    ApplyMemoFont();
+}
+
+void TMainFrm::ApplyPhoneticSize(const QString &text)
+{
+    const std::optional<int> size = SizeFromText(text, 9, 40);
+    if (!size)
+        return;
+    settings_.IPAFontSize = *size;
+    if (!settings_.TransFSFlg)
+        richBuffers_.RichBuffer2.pointSize = *size;
+    QFont font = Edit1->font();
+    font.setPointSize(*size);
+    Edit1->setFont(font);
+}
+
+void TMainFrm::ApplyMemoFont()
+{
+    // A saved font that is not installed is still asked for by name; the font system
+    // substitutes the closest one.
+    QFont font(settings_.MainFont);
+    font.setPointSize(qMax(1, settings_.MainFontSize));
+    Memo1->setFont(font);
+}
+
+void TMainFrm::ApplySecondFieldFont()
+{
+    QPalette palette = Edit1->palette();
+    if (settings_.KanaFlg) {
+        // Katakana readings: the window's Japanese-capable font, on the tooltip colour.
+        QFont font = this->font();
+        font.setPointSize(qMax(1, settings_.IPAFontSize));
+        Edit1->setFont(font);
+        Edit1->setAttribute(Qt::WA_InputMethodEnabled, true);
+        palette.setColor(QPalette::Base, palette.color(QPalette::ToolTipBase));
+    } else {
+        QFont font(settings_.IPAFont);
+        font.setPointSize(qMax(1, settings_.IPAFontSize));
+        Edit1->setFont(font);
+        palette.setColor(QPalette::Base, Qt::white);
+    }
+    Edit1->setPalette(palette);
+    Edit1->clear();
+}
+
+void TMainFrm::SwitchLanguage()
+{
+    const int kind = currentFolder_;
+    if (language_.Switch(settings_.InpMode, settings_.RecFlagNumber)) {
+        paths_.BookAFolder = BookFolder(paths_.DocFolder, settings_.InpMode, 0);
+        paths_.BookGFolder = BookFolder(paths_.DocFolder, settings_.InpMode, 1);
+        paths_.BookSFolder = BookFolder(paths_.DocFolder, settings_.InpMode, 2);
+        InitWB->trigger();
+    }
+    SpeedButton15->setText(language_.CycleCaption());
+    ShowFlag();
+    RadioButton1->setText(language_.PairForward);
+    RadioButton2->setText(language_.PairBackward);
+    FolderButtons[kind]->setChecked(true);
+    SelectFolder(kind);
+    CategoryPanels[0]->Collapse();
+}
+
+void TMainFrm::ShowFlag()
+{
+    Image1->setPixmap(QPixmap::fromImage(FlagPicture(language_.FlagIndex)));
+    Label23->setText(language_.LanguageName);
+    CategoryPanels[6]->Expand();
+}
+
+void TMainFrm::ShowTransferMode()
+{
+    const int mode = settings_.TransMode;
+    const bool phonetic = (mode / 10) % 10 == 1;
+    Label28->setVisible(phonetic);
+    Edit2->setStyleSheet(QStringLiteral("QLineEdit { background: black; color: %1; }")
+                             .arg(phonetic ? QStringLiteral("rgb(0, 255, 255)") : QStringLiteral("rgb(0, 255, 0)")));
+    switch (mode % 10) {
+    case 1: Edit2->setText(QStringLiteral("16進数値")); break;
+    case 2: Edit2->setText(QStringLiteral("10進数値")); break;
+    case 3: Edit2->setText(QStringLiteral("ユニコード")); break;
+    default: Edit2->setText(QStringLiteral("リッチテキスト")); break;
+    }
+}
+
+void TMainFrm::SelectFolder(int kind)
+{
+    currentFolder_ = kind;
+    settings_.CurrentFolderIndex = kind;
+}
+
+void TMainFrm::CaptionFolderButtons()
+{
+    FolderButtons[0]->setText(QStringLiteral("会話\nﾌｫﾙﾀﾞ"));
+    FolderButtons[1]->setText(settings_.DicNameFlg ? QStringLiteral("辞書\nﾌｫﾙﾀﾞ") : QStringLiteral("文法\nﾌｫﾙﾀﾞ"));
+    FolderButtons[2]->setText(QStringLiteral("語彙\nﾌｫﾙﾀﾞ"));
+}

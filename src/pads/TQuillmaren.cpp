@@ -1,0 +1,213 @@
+#include "pads/TQuillmaren.h"
+
+#include "compose/ComposeTable.h"
+#include "pads/TShape.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kFrameFontSize = 10;
+
+/// Component numbers of the elements of each page, so that each has its own name.
+struct PageNames {
+    int background, heading, firstFollowUp, firstTriggerBox, firstHighlight, firstButton;
+    std::array<int, 4> triggerLabels;
+};
+constexpr PageNames kLowerNames{1, 1, 7, 13, 3, 1, {2, 3, 4, 6}};
+constexpr PageNames kUpperNames{2, 5, 20, 17, 8, 37, {16, 17, 18, 19}};
+
+const QColor kHighlightColors[5] = {Qt::blue, Qt::red, Qt::cyan, Qt::green, Qt::yellow};
+const char16_t *const kTriggerCaptions[4] = {u"[", u"]", u"^ / ~", u"\\"};
+
+/// The follow-up key captions of the special columns (1..4) per trigger; '\0' leaves a label
+/// as it is.
+struct FollowUpKeys {
+    char16_t trigger;
+    bool vowels;
+    char16_t lower[4];
+    char16_t upper[4];
+};
+constexpr FollowUpKeys kFollowUps[] = {
+    {u'[', true, {u'"', u'y', u'$', u'['}, {u'<', u'Y', u'.', u'['}},
+    {u']', true, {u'"', u'c', u's', u']'}, {u'>', u'C', u'.', u']'}},
+    {u'^', true, {u'\'', 0, 0, 0}, {u'"', 0, 0, 0}},
+    {u'~', false, {0, u'n', u'a', u'o'}, {0, u'N', u'A', u'O'}},
+    {u'\\', true, {u'\'', u'h', u'!', u'?'}, {u'"', u'H', u'-', u'='}},
+};
+
+QFont PadFont(const QString &family, int points, bool bold = false)
+{
+    QFont font(family);
+    font.setPointSize(points);
+    font.setBold(bold);
+    return font;
+}
+
+QString Name(const char *kind, int number) { return QString::fromLatin1(kind) + QString::number(number); }
+
+} // namespace
+
+TQuillmaren::TQuillmaren(CompositionEngine &engine, QWidget *parent) : QFrame(parent), engine_(engine)
+{
+    setObjectName(QStringLiteral("TQuillmaren"));
+    setFont(PadFont(QStringLiteral("Tahoma"), kFrameFontSize));
+    resize(490, 220);
+
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setTabPosition(QTabWidget::South);
+    PageControl1->setFocusPolicy(Qt::NoFocus);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(PageControl1);
+
+    BuildPage(lower_, false);
+    BuildPage(upper_, true);
+    PageControl1->addTab(lower_.sheet, QStringLiteral("小文字"));
+    PageControl1->addTab(upper_.sheet, QStringLiteral("大文字"));
+    lower_.sheet->installEventFilter(this);
+}
+
+void TQuillmaren::BuildPage(Page &page, bool upper)
+{
+    const PageNames &names = upper ? kUpperNames : kLowerNames;
+    page.sheet = new QWidget;
+    page.sheet->setObjectName(upper ? QStringLiteral("TabSheet2") : QStringLiteral("TabSheet1"));
+
+    page.background = new TShape(page.sheet);
+    page.background->setObjectName(Name("Shape", names.background));
+    for (int i = 0; i < 5; ++i) {
+        page.highlights[i] = new TShape(page.sheet);
+        page.highlights[i]->setObjectName(Name("Shape", names.firstHighlight + i));
+    }
+    for (int row = 0; row < 4; ++row) {
+        page.triggerBoxes[row] = new TShape(page.sheet);
+        page.triggerBoxes[row]->setObjectName(Name("Shape", names.firstTriggerBox + row));
+        page.triggerLabels[row] = new QLabel(QString::fromUtf16(kTriggerCaptions[row]), page.sheet);
+        page.triggerLabels[row]->setObjectName(Name("Label", names.triggerLabels[row]));
+        page.triggerLabels[row]->setAlignment(Qt::AlignCenter);
+    }
+    page.heading = new QLabel(QStringLiteral("Trigger"), page.sheet);
+    page.heading->setObjectName(Name("Label", names.heading));
+    page.heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    for (int column = 0; column < 9; ++column) {
+        page.followUps[column] = new QLabel(page.sheet);
+        page.followUps[column]->setObjectName(Name("Label", names.firstFollowUp + column));
+        page.followUps[column]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    }
+    const auto &letters = upper ? UpperLetters() : LowerLetters();
+    for (int index = 0; index < 36; ++index) {
+        auto *button = new QToolButton(page.sheet);
+        button->setObjectName(Name("SpeedButton", names.firstButton + index));
+        button->setText(letters[index]);
+        button->setFocusPolicy(Qt::NoFocus);  // the host's field keeps the focus
+        button->setAutoRaise(false);
+        connect(button, &QToolButton::clicked, this, [this, button] { InsertSymbol(button->text()); });
+        page.buttons[index] = button;
+    }
+}
+
+bool TQuillmaren::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == lower_.sheet && event->type() == QEvent::Resize)
+        LayoutPad();
+    return QFrame::eventFilter(watched, event);
+}
+
+void TQuillmaren::LayoutPad()
+{
+    engine_.ResetPending();
+    geometry_ = ComputePadGeometry(lower_.sheet->size());
+    LayoutPage(lower_, false);
+    LayoutPage(upper_, true);
+    ClearFollowUps();
+    PageControl1->setCurrentIndex(0);
+}
+
+void TQuillmaren::LayoutPage(Page &page, bool upper)
+{
+    const PadGeometry &g = geometry_;
+    page.background->setGeometry(QRect(QPoint(0, 0), lower_.sheet->size()));
+    page.background->SetBrush(QColor(96, 187, 236));
+    page.background->SetPen(upper ? QColor(0, 0, 128) : QColor(Qt::blue), 1);
+
+    for (int i = 0; i < 5; ++i) {
+        page.highlights[i]->setGeometry(g.RowHighlight(i));
+        page.highlights[i]->SetBrush(kHighlightColors[i]);
+        page.highlights[i]->SetPen(Qt::white, 3);
+    }
+
+    const QFont buttonFont = PadFont(QStringLiteral("Arial"), kFrameFontSize + 6);
+    for (int index = 0; index < 36; ++index) {
+        page.buttons[index]->setGeometry(g.ButtonRect(index));
+        page.buttons[index]->setFont(buttonFont);
+    }
+
+    page.heading->setFont(PadFont(QStringLiteral("Tahoma"), kFrameFontSize + 2));
+    page.heading->setGeometry(g.HeadingArea());
+
+    const QColor boxBrush = upper ? palette().color(QPalette::ToolTipBase) : QColor(Qt::white);
+    for (int row = 0; row < 4; ++row) {
+        page.triggerBoxes[row]->setGeometry(g.TriggerBox(row));
+        page.triggerBoxes[row]->SetBrush(boxBrush);
+        page.triggerBoxes[row]->SetPen(QColor(128, 128, 128), 3);
+        page.triggerLabels[row]->setFont(
+            PadFont(QStringLiteral("Tahoma"), kFrameFontSize + (row == 3 ? 4 : 1), true));
+        page.triggerLabels[row]->setGeometry(g.TriggerLabelArea(row));
+    }
+
+    const QString vowels = upper ? QStringLiteral("AEIOU") : QStringLiteral("aeiou");
+    QPalette blue = page.followUps[0]->palette();
+    blue.setColor(QPalette::WindowText, Qt::blue);
+    for (int column = 0; column < 9; ++column) {
+        QLabel *label = page.followUps[column];
+        label->setFont(PadFont(QStringLiteral("Tahoma"), kFrameFontSize + 3));
+        label->setPalette(blue);
+        label->setGeometry(g.FollowUpLabelArea(column));
+        if (column < 5)
+            label->setText(vowels.at(column));
+    }
+}
+
+void TQuillmaren::ClearFollowUps()
+{
+    for (Page *page : {&lower_, &upper_}) {
+        for (TShape *highlight : page->highlights)
+            highlight->hide();
+        for (QLabel *label : page->followUps)
+            label->hide();
+    }
+}
+
+void TQuillmaren::ShowFollowUps(QChar trigger)
+{
+    for (int t = 0; t < 5; ++t) {
+        const FollowUpKeys &keys = kFollowUps[t];
+        if (keys.trigger != trigger.unicode())
+            continue;
+        for (int upper = 0; upper < 2; ++upper) {
+            Page &page = upper ? upper_ : lower_;
+            for (int i = 0; i < 5; ++i)
+                page.highlights[i]->setVisible(i == t);
+            if (keys.vowels) {
+                for (int column = 0; column < 5; ++column)
+                    page.followUps[column]->show();
+            }
+            const char16_t *special = upper ? keys.upper : keys.lower;
+            for (int i = 0; i < 4; ++i) {
+                if (special[i] == 0)
+                    continue;
+                page.followUps[5 + i]->setText(QString(QChar(special[i])));
+                page.followUps[5 + i]->show();
+            }
+        }
+        return;
+    }
+}
+
+void TQuillmaren::InsertSymbol(const QString &) {}
