@@ -13,11 +13,11 @@ CategoryPanel::CategoryPanel(const QString &caption, QWidget *parent) : QWidget(
     header_->setText(caption);
     header_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     header_->setArrowType(Qt::DownArrow);
-    header_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    header_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);  // the panel's width rules
     header_->setFixedHeight(22);
     header_->setFocusPolicy(Qt::NoFocus);
     header_->setStyleSheet(QStringLiteral("QToolButton { background: rgb(200, 208, 230); border: 1px solid rgb(150, 160, 190);"
-                                          " text-align: left; font-weight: bold; }"));
+                                          " text-align: left; font-weight: bold; padding-left: 2px; }"));
     connect(header_, &QToolButton::clicked, this, [this] { SetCollapsed(!collapsed_); });
     layout->addWidget(header_);
 

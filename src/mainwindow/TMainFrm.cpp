@@ -89,6 +89,8 @@ TMainFrm::TMainFrm(const AppPaths &paths, QWidget *parent) : QMainWindow(parent)
     new ComposeKeyFilter(engine_, Memo1, [this] { return Memo1Host(); });
     new ComposeKeyFilter(engine_, Edit1, [this] { return Edit1Host(); });
     Memo1->installEventFilter(this);
+    Splitter1->installEventFilter(this);
+    connect(Splitter1, &QSplitter::splitterMoved, this, &TMainFrm::RememberSplitterHeights);
     Edit1->installEventFilter(this);
 
     connect(PageControl1, &QTabWidget::currentChanged, this, &TMainFrm::PageChanged);
@@ -248,8 +250,8 @@ void TMainFrm::FormShow()
         const QSize size = screen->geometry().size();
         move((size.width() - settings_.MainWidth) / 2, (size.height() - settings_.MainHeight) / 2);
     }
-    Splitter1->setSizes({qMax(1, height() - kStandardPageHeight), kStandardPageHeight});
-    ApplyStretchDown();
+    lowerHeight_ = kStandardPageHeight;
+    KeepSplitterHeights();
     quillmaren2_->LayoutPad();
 
     if (settings_.FirstPage >= 0 && settings_.FirstPage < PageControl1->count())
@@ -348,9 +350,8 @@ void TMainFrm::PageChanged()
             stretchDown_ = false;
             CheckBox6->setChecked(false);
         }
-        Splitter1->setSizes({qMax(1, Splitter1->height() - kStandardPageHeight - Splitter1->handleWidth()),
-                             kStandardPageHeight});
-        ApplyStretchDown();
+        lowerHeight_ = kStandardPageHeight;
+        KeepSplitterHeights();
     }
 }
 
@@ -409,12 +410,17 @@ bool TMainFrm::eventFilter(QObject *watched, QEvent *event)
     }
     if (event->type() == QEvent::Resize && watched == Memo1)
         FormResize();
+    if (event->type() == QEvent::Resize && watched == Splitter1)
+        KeepSplitterHeights();
     return QMainWindow::eventFilter(watched, event);
 }
 
 void TMainFrm::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
+    // A new window size lays the letter pad out again, which also ends a pending trigger.
+    if (quillmaren2_)
+        quillmaren2_->LayoutPad();
     FormResize();
 }
 
@@ -444,11 +450,27 @@ void TMainFrm::FormResize()
     current->setFixedHeight(qMax(current->minimumSizeHint().height(), content + header));
 }
 
-void TMainFrm::ApplyStretchDown()
+void TMainFrm::RememberSplitterHeights()
 {
-    // 下伸び on: the lower pages take the extra height; off: the input area takes it.
-    Splitter1->setStretchFactor(0, stretchDown_ ? 0 : 1);
-    Splitter1->setStretchFactor(1, stretchDown_ ? 1 : 0);
+    const QList<int> sizes = Splitter1->sizes();
+    upperHeight_ = sizes.value(0);
+    lowerHeight_ = sizes.value(1);
+}
+
+void TMainFrm::KeepSplitterHeights()
+{
+    // 下伸び on: the input area keeps its height and the pages take the rest; off: the pages
+    // keep theirs and the input area takes the rest.
+    const int total = Splitter1->height() - Splitter1->handleWidth();
+    if (total <= 1)
+        return;
+    if (stretchDown_) {
+        const int upper = qBound(1, upperHeight_, total - 1);
+        Splitter1->setSizes({upper, total - upper});
+    } else {
+        const int lower = qBound(1, lowerHeight_, total - 1);
+        Splitter1->setSizes({total - lower, lower});
+    }
 }
 
 void TMainFrm::EditCommand(void (*command)(QWidget *))

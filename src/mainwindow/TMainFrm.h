@@ -150,7 +150,8 @@ private:
     void FormResize();
     void ApplySecondFieldFont();
     void ApplyMemoFont();
-    void ApplyStretchDown();
+    void RememberSplitterHeights();
+    void KeepSplitterHeights();
     void SelectFolder(int kind);
     void CaptionFolderButtons();
     void EditCommand(void (*command)(QWidget *));
@@ -170,6 +171,8 @@ private:
     RichBuffers richBuffers_;
     PadPanelSlide padPanel_;
     bool stretchDown_ = false;
+    int lowerHeight_ = 289;  ///< height the pages keep while 下伸び is off
+    int upperHeight_ = 0;    ///< height the input area keeps while 下伸び is on
     QStringList fontFamilies_;  ///< the font list, read once
     QString openBookType_;      ///< type name of the open word book; null while none is open
     int currentFolder_ = 0;

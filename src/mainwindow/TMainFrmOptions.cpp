@@ -90,8 +90,8 @@ void TMainFrm::ConnectOptionControls()
 
     // 画面オプション
     connect(CheckBox6, &QCheckBox::toggled, this, [this](bool on) {
+        RememberSplitterHeights();
         stretchDown_ = on;
-        ApplyStretchDown();
         CategoryPanels[2]->Collapse();
     });
     connect(CheckBox11, &QCheckBox::toggled, this, [this](bool on) { settings_.MemPosFlg = on; });

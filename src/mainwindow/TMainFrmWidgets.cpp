@@ -320,6 +320,7 @@ void TMainFrm::BuildSidePanel()
     }
     column->addStretch(1);
     CategoryPanelGroup1->setWidget(stack);
+    stack->setStyleSheet(QStringLiteral("QToolButton:checked { background: rgb(170, 190, 230); border: 1px inset gray; }"));
 
     // 言語変更
     QVBoxLayout *languages = CategoryPanels[0]->ContentLayout();
@@ -374,6 +375,8 @@ void TMainFrm::BuildSidePanel()
     ComboBox4->setEditable(true);
     ComboBox4->setInsertPolicy(QComboBox::NoInsert);
     ComboBox4->setMaxVisibleItems(20);
+    ComboBox4->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ComboBox4->setMinimumContentsLength(8);
     phoneticColumn->addWidget(ComboBox4);
     phoneticColumn->addWidget(NoteLabel(QStringLiteral("※Default: Segoe UI"), phonetic));
     phoneticColumn->addWidget(new QLabel(QStringLiteral("・サイズ"), phonetic));

@@ -9,6 +9,8 @@ class QPlainTextEdit;
 /// it has the focus, otherwise into the input area (which takes the focus).
 class TQuillmaren5 : public TQuillmaren
 {
+    Q_OBJECT
+
 public:
     TQuillmaren5(CompositionEngine &engine, QPlainTextEdit *memo, QLineEdit *edit, QWidget *parent);
     void InsertSymbol(const QString &text) override;

@@ -2,7 +2,7 @@
 #include "app/ParameterFile.h"
 #include "dialogs/MessageSeam.h"
 #include "mainwindow/TMainFrm.h"
-#include "support/TempHome.h"
+#include "support/MainWindowFixture.h"
 
 #include <QApplication>
 #include <QDirIterator>
@@ -36,34 +36,29 @@ class tst_TMainFrm : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<TempHome> home_;
-    QStringList messages_;
+    std::unique_ptr<MainWindowFixture> fixture_;
+    TempHome *home_ = nullptr;
 
     std::unique_ptr<TMainFrm> Start()
     {
-        const AppPaths paths = PrepareDataFolders(PlatformPathRoots(), [this](const QString &m) { messages_ << m; });
-        auto window = std::make_unique<TMainFrm>(paths);
-        window->show();
-        if (!QTest::qWaitForWindowExposed(window.get()))
-            return nullptr;
-        return window;
+        fixture_->Start();
+        return std::move(fixture_->window);
     }
 
 private slots:
     void init()
     {
-        home_ = std::make_unique<TempHome>();
-        messages_.clear();
-        MessageSeam::Replace([this](const QString &m) { messages_ << m; }, [](const QString &) { return true; });
+        fixture_ = std::make_unique<MainWindowFixture>();
+        home_ = fixture_->home.get();
     }
-    void cleanup() { home_.reset(); }
+    void cleanup() { fixture_.reset(); }
 
     void freshStartInstallsAndCloseSaves()
     {
         auto window = Start();
         QVERIFY(window);
         QCOMPARE(window->windowTitle(), QStringLiteral("Quillmaren"));
-        QVERIFY(messages_.isEmpty());
+        QVERIFY(fixture_->messages.isEmpty());
         QCOMPARE(ReadBytes(home_->dataFolder() + "/Sys/Leaf790.txt").trimmed(), QByteArray("GF-RD1"));
         // The shipped samples: one book in each of the 18 book folders.
         QCOMPARE(CountFiles(home_->documentsFolder(), "*.utx"), 18);
@@ -88,11 +83,7 @@ private slots:
 
     void noSampleFlagCopiesNothing()
     {
-        QDir().mkpath(home_->dataFolder() + "/Sys");
-        QFile rng(home_->dataFolder() + "/Sys/Quillo.rng");
-        QVERIFY(rng.open(QIODevice::WriteOnly));
-        rng.write("NoSampleFlg,1\r\nFreeUBox,\"25CB25A125C7260625CF25A025C6ZZZZ\"\r\n");
-        rng.close();
+        fixture_->WriteParameters("NoSampleFlg,1\r\nFreeUBox,\"25CB25A125C7260625CF25A025C6ZZZZ\"\r\n");
         auto window = Start();
         QVERIFY(window);
         QCOMPARE(CountFiles(home_->documentsFolder(), "*.utx"), 0);
@@ -109,22 +100,18 @@ private slots:
         blocker.close();
         auto window = Start();
         QVERIFY(window);
-        QVERIFY(messages_.contains(QStringLiteral("システムフォルダが作れませんでした。")));
-        QVERIFY(std::any_of(messages_.begin(), messages_.end(),
+        QVERIFY(fixture_->messages.contains(QStringLiteral("システムフォルダが作れませんでした。")));
+        QVERIFY(std::any_of(fixture_->messages.begin(), fixture_->messages.end(),
                             [](const QString &m) { return m.contains(QStringLiteral("Leaf790.txt")); }));
-        messages_.clear();
+        fixture_->messages.clear();
         window->close();  // saving fails too, and the user is told which file
-        QCOMPARE(messages_.size(), 1);
-        QVERIFY(messages_[0].contains(QStringLiteral("Quillo.rng")));
+        QCOMPARE(fixture_->messages.size(), 1);
+        QVERIFY(fixture_->messages[0].contains(QStringLiteral("Quillo.rng")));
     }
 
     void savedPositionIsRestored()
     {
-        QDir().mkpath(home_->dataFolder() + "/Sys");
-        QFile rng(home_->dataFolder() + "/Sys/Quillo.rng");
-        QVERIFY(rng.open(QIODevice::WriteOnly));
-        rng.write("MainLeft,30\r\nMainTop,40\r\nMainWidth,800\r\nMainHeight,760\r\n");
-        rng.close();
+        fixture_->WriteParameters("MainLeft,30\r\nMainTop,40\r\nMainWidth,800\r\nMainHeight,760\r\n");
         auto window = Start();
         QVERIFY(window);
         QCOMPARE(window->size(), QSize(800, 760));

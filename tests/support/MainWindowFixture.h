@@ -1,0 +1,53 @@
+#pragma once
+
+#include "app/AppPaths.h"
+#include "dialogs/MessageSeam.h"
+#include "mainwindow/TMainFrm.h"
+#include "support/TempHome.h"
+
+#include <QFile>
+#include <QTest>
+
+#include <memory>
+
+/// A main window on a fresh temporary profile, with message boxes recorded instead of shown.
+struct MainWindowFixture {
+    std::unique_ptr<TempHome> home = std::make_unique<TempHome>();
+    QStringList messages;
+    std::unique_ptr<TMainFrm> window;
+
+    MainWindowFixture()
+    {
+        MessageSeam::Replace([this](const QString &m) { messages << m; }, [](const QString &) { return true; });
+    }
+    ~MainWindowFixture()
+    {
+        window.reset();
+        MessageSeam::Replace({}, {});
+    }
+
+    /// Writes a parameter file for the next start.
+    void WriteParameters(const QByteArray &lines) const
+    {
+        QDir().mkpath(home->dataFolder() + "/Sys");
+        QFile file(home->dataFolder() + "/Sys/Quillo.rng");
+        if (file.open(QIODevice::WriteOnly))
+            file.write(lines);
+    }
+
+    /// Starts the program's main window and waits until it is shown; null if it never is.
+    TMainFrm *Start()
+    {
+        const AppPaths paths = PrepareDataFolders(PlatformPathRoots(), [this](const QString &m) { messages << m; });
+        window = std::make_unique<TMainFrm>(paths);
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            window.reset();
+        return window.get();
+    }
+
+    template <typename T> T *Find(const char *name) const
+    {
+        return window->findChild<T *>(QString::fromLatin1(name));
+    }
+};

@@ -1,0 +1,125 @@
+#include "compose/ComposeTable.h"
+#include "pads/TQuillmaren2.h"
+#include "pads/TQuillmaren5.h"
+#include "support/MainWindowFixture.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QToolButton>
+
+class tst_LetterPads : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<MainWindowFixture> f_;
+    TMainFrm *w_ = nullptr;
+    TQuillmaren *pad_ = nullptr;
+
+    template <typename T> T *Child(const char *name) { return pad_->findChild<T *>(QString::fromLatin1(name)); }
+    bool Shown(const char *name) { return !Child<QWidget>(name)->isHidden(); }
+
+private slots:
+    void init()
+    {
+        f_ = std::make_unique<MainWindowFixture>();
+        w_ = f_->Start();
+        QVERIFY(w_);
+        pad_ = w_->Quillmaren2();
+        QVERIFY(pad_);
+    }
+    void cleanup() { f_.reset(); }
+
+    void buttonsHoldTheLettersInTheirCells()
+    {
+        const PadGeometry &g = pad_->Geometry();
+        QVERIFY(g.W > 0 && g.H > 0);
+        for (int index = 0; index < 36; ++index) {
+            auto *lower = Child<QToolButton>(qPrintable(QStringLiteral("SpeedButton%1").arg(index + 1)));
+            auto *upper = Child<QToolButton>(qPrintable(QStringLiteral("SpeedButton%1").arg(index + 37)));
+            QCOMPARE(lower->text(), LowerLetters()[index]);
+            QCOMPARE(upper->text(), UpperLetters()[index]);
+            QCOMPARE(lower->geometry(), g.ButtonRect(index));
+            QCOMPARE(upper->geometry(), g.ButtonRect(index));
+            QCOMPARE(lower->font().family(), QStringLiteral("Arial"));
+            QCOMPARE(lower->font().pointSize(), 16);
+        }
+        QCOMPARE(pad_->PageControl1->tabText(0), QStringLiteral("小文字"));
+        QCOMPARE(pad_->PageControl1->tabText(1), QStringLiteral("大文字"));
+        QCOMPARE(pad_->PageControl1->tabPosition(), QTabWidget::South);
+    }
+
+    void triggerShowsItsRowAndFollowUps()
+    {
+        QTest::keyClick(w_->Memo1, ']');
+        QVERIFY(Shown("Shape4") && Shown("Shape9"));  // the ] row on both pages
+        QVERIFY(!Shown("Shape3") && !Shown("Shape8"));
+        QCOMPARE(Child<QLabel>("Label7")->text(), QStringLiteral("a"));
+        QVERIFY(Shown("Label7"));
+        QCOMPARE(Child<QLabel>("Label13")->text(), QStringLiteral("c"));
+        QCOMPARE(Child<QLabel>("Label26")->text(), QStringLiteral("C"));
+        QCOMPARE(Child<QLabel>("Label14")->text(), QStringLiteral("s"));
+        QCOMPARE(Child<QLabel>("Label27")->text(), QStringLiteral("."));
+        QCOMPARE(Child<QLabel>("Label7")->palette().color(QPalette::WindowText), QColor(Qt::blue));
+
+        QTest::keyClick(w_->Memo1, 'c');
+        QCOMPARE(w_->Memo1->toPlainText(), QStringLiteral("ç"));
+        for (int n = 3; n <= 12; ++n)
+            QVERIFY(!Shown(qPrintable(QStringLiteral("Shape%1").arg(n))));
+        QVERIFY(!Shown("Label7") && !Shown("Label13"));
+    }
+
+    void tildeShowsOnlyItsColumns()
+    {
+        QTest::keyClick(w_->Memo1, '~');
+        QVERIFY(Shown("Shape6"));
+        QVERIFY(!Shown("Label7"));  // no vowel labels for ~
+        QCOMPARE(Child<QLabel>("Label13")->text(), QStringLiteral("n"));
+        QCOMPARE(Child<QLabel>("Label28")->text(), QStringLiteral("O"));
+    }
+
+    void clickInsertsAndKeepsThePendingTrigger()
+    {
+        QTest::keyClick(w_->Memo1, ']');
+        QTest::mouseClick(Child<QToolButton>("SpeedButton7"), Qt::LeftButton);  // é
+        QCOMPARE(w_->Memo1->toPlainText(), QStringLiteral("é"));
+        QCOMPARE(w_->engine().PendingTrigger(), std::optional<QChar>(u']'));
+        QVERIFY(Shown("Shape4"));
+        QTest::keyClick(w_->Memo1, 'e');
+        QCOMPARE(w_->Memo1->toPlainText(), QStringLiteral("éé"));
+    }
+
+    void resizeEndsThePendingTrigger()
+    {
+        QTest::keyClick(w_->Memo1, '[');
+        w_->resize(w_->width() + 120, w_->height() + 60);
+        QTRY_VERIFY(!w_->engine().PendingTrigger());
+        QVERIFY(!Shown("Shape3"));
+        QTest::keyClick(w_->Memo1, 'e');
+        QCOMPARE(w_->Memo1->toPlainText(), QStringLiteral("e"));
+    }
+
+    void wordBookPadComposesIntoTheFocusedField()
+    {
+        w_->PageControl1->setCurrentIndex(TMainFrm::WordBookPage);
+        QTest::keyClicks(w_->Memo1, "[e");  // PAD表示 is up: plain typing
+        QCOMPARE(w_->Memo1->toPlainText(), QStringLiteral("[e"));
+        w_->Memo1->clear();
+        QTest::mouseClick(w_->SpeedButton16, Qt::LeftButton);
+        QTRY_VERIFY(w_->Quillmaren5());
+        QTest::keyClicks(w_->Memo1, "[e");
+        QCOMPARE(w_->Memo1->toPlainText(), QStringLiteral("è"));
+        // A click goes to Edit1 while it has the focus, otherwise to Memo1.
+        w_->PDisp->trigger();
+        w_->Edit1->setFocus();
+        QTest::mouseClick(w_->Quillmaren5()->findChild<QToolButton *>("SpeedButton26"), Qt::LeftButton);
+        QCOMPARE(w_->Edit1->text(), QStringLiteral("ñ"));
+        // Without a fill-in book the second field does not compose.
+        QTest::keyClicks(w_->Edit1, "[a");
+        QCOMPARE(w_->Edit1->text(), QStringLiteral("ñ[a"));
+    }
+};
+
+QTEST_MAIN(tst_LetterPads)
+#include "tst_LetterPads.moc"
