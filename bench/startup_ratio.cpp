@@ -1,0 +1,76 @@
+// Start-up time of Quillmaren against a bare Qt Widgets window of the same size: both probes
+// run alternately, each timed from process start until it reports that its window is shown
+// and idle. Prints the medians and their ratio. Usage: startup_ratio <probe> <bare> [runs]
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+double TimeToReady(const QString &program, const QProcessEnvironment &environment)
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    QElapsedTimer clock;
+    clock.start();
+    process.start(program, {});
+    while (process.state() != QProcess::NotRunning || process.bytesAvailable() > 0) {
+        if (process.canReadLine() && process.readLine().trimmed() == "ready")
+            break;
+        process.waitForReadyRead(5000);
+        if (clock.elapsed() > 30000)
+            return -1;
+    }
+    const double milliseconds = clock.nsecsElapsed() / 1e6;
+    process.waitForFinished(5000);
+    return milliseconds;
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    const QStringList args = application.arguments();
+    if (args.size() < 3) {
+        std::fprintf(stderr, "usage: startup_ratio <quillmaren probe> <bare probe> [runs]\n");
+        return 2;
+    }
+    const int runs = args.size() > 3 ? args[3].toInt() : 15;
+
+    // A profile of its own, already through its first start, so every run is an ordinary start.
+    QTemporaryDir home;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"})
+        environment.insert(QString::fromLatin1(name), home.path() + u'/' + QString::fromLatin1(name));
+    QDir().mkpath(home.path() + "/XDG_RUNTIME_DIR");
+    QFile::setPermissions(home.path() + "/XDG_RUNTIME_DIR", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    TimeToReady(args[1], environment);
+    TimeToReady(args[2], environment);
+
+    std::vector<double> program, bare;
+    for (int run = 0; run < runs; ++run) {
+        program.push_back(TimeToReady(args[1], environment));
+        bare.push_back(TimeToReady(args[2], environment));
+    }
+    if (std::count(program.begin(), program.end(), -1.0) || std::count(bare.begin(), bare.end(), -1.0)) {
+        std::fprintf(stderr, "a probe never reported ready\n");
+        return 1;
+    }
+    const double p = Median(program), b = Median(bare);
+    std::printf("start-up, median of %d runs: Quillmaren %.1f ms, bare window %.1f ms, ratio %.2f (goal <= 1.50)\n",
+                runs, p, b, p / b);
+    return 0;
+}

@@ -1,0 +1,27 @@
+#include "mainwindow/RunProgram.h"
+
+#include "app/AppPaths.h"
+#include "app/SingleInstance.h"
+#include "dialogs/MessageSeam.h"
+#include "mainwindow/TMainFrm.h"
+
+#include <QApplication>
+
+int RunProgram(int argc, char *argv[], const std::function<void(TMainFrm &)> &afterShow)
+{
+    // A second copy ends at once and silently; the running copy is left as it is.
+    SingleInstanceLock instance(InstanceName);
+    if (!instance.TryAcquire())
+        return 0;
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quillmaren"));
+
+    const AppPaths paths =
+        PrepareDataFolders(PlatformPathRoots(), [](const QString &message) { MessageSeam::Notify(nullptr, message); });
+    TMainFrm window(paths);
+    window.show();
+    if (afterShow)
+        afterShow(window);
+    return QApplication::exec();
+}
