@@ -93,6 +93,7 @@ TMainFrm::TMainFrm(const AppPaths &paths, QWidget *parent) : QMainWindow(parent)
     connect(Splitter1, &QSplitter::splitterMoved, this, &TMainFrm::RememberSplitterHeights);
     Edit1->installEventFilter(this);
 
+    connect(Memo1, &QPlainTextEdit::textChanged, this, [this] { textModified_ = true; });
     connect(PageControl1, &QTabWidget::currentChanged, this, &TMainFrm::PageChanged);
     connect(Exit1, &QAction::triggered, this, &QWidget::close);
     connect(N31, &QAction::triggered, this, &QWidget::close);
@@ -173,6 +174,7 @@ void TMainFrm::InitCaptions()
     richBuffers_ = RichBuffers::FromSettings(settings_);
     Memo1->clear();
     ApplyMemoFont();
+    textModified_ = false;
     // 9. Folder buttons and the word order.
     CaptionFolderButtons();
     currentFolder_ = qBound(0, settings_.CurrentFolderIndex, 2);

@@ -51,6 +51,8 @@ public:
     const LanguageState &language() const { return language_; }
     const RichBuffers &richBuffers() const { return richBuffers_; }
     bool StretchDown() const { return stretchDown_; }
+    /// The input area's text changed since the start or since the text commands last took it.
+    bool TextModified() const { return textModified_; }
     const PadPanelSlide &padPanel() const { return padPanel_; }
 
     // Actions shared by menu, toolbar and shortcut.
@@ -171,6 +173,7 @@ private:
     RichBuffers richBuffers_;
     PadPanelSlide padPanel_;
     bool stretchDown_ = false;
+    bool textModified_ = false;
     int lowerHeight_ = 289;  ///< height the pages keep while 下伸び is off
     int upperHeight_ = 0;    ///< height the input area keeps while 下伸び is on
     QStringList fontFamilies_;  ///< the font list, read once

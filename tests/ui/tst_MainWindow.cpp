@@ -198,8 +198,10 @@ private slots:
         QTest::keyClick(w, Qt::Key_F3);
         QVERIFY(w->settings().PFlg);
         QVERIFY(w->Edit1->isVisible());
+        QVERIFY(!w->TextModified());
         w->Edit1->setText("ɡoʊ");
         w->Memo1->setPlainText("go");
+        QVERIFY(w->TextModified());
         QTest::keyClick(w, Qt::Key_F2);
         QVERIFY(w->Memo1->toPlainText().isEmpty());
         QVERIFY(w->Edit1->text().isEmpty());
