@@ -31,4 +31,36 @@ QString JoinLinesCrLf(const QStringList &lines)
     return text;
 }
 
+namespace {
+
+bool IsPrintableAscii(QChar c) { return c.unicode() >= 0x20 && c.unicode() <= 0x7E; }
+
+template <typename Encode> QString EncodeNcr(QStringView text, Encode encode)
+{
+    QString out;
+    out.reserve(text.size() * 2);
+    for (QChar c : text) {
+        if (IsPrintableAscii(c))
+            out += c;
+        else
+            out += encode(c.unicode());
+    }
+    return out;
+}
+
+} // namespace
+
+QString EncodeHexNcr(QStringView text)
+{
+    return EncodeNcr(text, [](char16_t unit) {
+        return QStringLiteral("&#x") + QStringLiteral("%1").arg(uint(unit), 4, 16, QLatin1Char('0')).toUpper() +
+               QLatin1Char(';');
+    });
+}
+
+QString EncodeDecNcr(QStringView text)
+{
+    return EncodeNcr(text, [](char16_t unit) { return QStringLiteral("&#%1;").arg(uint(unit)); });
+}
+
 } // namespace ULib

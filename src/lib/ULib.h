@@ -20,4 +20,11 @@ QStringList SplitLines(QStringView text);
 /// Joins lines with CR LF after every line, the last one included.
 QString JoinLinesCrLf(const QStringList &lines);
 
+/// Every UTF-16 code unit outside printable ASCII (0x20..0x7E) as "&#x" + four upper-case
+/// hexadecimal digits + ";". Surrogates are written one by one.
+QString EncodeHexNcr(QStringView text);
+
+/// Every UTF-16 code unit outside printable ASCII (0x20..0x7E) as "&#" + its decimal value + ";".
+QString EncodeDecNcr(QStringView text);
+
 } // namespace ULib

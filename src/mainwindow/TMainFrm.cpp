@@ -122,6 +122,7 @@ TMainFrm::TMainFrm(const AppPaths &paths, QWidget *parent) : QMainWindow(parent)
         Memo1->setHorizontalScrollBarPolicy(both ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
     });
     ConnectOptionControls();
+    ConnectTransfer();
 
     FormCreate();
 }

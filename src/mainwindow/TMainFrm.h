@@ -7,6 +7,7 @@
 #include "mainwindow/LanguageState.h"
 #include "mainwindow/PadPanelSlide.h"
 #include "transfer/RichBuffers.h"
+#include "transfer/TargetTracker.h"
 
 #include <QMainWindow>
 
@@ -35,7 +36,7 @@ class TShape;
 /// The program's main window: the toolbar, the input area and the second field, the option
 /// side panel, the sliding pad panel and the three pages that are the program's modes. It owns
 /// the settings record, the composition engine and the pads for the whole run.
-class TMainFrm : public QMainWindow
+class TMainFrm : public QMainWindow, private TargetView
 {
     Q_OBJECT
 
@@ -125,6 +126,15 @@ public:
     void TogglePadPanel();
     void AllClearExecute();
 
+    /// The transfer key: puts the main or the phonetic text on the clipboard in the current
+    /// transfer mode and hands over to the automatic paste.
+    void TransferExecute();
+    void SendToTarget();
+    void ForgetTarget();
+    const TargetTracker &tracker() const { return *tracker_; }
+    /// Replaces the window system (tests use a fake desktop).
+    void SetWindowSystem(std::unique_ptr<platform::WindowSystem> windowSystem);
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -163,6 +173,10 @@ private:
     QStringList FontFamilies();
     static void FillSizes(QComboBox *selector, int first, int last, int shown);
 
+    void ShowTarget(const QString &windowTitle) override;
+    void ShowNoTarget() override;
+    void ConnectTransfer();
+
     std::optional<ComposeHost> Memo1Host();
     std::optional<ComposeHost> Edit1Host();
 
@@ -183,6 +197,9 @@ private:
     std::unique_ptr<LineEditComposeField> edit1Field_;
     TQuillmaren2 *quillmaren2_ = nullptr;
     TQuillmaren5 *quillmaren5_ = nullptr;
+    std::unique_ptr<platform::WindowSystem> windowSystem_;
+    std::unique_ptr<TargetTracker> tracker_;
+    bool toldNoAutoPaste_ = false;
     bool shown_ = false;
     bool parameterResetRequested_ = false;
 };

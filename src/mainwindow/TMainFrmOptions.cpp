@@ -5,6 +5,7 @@
 #include "mainwindow/CategoryPanel.h"
 #include "mainwindow/FlagPictures.h"
 #include "mainwindow/FontLists.h"
+#include "transfer/TransferPlan.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -54,7 +55,11 @@ void TMainFrm::ConnectOptionControls()
         settings_.KanaFlg = on;
         ApplySecondFieldFont();
     });
-    connect(CheckBox1, &QCheckBox::toggled, this, [this](bool on) { settings_.AutoPasteFlg = on; });
+    connect(CheckBox1, &QCheckBox::toggled, this, [this](bool on) {
+        settings_.AutoPasteFlg = on;
+        if (!on)
+            ForgetTarget();
+    });
 
     // 転送オプション
     connect(CheckBox7, &QCheckBox::toggled, this, [this](bool on) {
@@ -242,16 +247,13 @@ void TMainFrm::ShowFlag()
 void TMainFrm::ShowTransferMode()
 {
     const int mode = settings_.TransMode;
-    const bool phonetic = (mode / 10) % 10 == 1;
+    const bool phonetic = (mode / 10) % 10 == 1;  // the label and colour follow the tens digit
     Label28->setVisible(phonetic);
-    Edit2->setStyleSheet(QStringLiteral("QLineEdit { background: black; color: %1; }")
-                             .arg(phonetic ? QStringLiteral("rgb(0, 255, 255)") : QStringLiteral("rgb(0, 255, 0)")));
-    switch (mode % 10) {
-    case 1: Edit2->setText(QStringLiteral("16進数値")); break;
-    case 2: Edit2->setText(QStringLiteral("10進数値")); break;
-    case 3: Edit2->setText(QStringLiteral("ユニコード")); break;
-    default: Edit2->setText(QStringLiteral("リッチテキスト")); break;
-    }
+    QPalette palette = Edit2->palette();
+    palette.setColor(QPalette::Base, Qt::black);
+    palette.setColor(QPalette::Text, phonetic ? QColor(0, 255, 255) : QColor(0, 255, 0));
+    Edit2->setPalette(palette);
+    Edit2->setText(ModeDisplayText(mode));
 }
 
 void TMainFrm::SelectFolder(int kind)

@@ -1,0 +1,56 @@
+#include "transfer/TransferRtf.h"
+
+#include <QSaveFile>
+#include <QStringEncoder>
+
+int RtfCharsetCode(int code)
+{
+    switch (code) {
+    case 1: case 129: case 134: case 161: case 162: case 163: case 204: case 222: return code;
+    default: return 0;
+    }
+}
+
+QString EscapeRtfUnicode(QStringView text)
+{
+    QString out;
+    out.reserve(text.size() * 7);
+    for (QChar c : text) {
+        out += QLatin1String("\\u");
+        out += QString::number(uint(c.unicode()));
+        out += QLatin1Char('?');
+    }
+    return out;
+}
+
+QString EscapeRtfFontName(QStringView fontName)
+{
+    QString out;
+    for (QChar c : fontName) {
+        if (c == u'\\' || c == u'{' || c == u'}')
+            out += QLatin1Char('\\');
+        out += c;
+    }
+    return out;
+}
+
+QString BuildTransferRtf(int charsetCode, int pointSize, QStringView text, QStringView fontName)
+{
+    return QLatin1String("{\\rtf1\\ansi\\ansicpg932\\deff0\\deflang1033\\deflangfe1041{\\fonttbl{\\f0\\fnil\\fcharset") +
+           QString::number(RtfCharsetCode(charsetCode)) + QLatin1Char(' ') + EscapeRtfFontName(fontName) +
+           QLatin1String(";}}\\viewkind4\\uc1\\pard\\lang1041\\f0\\fs") + QString::number(2 * pointSize) +
+           EscapeRtfUnicode(text) + QLatin1String("\\f1\\par}");
+}
+
+bool WriteWorkRtf(int charsetCode, int pointSize, const QString &path, QStringView text, QStringView fontName,
+                  QString *error)
+{
+    const QString document = BuildTransferRtf(charsetCode, pointSize, text, fontName) + QLatin1String("\r\n");
+    const QByteArray bytes = QStringEncoder(QStringConverter::System)(document);
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    if (error)
+        *error = file.errorString();
+    return false;
+}

@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# The transfer on a real X11 desktop: the user works in a target window, clicks into
+# Quillmaren, composes and presses F9; the target receives the text by the automatic paste,
+# and the clipboard holds every rendition of the mode.
+set -euo pipefail
+program=$1
+target=$2
+source "$(dirname "$0")/desktop.sh"
+start_desktop
+
+sys="$XDG_DATA_HOME/Bertovan/Quillmaren/Sys"
+received="$E2E_ROOT/received.txt"
+
+# Starts Quillmaren with the given parameter-file lines and the target window beside it.
+start_both() {
+  mkdir -p "$sys"
+  printf '%s\r\n' "MainLeft,20" "MainTop,40" "$@" > "$sys/Quillo.rng"
+  : > "$received"
+  "$program" & E2E_PIDS+=($!); quill_pid=$!
+  quill=$(wait_window Quillmaren)
+  "$target" PasteTarget "$received" & E2E_PIDS+=($!); target_pid=$!
+  target_window=$(wait_window PasteTarget)
+}
+
+stop_both() {
+  kill "$target_pid" 2>/dev/null || true
+  wmctrl -i -c "$quill"
+  wait_exit "$quill_pid"
+}
+
+# Works in the target, then comes back to Quillmaren and types keys, then F9.
+transfer_from_target() {
+  xdotool windowactivate --sync "$target_window"
+  sleep 0.8   # the watch, every 250 ms, names the target
+  shown_title=$(xdotool getwindowname "$quill")
+  xdotool windowactivate --sync "$quill"
+  sleep 0.3
+  xdotool key ctrl+a BackSpace
+  xdotool type --delay 40 "$1"
+  xdotool key F9
+  sleep 1.2   # bring to front + 300 ms paste delay
+}
+
+# 1. Rich text (mode 0), automatic paste on.
+start_both "TransMode,0"
+transfer_from_target ']e'
+[ "$shown_title" = "Quillmaren  転送先: [ PasteTarget ]" ] || fail "title while watching: '$shown_title'"
+[ "$(cat "$received")" = "é" ] || fail "rich text: the target received '$(cat "$received")'"
+targets=$(clipboard TARGETS)
+for type in text/rtf text/html UTF8_STRING; do
+  grep -qx "$type" <<<"$targets" || fail "the clipboard offers no $type ($targets)"
+done
+rtf=$(clipboard text/rtf)
+[ "$rtf" = '{\rtf1\ansi\ansicpg932\deff0\deflang1033\deflangfe1041{\fonttbl{\f0\fnil\fcharset0 Times New Roman;}}\viewkind4\uc1\pard\lang1041\f0\fs40\u233?\f1\par}' ] ||
+  fail "text/rtf is '$rtf'"
+clipboard text/html | grep -q 'font-family:&quot;Times New Roman&quot;; font-size:20pt">é<' || fail "text/html: $(clipboard text/html)"
+stop_both
+
+# 2. The other main modes: hexadecimal, decimal references and plain Unicode text.
+for case in "1|&#x00E9;a&lt;" "2|&#233;a<" "3|éa<"; do
+  mode=${case%%|*}; expected=${case#*|}
+  expected=${expected//&lt;/<}
+  start_both "TransMode,$mode"
+  transfer_from_target ']ea<'
+  [ "$(cat "$received")" = "$expected" ] || fail "mode $mode: the target received '$(cat "$received")'"
+  [ "$(clipboard)" = "$expected" ] || fail "mode $mode: the clipboard holds '$(clipboard)'"
+  stop_both
+done
+
+# 3. Automatic paste off: only the clipboard is filled.
+start_both "TransMode,3" "AutoPasteFlg,0"
+transfer_from_target '[a'
+[ "$(xdotool getwindowname "$quill")" = "Quillmaren" ] || fail "a target was named with automatic paste off"
+[ ! -s "$received" ] || fail "pasted although automatic paste is off: '$(cat "$received")'"
+[ "$(clipboard)" = "à" ] || fail "clipboard holds '$(clipboard)' with automatic paste off"
+stop_both
+echo "PASS"
