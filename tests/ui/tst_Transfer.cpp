@@ -1,0 +1,200 @@
+#include "pads/TShape.h"
+#include "platform/null/NullWindowSystem.h"
+#include "support/MainWindowFixture.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+namespace {
+
+/// A desktop with one other window, "Editor", that records the pastes it receives.
+struct FakeDesktop : platform::WindowSystem {
+    platform::WindowId front = 1;
+    int *pastes;
+    explicit FakeDesktop(int *counter) : pastes(counter) {}
+    bool CanPaste() const override { return true; }
+    platform::WindowId ForegroundWindow() override { return front; }
+    std::u16string WindowTitle(platform::WindowId) override { return u"Editor"; }
+    bool IsDesktopWindow(platform::WindowId) override { return false; }
+    bool BringToFront(platform::WindowId w) override
+    {
+        front = w;
+        return true;
+    }
+    void SendPasteKeystroke() override { ++*pastes; }
+};
+
+QString ClipboardText() { return QGuiApplication::clipboard()->text(); }
+
+} // namespace
+
+class tst_Transfer : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<MainWindowFixture> f_;
+    int pastes_ = 0;
+
+    TMainFrm *Start(const QByteArray &parameters = {})
+    {
+        f_->WriteParameters(parameters);
+        TMainFrm *w = f_->Start();
+        if (w)
+            w->SetWindowSystem(std::make_unique<FakeDesktop>(&pastes_));
+        QGuiApplication::clipboard()->setText(QStringLiteral("earlier"));
+        return w;
+    }
+
+private slots:
+    void init()
+    {
+        f_ = std::make_unique<MainWindowFixture>();
+        pastes_ = 0;
+    }
+    void cleanup() { f_.reset(); }
+
+    void richTextOffersEveryRendition()
+    {
+        TMainFrm *w = Start("TransMode,0\r\n");
+        QVERIFY(w);
+        QTest::keyClicks(w->Memo1, "]e");
+        QTest::keyClick(w, Qt::Key_F9);
+        const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+        QCOMPARE(data->text(), QStringLiteral("é"));
+        QCOMPARE(data->data("text/rtf"),
+                 QByteArray("{\\rtf1\\ansi\\ansicpg932\\deff0\\deflang1033\\deflangfe1041{\\fonttbl{\\f0\\fnil\\fcharset0 "
+                            "Times New Roman;}}\\viewkind4\\uc1\\pard\\lang1041\\f0\\fs40\\u233?\\f1\\par}"));
+        QVERIFY(data->html().contains(QStringLiteral("font-size:20pt\">é</span>")));
+        QCOMPARE(w->Memo1->textCursor().selectedText(), QStringLiteral("é"));  // whole field selected
+    }
+
+    void selectionWinsAndClearEmptiesBothFields()
+    {
+        TMainFrm *w = Start("TransMode,3\r\nTransClearFlg,1\r\nPFlg,1\r\n");
+        QVERIFY(w);
+        w->Memo1->setPlainText("hello world");
+        w->Edit1->setText("ɡoʊ");
+        QTextCursor cursor = w->Memo1->textCursor();
+        cursor.setPosition(6);
+        cursor.setPosition(11, QTextCursor::KeepAnchor);
+        w->Memo1->setTextCursor(cursor);
+        w->TransferExecute();
+        QCOMPARE(ClipboardText(), QStringLiteral("world"));
+        QVERIFY(w->Memo1->toPlainText().isEmpty());
+        QVERIFY(w->Edit1->text().isEmpty());
+    }
+
+    void selectionIsLeftAsItWas()
+    {
+        TMainFrm *w = Start("TransMode,1\r\n");
+        QVERIFY(w);
+        w->Memo1->setPlainText("añb");
+        QTextCursor cursor = w->Memo1->textCursor();
+        cursor.setPosition(1);
+        cursor.setPosition(2, QTextCursor::KeepAnchor);
+        w->Memo1->setTextCursor(cursor);
+        w->TransferExecute();
+        QCOMPARE(ClipboardText(), QStringLiteral("&#x00F1;"));
+        QCOMPARE(w->Memo1->textCursor().selectedText(), QStringLiteral("ñ"));
+        QCOMPARE(w->Memo1->toPlainText(), QStringLiteral("añb"));
+    }
+
+    void phoneticModesTakeTheSecondField()
+    {
+        TMainFrm *w = Start("TransMode,12\r\nTransClearFlg,1\r\n");
+        QVERIFY(w);
+        w->Memo1->setPlainText("text");
+        w->TransferExecute();  // the second field is empty: nothing happens
+        QCOMPARE(ClipboardText(), QStringLiteral("earlier"));
+        QCOMPARE(w->Memo1->toPlainText(), QStringLiteral("text"));
+        w->Edit1->setText("ʃ");
+        w->TransferExecute();
+        QCOMPARE(ClipboardText(), QStringLiteral("&#643;"));
+    }
+
+    void invalidModeTransfersNothing()
+    {
+        TMainFrm *w = Start("TransMode,5\r\nTransClearFlg,1\r\n");
+        QVERIFY(w);
+        QCOMPARE(w->Edit2->text(), QStringLiteral("リッチテキスト"));
+        w->Memo1->setPlainText("kept");
+        QTest::keyClick(w, Qt::Key_F9);
+        QCOMPARE(ClipboardText(), QStringLiteral("earlier"));
+        QCOMPARE(w->Memo1->toPlainText(), QStringLiteral("kept"));
+    }
+
+    void secondMethodCarriesTheDisplaySize()
+    {
+        TMainFrm *w = Start("TransMode,0\r\nMethod2Flg,1\r\nTransFSFlg,1\r\nTransMainFSize,40\r\nMainFontSize,18\r\n");
+        QVERIFY(w);
+        w->Memo1->setPlainText("ü");
+        w->TransferExecute();
+        const QByteArray rtf = QGuiApplication::clipboard()->mimeData()->data("text/rtf");
+        QVERIFY2(rtf.contains("\\fs36\\u252?"), rtf.constData());
+        QFile work(f_->home->dataFolder() + "/Sys/Work.rtf");
+        QVERIFY(work.open(QIODevice::ReadOnly));
+        QCOMPARE(work.readAll(), rtf + "\r\n");
+
+        w->settings().Method2Flg = false;  // the first method carries the transfer size
+        w->TransferExecute();
+        QVERIFY(QGuiApplication::clipboard()->mimeData()->data("text/rtf").contains("\\fs80\\u252?"));
+    }
+
+    void unwritableWorkFileStopsTheTransfer()
+    {
+        TMainFrm *w = Start("TransMode,0\r\nMethod2Flg,1\r\nTransClearFlg,1\r\n");
+        QVERIFY(w);
+        QVERIFY(QDir(f_->home->dataFolder() + "/Sys").removeRecursively());
+        w->Memo1->setPlainText("é");
+        w->TransferExecute();
+        QCOMPARE(f_->messages.size(), 1);
+        QVERIFY(f_->messages[0].contains(QStringLiteral("Work.rtf")));
+        QCOMPARE(ClipboardText(), QStringLiteral("earlier"));
+        QCOMPARE(w->Memo1->toPlainText(), QStringLiteral("é"));
+    }
+
+    void automaticPasteReachesTheTarget()
+    {
+        TMainFrm *w = Start("TransMode,3\r\n");
+        QVERIFY(w);
+        w->SearchTimer->start();  // as while the program is in the background
+        QTRY_VERIFY(w->tracker().TargetKnown());
+        w->SearchTimer->stop();
+        QCOMPARE(w->windowTitle(), QStringLiteral("Quillmaren  転送先: [ Editor ]"));
+        QCOMPARE(w->Shape1->Brush(), QColor(Qt::red));
+
+        w->Memo1->setPlainText("ça");
+        QTest::keyClick(w, Qt::Key_F9);
+        QCOMPARE(w->PasteTimer->interval(), 300);
+        QTRY_COMPARE(pastes_, 1);
+        QVERIFY(!w->PasteTimer->isActive());
+
+        w->CheckBox1->setChecked(false);  // automatic paste off forgets the target at once
+        QCOMPARE(w->Shape1->Brush(), QColor(Qt::white));
+        QCOMPARE(w->windowTitle(), QStringLiteral("Quillmaren"));
+        QTest::keyClick(w, Qt::Key_F9);
+        QVERIFY(!w->PasteTimer->isActive());
+        QCOMPARE(ClipboardText(), QStringLiteral("ça"));
+    }
+
+    void desktopWithoutPasteIsExplainedOnce()
+    {
+        TMainFrm *w = Start("TransMode,3\r\n");
+        QVERIFY(w);
+        w->SetWindowSystem(std::make_unique<platform::NullWindowSystem>());
+        w->Memo1->setPlainText("x");
+        w->TransferExecute();
+        w->TransferExecute();
+        QCOMPARE(f_->messages.size(), 1);
+        QVERIFY(f_->messages[0].contains(QStringLiteral("自動貼り付け")));
+        QCOMPARE(ClipboardText(), QStringLiteral("x"));
+    }
+};
+
+QTEST_MAIN(tst_Transfer)
+#include "tst_Transfer.moc"
