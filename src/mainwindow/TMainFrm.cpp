@@ -5,6 +5,7 @@
 #include "compose/ComposeKeyFilter.h"
 #include "dialogs/MessageSeam.h"
 #include "mainwindow/CategoryPanel.h"
+#include "pads/TFreeUni1.h"
 #include "pads/TQuillmaren2.h"
 #include "pads/TQuillmaren5.h"
 
@@ -141,6 +142,11 @@ void TMainFrm::FormCreate()
     quillmaren2_ = new TQuillmaren2(engine_, Memo1, Panel19);
     Panel19->layout()->addWidget(quillmaren2_);
     quillmaren2_->LayoutPad();
+
+    freeUni1_ = new TFreeUni1(settings_.FreeUBox, Memo1, TabSheet5);
+    freeUni1_->RefreshPaletteFont(settings_.MainFont);
+    TabSheet5->layout()->addWidget(freeUni1_);
+    freeUni1_->LayoutPalette();
 }
 
 void TMainFrm::InitCaptions()
@@ -256,6 +262,7 @@ void TMainFrm::FormShow()
     lowerHeight_ = kStandardPageHeight;
     KeepSplitterHeights();
     quillmaren2_->LayoutPad();
+    freeUni1_->LayoutPalette();
 
     if (settings_.FirstPage >= 0 && settings_.FirstPage < PageControl1->count())
         PageControl1->setCurrentIndex(settings_.FirstPage);
@@ -281,6 +288,8 @@ void TMainFrm::FormClose()
     quillmaren5_ = nullptr;
     delete quillmaren2_;
     quillmaren2_ = nullptr;
+    delete freeUni1_;
+    freeUni1_ = nullptr;
     if (parameterResetRequested_)
         return;
 

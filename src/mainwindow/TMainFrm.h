@@ -29,6 +29,7 @@ class QTabWidget;
 class QTextEdit;
 class QTimer;
 class QToolButton;
+class TFreeUni1;
 class TQuillmaren2;
 class TQuillmaren5;
 class TShape;
@@ -115,6 +116,8 @@ public:
     std::array<QLabel *, 2> StatusPanels{};
 
     TQuillmaren2 *Quillmaren2() const { return quillmaren2_; }
+    TFreeUni1 *FreeUni1() const { return freeUni1_; }
+    std::array<QToolButton *, 6> PresetButtons{};  ///< the free palette's six preset sets
     TQuillmaren5 *Quillmaren5() const { return quillmaren5_; }
 
     QTimer *SearchTimer = nullptr, *PasteTimer = nullptr, *CallTimer = nullptr, *NobiTimer = nullptr;
@@ -197,6 +200,7 @@ private:
     std::unique_ptr<LineEditComposeField> edit1Field_;
     TQuillmaren2 *quillmaren2_ = nullptr;
     TQuillmaren5 *quillmaren5_ = nullptr;
+    TFreeUni1 *freeUni1_ = nullptr;
     std::unique_ptr<platform::WindowSystem> windowSystem_;
     std::unique_ptr<TargetTracker> tracker_;
     bool toldNoAutoPaste_ = false;

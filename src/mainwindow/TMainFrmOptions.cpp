@@ -5,6 +5,8 @@
 #include "mainwindow/CategoryPanel.h"
 #include "mainwindow/FlagPictures.h"
 #include "mainwindow/FontLists.h"
+#include "pads/TFreeUni1.h"
+#include "symbols/FreePalette.h"
 #include "transfer/TransferPlan.h"
 
 #include <QAction>
@@ -46,6 +48,8 @@ void TMainFrm::ConnectOptionControls()
         settings_.MainFont = text;
         richBuffers_.RichBuffer.fontName = text;
         ApplyMemoFont();
+        if (freeUni1_)
+            freeUni1_->RefreshPaletteFont(text);
     });
     connect(ComboBox2, &QComboBox::textActivated, this, [this] { Memo1->setFocus(Qt::OtherFocusReason); });
     connect(ComboBox3, &QComboBox::editTextChanged, this, &TMainFrm::ApplyMainSize);
@@ -139,6 +143,16 @@ void TMainFrm::ConnectOptionControls()
     connect(SpeedButton16, &QToolButton::clicked, this, &TMainFrm::TogglePadPanel);
     for (CategoryPanel *panel : CategoryPanels)
         connect(panel, &CategoryPanel::CollapsedChanged, this, [this] { QTimer::singleShot(0, this, &TMainFrm::FormResize); });
+
+    // Fユニコード・オプション
+    for (int i = 0; i < 6; ++i) {
+        connect(PresetButtons[i], &QToolButton::clicked, this, [this, i] {
+            if (PageControl1->currentIndex() == EuropeanInputPage)
+                PageControl2->setCurrentWidget(TabSheet5);
+            settings_.FreeUBox = FreeSymbolPresets()[i].symbols;
+            freeUni1_->ShowFreeSymbols();
+        });
+    }
 
     // Word book panel: folder and word order.
     for (int kind = 0; kind < 3; ++kind)

@@ -4,6 +4,7 @@
 
 #include "mainwindow/CategoryPanel.h"
 #include "pads/TShape.h"
+#include "symbols/FreePalette.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -384,9 +385,20 @@ void TMainFrm::BuildSidePanel()
     phoneticColumn->addWidget(ComboBox7);
     phoneticColumn->addWidget(NoteLabel(QStringLiteral("※Default: 16"), phonetic));
 
-    // Fユニコード・オプション: the preset buttons join with the free palette.
-    CategoryPanels[4]->ContentLayout()->addWidget(
-        NoteLabel(QStringLiteral("※初期値：　図形"), CategoryPanels[4]->Content()));
+    // Fユニコード・オプション: the six preset sets, three rows of two.
+    QWidget *free = CategoryPanels[4]->Content();
+    auto *presets = new QGridLayout;
+    presets->setSpacing(2);
+    for (int i = 0; i < 6; ++i) {
+        const FreeSymbolPreset &preset = FreeSymbolPresets()[i];
+        PresetButtons[i] = Named(new QToolButton(free), preset.buttonName);
+        PresetButtons[i]->setText(preset.caption);
+        PresetButtons[i]->setFocusPolicy(Qt::NoFocus);
+        PresetButtons[i]->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        presets->addWidget(PresetButtons[i], i / 2, i % 2);
+    }
+    CategoryPanels[4]->ContentLayout()->addLayout(presets);
+    CategoryPanels[4]->ContentLayout()->addWidget(NoteLabel(QStringLiteral("※初期値：　図形"), free));
 
     // 単語帳オプション
     QWidget *books = CategoryPanels[5]->Content();
@@ -457,6 +469,7 @@ void TMainFrm::BuildPages()
     PageControl2->setFocusPolicy(Qt::NoFocus);
     TabSheet4 = Named(new QWidget, "TabSheet4");
     TabSheet5 = Named(new QWidget, "TabSheet5");
+    (new QVBoxLayout(TabSheet5))->setContentsMargins(0, 0, 0, 0);
     PageControl2->addTab(TabSheet4, QStringLiteral("かんたんマニュアル"));
     PageControl2->addTab(TabSheet5, QStringLiteral("Free ユニコード"));
     european->addWidget(PageControl2, 1);

@@ -1,0 +1,104 @@
+#include "pads/TFreeUni1.h"
+#include "support/MainWindowFixture.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QToolButton>
+
+class tst_FreePaletteFrame : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<MainWindowFixture> f_;
+    TMainFrm *w_ = nullptr;
+    TFreeUni1 *palette_ = nullptr;
+
+private slots:
+    void init()
+    {
+        f_ = std::make_unique<MainWindowFixture>();
+        w_ = f_->Start();
+        QVERIFY(w_);
+        palette_ = w_->FreeUni1();
+        QVERIFY(palette_);
+    }
+    void cleanup() { f_.reset(); }
+
+    void showsTheStoredSymbolsAsCodes()
+    {
+        QCOMPARE(palette_->Buttons[0]->text(), QStringLiteral("○"));
+        QCOMPARE(palette_->Boxes[0]->text(), QStringLiteral("25CB"));
+        QCOMPARE(palette_->Boxes[7]->text(), QStringLiteral("2605"));
+        QCOMPARE(palette_->Buttons[0]->size(), QSize(36, 36));
+        QCOMPARE(palette_->Boxes[0]->width(), 47);
+        QCOMPARE(palette_->Buttons[4]->x(), palette_->Panel3->width() / 2 + 20);
+    }
+
+    void typingAndPastingCodes()
+    {
+        QLineEdit *box = palette_->Boxes[2];
+        box->clear();
+        QTest::keyClicks(box, "2665");
+        QCOMPARE(palette_->Buttons[2]->text(), QStringLiteral("♥"));
+        QCOMPARE(w_->settings().FreeUBox[2], QChar(0x2665));
+        box->clear();
+        QTest::keyClicks(box, "2");
+        QVERIFY(palette_->Buttons[2]->text().isEmpty());
+        QCOMPARE(w_->settings().FreeUBox[2], QChar(0x2665));  // still stored
+
+        box->clear();
+        box->insert(QStringLiteral("★"));  // as a paste
+        QCOMPARE(box->text(), QStringLiteral("2605"));
+        QCOMPARE(palette_->Buttons[2]->text(), QStringLiteral("★"));
+        QCOMPARE(w_->settings().FreeUBox[2], QChar(0x2605));
+
+        box->clear();
+        box->insert(QString::fromUcs4(U"\U0001F600"));
+        QVERIFY(palette_->Buttons[2]->text().isEmpty());
+        QCOMPARE(w_->settings().FreeUBox[2], QChar(0x2605));
+    }
+
+    void clickInsertsIntoTheInputArea()
+    {
+        w_->Memo1->setPlainText("ab");
+        w_->Memo1->moveCursor(QTextCursor::End);
+        QTest::mouseClick(palette_->Buttons[3], Qt::LeftButton);
+        QCOMPARE(w_->Memo1->toPlainText(), QStringLiteral("ab☆"));
+        QCOMPARE(QApplication::focusWidget(), w_->Memo1);
+        palette_->Boxes[3]->setText("12");  // a blank button inserts nothing
+        QTest::mouseClick(palette_->Buttons[3], Qt::LeftButton);
+        QCOMPARE(w_->Memo1->toPlainText(), QStringLiteral("ab☆"));
+    }
+
+    void presetsFillAllPlacesAndAreSaved()
+    {
+        QCOMPARE(w_->PageControl2->currentWidget(), w_->TabSheet4);
+        QTest::mouseClick(w_->PresetButtons[1], Qt::LeftButton);  // 音符等
+        QCOMPARE(w_->PageControl2->currentWidget(), w_->TabSheet5);
+        QCOMPARE(palette_->Buttons[1]->text(), QStringLiteral("♪"));
+        w_->PageControl2->setCurrentWidget(w_->TabSheet4);
+        w_->PageControl1->setCurrentIndex(TMainFrm::WordBookPage);
+        QTest::mouseClick(w_->PresetButtons[5], Qt::LeftButton);  // 矢印, without switching pages
+        QCOMPARE(w_->PageControl2->currentWidget(), w_->TabSheet4);
+        QCOMPARE(palette_->Buttons[6]->text(), QStringLiteral("⇒"));
+        w_->close();
+        QFile rng(f_->home->dataFolder() + "/Sys/Quillo.rng");
+        QVERIFY(rng.open(QIODevice::ReadOnly));
+        QVERIFY(rng.readAll().contains("FreeUBox,\"219021912192219321D021D121D221D3\""));
+    }
+
+    void storedDigitShowsOnlyInItsBox()
+    {
+        f_ = std::make_unique<MainWindowFixture>();
+        f_->WriteParameters("FreeUBox,\"004125A125C7260625CF25A025C62605\"\r\n");
+        w_ = f_->Start();
+        QVERIFY(w_);
+        palette_ = w_->FreeUni1();
+        QCOMPARE(palette_->Boxes[0]->text(), QStringLiteral("A"));
+        QVERIFY(palette_->Buttons[0]->text().isEmpty());
+    }
+};
+
+QTEST_MAIN(tst_FreePaletteFrame)
+#include "tst_FreePaletteFrame.moc"
