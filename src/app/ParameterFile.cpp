@@ -4,15 +4,12 @@
 
 #include <QFile>
 #include <QSaveFile>
-#include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <algorithm>
 #include <optional>
 
 namespace {
-
-bool IsBlank(QChar c) { return c.unicode() <= 0x20; }
 
 bool IsHexDigit(QChar c)
 {
@@ -132,53 +129,10 @@ QString FreeSymbolsText(const FreeSymbols &symbols)
 
 } // namespace
 
-QStringList SplitParameterFields(QStringView line)
-{
-    QStringList fields;
-    const qsizetype n = line.size();
-    qsizetype i = 0;
-    while (i < n && IsBlank(line[i]))
-        ++i;
-    while (i < n) {
-        QString field;
-        if (line[i] == u'"') {
-            ++i;
-            while (i < n) {
-                if (line[i] == u'"') {
-                    if (i + 1 < n && line[i + 1] == u'"') {
-                        field += u'"';
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    break;
-                }
-                field += line[i++];
-            }
-        } else {
-            const qsizetype start = i;
-            while (i < n && !IsBlank(line[i]) && line[i] != u',')
-                ++i;
-            field = line.mid(start, i - start).toString();
-        }
-        fields.append(field);
-        while (i < n && IsBlank(line[i]))
-            ++i;
-        if (i < n && line[i] == u',') {
-            if (i + 1 == n)
-                fields.append(QString());
-            ++i;
-            while (i < n && IsBlank(line[i]))
-                ++i;
-        }
-    }
-    return fields;
-}
-
 QString LookupKey(const QStringList &lines, QStringView key)
 {
     for (const QString &line : lines) {
-        const QStringList fields = SplitParameterFields(line);
+        const QStringList fields = ULib::SplitCommaText(line);
         if (fields.size() == 2 && fields[0] == key)
             return fields[1];
     }
@@ -207,23 +161,12 @@ void ApplyParameterLines(const QStringList &lines, Settings &settings)
         settings.FreeUBox = *parsed;
 }
 
-QString DecodeParameterBytes(const QByteArray &bytes)
-{
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        return QStringDecoder(QStringConverter::Utf8)(bytes.mid(3));
-    if (bytes.startsWith("\xFF\xFE"))
-        return QStringDecoder(QStringConverter::Utf16LE)(bytes.mid(2));
-    if (bytes.startsWith("\xFE\xFF"))
-        return QStringDecoder(QStringConverter::Utf16BE)(bytes.mid(2));
-    return QStringDecoder(QStringConverter::System)(bytes);
-}
-
 void ReadParameterFile(const QString &sysFolder, Settings &settings)
 {
     QFile file(sysFolder + u'/' + ParameterFileName);
     if (!file.open(QIODevice::ReadOnly))
         return;
-    const QStringList lines = ULib::SplitLines(DecodeParameterBytes(file.read(kMaxParameterFileBytes)));
+    const QStringList lines = ULib::SplitLines(ULib::DecodeTextBytes(file.read(kMaxParameterFileBytes)));
     ApplyParameterLines(lines, settings);
 }
 

@@ -10,11 +10,6 @@
 /// Name of the parameter file in the system folder.
 inline const QString ParameterFileName = QStringLiteral("Quillo.rng");
 
-/// Splits one parameter-file line into fields: blanks (U+0000..U+0020) separate like commas,
-/// double-quoted fields may hold blanks and commas (two quotes stand for one), and a comma
-/// that ends the line adds one empty field.
-QStringList SplitParameterFields(QStringView line);
-
 /// The value of the first line that splits into exactly two fields whose first field is key
 /// (case-sensitive); empty when there is none.
 QString LookupKey(const QStringList &lines, QStringView key);
@@ -22,10 +17,6 @@ QString LookupKey(const QStringList &lines, QStringView key);
 /// Applies the lines of a parameter file to settings: each known key with a non-empty value
 /// replaces its field; everything else keeps its current value.
 void ApplyParameterLines(const QStringList &lines, Settings &settings);
-
-/// Decodes the bytes of a parameter file: a UTF-8 or UTF-16 byte-order mark is honoured,
-/// otherwise the system encoding is used.
-QString DecodeParameterBytes(const QByteArray &bytes);
 
 /// Reads the parameter file of sysFolder into settings. A missing file changes nothing.
 void ReadParameterFile(const QString &sysFolder, Settings &settings);

@@ -1,6 +1,67 @@
 #include "lib/ULib.h"
 
+#include <QStringDecoder>
+
 namespace ULib {
+
+namespace {
+bool IsBlank(QChar c) { return c.unicode() <= 0x20; }
+} // namespace
+
+QStringList SplitCommaText(QStringView line)
+{
+    QStringList fields;
+    const qsizetype n = line.size();
+    qsizetype i = 0;
+    while (i < n && IsBlank(line[i]))
+        ++i;
+    while (i < n) {
+        QString field;
+        if (line[i] == u'"') {
+            ++i;
+            while (i < n) {
+                if (line[i] == u'"') {
+                    if (i + 1 < n && line[i + 1] == u'"') {
+                        field += u'"';
+                        i += 2;
+                        continue;
+                    }
+                    ++i;
+                    break;
+                }
+                field += line[i++];
+            }
+        } else {
+            const qsizetype start = i;
+            while (i < n && !IsBlank(line[i]) && line[i] != u',')
+                ++i;
+            field = line.mid(start, i - start).toString();
+        }
+        fields.append(field);
+        while (i < n && IsBlank(line[i]))
+            ++i;
+        if (i < n && line[i] == u',') {
+            if (i + 1 == n)
+                fields.append(QString());
+            ++i;
+            while (i < n && IsBlank(line[i]))
+                ++i;
+        }
+    }
+    return fields;
+}
+
+
+QString DecodeTextBytes(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return QStringDecoder(QStringConverter::Utf8)(bytes.mid(3));
+    if (bytes.startsWith("\xFF\xFE"))
+        return QStringDecoder(QStringConverter::Utf16LE)(bytes.mid(2));
+    if (bytes.startsWith("\xFE\xFF"))
+        return QStringDecoder(QStringConverter::Utf16BE)(bytes.mid(2));
+    return QStringDecoder(QStringConverter::System)(bytes);
+}
 
 QStringList SplitLines(QStringView text)
 {
@@ -56,6 +117,17 @@ QString EncodeHexNcr(QStringView text)
         return QStringLiteral("&#x") + QStringLiteral("%1").arg(uint(unit), 4, 16, QLatin1Char('0')).toUpper() +
                QLatin1Char(';');
     });
+}
+
+std::optional<int> FiveCharCode(QStringView text)
+{
+    if (text.size() != 5)
+        return 0;
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    if (!ok)
+        return std::nullopt;
+    return value;
 }
 
 QString EncodeDecNcr(QStringView text)

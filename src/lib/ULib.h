@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 /// Small pure text routines shared by every subsystem. All work on UTF-16 code units.
 namespace ULib {
 
@@ -12,6 +14,15 @@ inline bool IsDecimalDigit(QChar c) { return c.unicode() >= u'0' && c.unicode() 
 
 /// U+0041 to U+0046 only: the letters of an upper-case hexadecimal number.
 inline bool IsUpperHexLetter(QChar c) { return c.unicode() >= u'A' && c.unicode() <= u'F'; }
+
+/// Splits one line of comma text into fields: blanks (U+0000..U+0020) separate like commas,
+/// double-quoted fields may hold blanks and commas (two quotes stand for one), an empty field
+/// between two commas counts, and a comma that ends the line adds one empty field.
+QStringList SplitCommaText(QStringView line);
+
+/// Decodes a text file's bytes: a UTF-8 or UTF-16 byte-order mark is honoured, otherwise the
+/// system encoding is used.
+QString DecodeTextBytes(const QByteArray &bytes);
 
 /// Splits text into lines at CR LF, a lone CR or a lone LF; a break at the very end
 /// does not produce an empty last line.
@@ -26,5 +37,9 @@ QString EncodeHexNcr(QStringView text);
 
 /// Every UTF-16 code unit outside printable ASCII (0x20..0x7E) as "&#" + its decimal value + ";".
 QString EncodeDecNcr(QStringView text);
+
+/// The value of a five-character decimal code ("00601" gives 601); 0 for any other length.
+/// Returns no value for five characters that are not a decimal number.
+std::optional<int> FiveCharCode(QStringView text);
 
 } // namespace ULib

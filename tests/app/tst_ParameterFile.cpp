@@ -35,32 +35,6 @@ class tst_ParameterFile : public QObject
     Q_OBJECT
 
 private slots:
-    void SplitParameterFields_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QStringList>("fields");
-        QTest::addRow("key and value") << "MainLeft,100" << QStringList{"MainLeft", "100"};
-        QTest::addRow("unquoted spaces split") << "MainFont,Times New Roman"
-                                               << QStringList{"MainFont", "Times", "New", "Roman"};
-        QTest::addRow("quoted spaces kept") << "MainFont,\"Times New Roman\""
-                                            << QStringList{"MainFont", "Times New Roman"};
-        QTest::addRow("trailing comma adds empty field") << "MainLeft," << QStringList{"MainLeft", ""};
-        QTest::addRow("blank after comma skipped") << "MainLeft, 100" << QStringList{"MainLeft", "100"};
-        QTest::addRow("leading blanks skipped") << " \t MainLeft,1" << QStringList{"MainLeft", "1"};
-        QTest::addRow("doubled quote") << "A,\"say \"\"hi\"\"\"" << QStringList{"A", "say \"hi\""};
-        QTest::addRow("unterminated quote runs to end") << "A,\"x, y" << QStringList{"A", "x, y"};
-        QTest::addRow("empty middle field") << "a,,b" << QStringList{"a", "", "b"};
-        QTest::addRow("comma then blank at end adds nothing") << "MainLeft, " << QStringList{"MainLeft"};
-        QTest::addRow("control characters separate") << "a\x01" "b" << QStringList{"a", "b"};
-        QTest::addRow("empty line") << "" << QStringList{};
-    }
-    void SplitParameterFields()
-    {
-        QFETCH(QString, line);
-        QFETCH(QStringList, fields);
-        QCOMPARE(::SplitParameterFields(line), fields);
-    }
-
     void LookupKey()
     {
         const QStringList lines{"InpMode,3", "InpMode,5", "mainleft,7", "MainLeft,1,2", "MainTop,"};

@@ -1,0 +1,61 @@
+#include "symbols/CandidateFile.h"
+
+#include "lib/ULib.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+// A pad has ten choice slots; the key character always takes the last one.
+constexpr int kMaxChoices = 10;
+
+} // namespace
+
+QString CandidateFileName(bool fullSet)
+{
+    return fullSet ? QStringLiteral("ipa_cand_All.txt") : QStringLiteral("ipa_cand1.txt");
+}
+
+CandidateFileResult ParseCandidateText(const QString &text, const QString &fileName)
+{
+    CandidateFileResult result;
+    result.table.emplace();
+    const QStringList lines = ULib::SplitLines(text);
+    for (qsizetype number = 0; number < lines.size(); ++number) {
+        const QStringList fields = ULib::SplitCommaText(lines[number]);
+        // A line without a key character (an empty first field) names no key: it is skipped.
+        if (fields.size() < 2 || fields.size() > 10 || fields[0].isEmpty())
+            continue;
+        QString candidates;
+        for (qsizetype i = 1; i < fields.size(); ++i) {
+            if (fields[i].size() != 5) {
+                candidates += fields[i];
+                continue;
+            }
+            const std::optional<int> code = ULib::FiveCharCode(fields[i]);
+            if (!code || *code < 0 || *code > 0xFFFF) {
+                result.error = QStringLiteral("発音記号の候補ファイル %1 の %2 行目に、数値でない5文字のコード「%3」があります。"
+                                              "この行から後は読み込まれませんでした。")
+                                   .arg(fileName)
+                                   .arg(number + 1)
+                                   .arg(fields[i]);
+                return result;
+            }
+            candidates += QChar(char16_t(*code));
+        }
+        // Longer lists are cut to the slots there are, keeping the key character as the last choice.
+        const QChar key = fields[0].at(0);
+        (*result.table)[key] = candidates.left(kMaxChoices - 1) + key;
+    }
+    return result;
+}
+
+CandidateFileResult ReadCandidateFile(const QString &tblFolder, bool fullSet)
+{
+    const QString path = tblFolder + u'/' + CandidateFileName(fullSet);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return ParseCandidateText(ULib::DecodeTextBytes(file.readAll()), QDir::toNativeSeparators(path));
+}
