@@ -2,10 +2,11 @@
 
 #include "app/FirstRunInstall.h"
 #include "app/ParameterFile.h"
-#include "compose/ComposeKeyFilter.h"
+#include "compose/CharacterKeyFilter.h"
 #include "dialogs/MessageSeam.h"
 #include "mainwindow/CategoryPanel.h"
 #include "pads/TFreeUni1.h"
+#include "pads/TIPAboard1.h"
 #include "pads/TQuillmaren2.h"
 #include "pads/TQuillmaren5.h"
 
@@ -87,8 +88,21 @@ TMainFrm::TMainFrm(const AppPaths &paths, QWidget *parent) : QMainWindow(parent)
 
     memo1Field_ = std::make_unique<PlainTextComposeField>(Memo1);
     edit1Field_ = std::make_unique<LineEditComposeField>(Edit1);
-    new ComposeKeyFilter(engine_, Memo1, [this] { return Memo1Host(); });
-    new ComposeKeyFilter(engine_, Edit1, [this] { return Edit1Host(); });
+    new CharacterKeyFilter(
+        Memo1,
+        [this](QChar typed) {
+            const std::optional<ComposeHost> host = Memo1Host();
+            return host && engine_.ComposeKey(*host, typed);
+        },
+        [this](const QString &text) { memo1Field_->ReplaceSelection(text); });
+    new CharacterKeyFilter(
+        Edit1,
+        [this](QChar typed) {
+            if (const std::optional<ComposeHost> host = Edit1Host())
+                return engine_.ComposeKey(*host, typed);
+            return PhoneticEntryRuns() && tipaBoard1_->PhoneticKeyPress(typed);
+        },
+        [this](const QString &text) { edit1Field_->ReplaceSelection(text); });
     Memo1->installEventFilter(this);
     Splitter1->installEventFilter(this);
     connect(Splitter1, &QSplitter::splitterMoved, this, &TMainFrm::RememberSplitterHeights);
@@ -284,8 +298,7 @@ void TMainFrm::closeEvent(QCloseEvent *event)
 
 void TMainFrm::FormClose()
 {
-    delete quillmaren5_;
-    quillmaren5_ = nullptr;
+    ReleasePadPanelPads();
     delete quillmaren2_;
     quillmaren2_ = nullptr;
     delete freeUni1_;
@@ -323,12 +336,36 @@ std::optional<ComposeHost> TMainFrm::Memo1Host()
     }
 }
 
+void TMainFrm::ReleasePadPanelPads()
+{
+    delete quillmaren5_;
+    quillmaren5_ = nullptr;
+    delete tipaBoard1_;
+    tipaBoard1_ = nullptr;
+}
+
+TIPAboard::Context TMainFrm::PhoneticPadContext()
+{
+    return {paths_.TblFolder, [this] { return settings_.IpaFullFlg; }, [this] { return settings_.IPAFont; },
+            [this](const QString &message) { MessageSeam::Notify(this, message); }};
+}
+
+void TMainFrm::ReloadPhoneticSymbolSet()
+{
+    if (tipaBoard1_)
+        tipaBoard1_->LayoutPad();
+}
+
+bool TMainFrm::PhoneticEntryRuns() const
+{
+    return tipaBoard1_ && !settings_.KanaFlg && openBookType_ != QStringLiteral("空欄補充");
+}
+
 std::optional<ComposeHost> TMainFrm::Edit1Host()
 {
     // The second field composes only for fill-in books, whose second field holds a sentence
     // in the foreign language, while the word-book pads are open and kana input is off.
-    const bool padsOpen = quillmaren5_ != nullptr;
-    if (!padsOpen || settings_.KanaFlg || openBookType_ != QStringLiteral("空欄補充"))
+    if (!tipaBoard1_ || settings_.KanaFlg || openBookType_ != QStringLiteral("空欄補充"))
         return std::nullopt;
     return ComposeHost{quillmaren5_, edit1Field_.get()};
 }
@@ -387,8 +424,7 @@ void TMainFrm::TogglePadPanel()
             NobiTimer->start();
         return;
     }
-    delete quillmaren5_;
-    quillmaren5_ = nullptr;
+    ReleasePadPanelPads();
     if (padPanel_.StartClosing())
         NobiTimer->start();
 }
@@ -406,6 +442,10 @@ void TMainFrm::NobiTimerTimer()
         TabSheet6->layout()->addWidget(quillmaren5_);
         quillmaren5_->show();
         quillmaren5_->LayoutPad();
+        tipaBoard1_ = new TIPAboard1(PhoneticPadContext(), Edit1, RichEdit2, TabSheet7);
+        TabSheet7->layout()->addWidget(tipaBoard1_);
+        tipaBoard1_->show();
+        tipaBoard1_->LayoutPad();
         const bool phonetic = Edit1->hasFocus() && openBookType_ != QStringLiteral("空欄補充");
         PageControl3->setCurrentWidget(phonetic ? TabSheet7 : TabSheet6);
     }

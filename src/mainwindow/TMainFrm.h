@@ -6,6 +6,7 @@
 #include "compose/CompositionEngine.h"
 #include "mainwindow/LanguageState.h"
 #include "mainwindow/PadPanelSlide.h"
+#include "pads/TIPAboard.h"
 #include "transfer/RichBuffers.h"
 #include "transfer/TargetTracker.h"
 
@@ -30,6 +31,7 @@ class QTextEdit;
 class QTimer;
 class QToolButton;
 class TFreeUni1;
+class TIPAboard1;
 class TQuillmaren2;
 class TQuillmaren5;
 class TShape;
@@ -117,6 +119,9 @@ public:
 
     TQuillmaren2 *Quillmaren2() const { return quillmaren2_; }
     TFreeUni1 *FreeUni1() const { return freeUni1_; }
+    TIPAboard1 *IPAboard1() const { return tipaBoard1_; }
+    /// The symbol set changed: the open phonetic pad loads its candidates again at once.
+    void ReloadPhoneticSymbolSet();
     std::array<QToolButton *, 6> PresetButtons{};  ///< the free palette's six preset sets
     TQuillmaren5 *Quillmaren5() const { return quillmaren5_; }
 
@@ -182,6 +187,10 @@ private:
 
     std::optional<ComposeHost> Memo1Host();
     std::optional<ComposeHost> Edit1Host();
+    /// Keys typed into the second field go to the phonetic pad.
+    bool PhoneticEntryRuns() const;
+    TIPAboard::Context PhoneticPadContext();
+    void ReleasePadPanelPads();
 
     AppPaths paths_;
     Settings settings_;
@@ -201,6 +210,7 @@ private:
     TQuillmaren2 *quillmaren2_ = nullptr;
     TQuillmaren5 *quillmaren5_ = nullptr;
     TFreeUni1 *freeUni1_ = nullptr;
+    TIPAboard1 *tipaBoard1_ = nullptr;
     std::unique_ptr<platform::WindowSystem> windowSystem_;
     std::unique_ptr<TargetTracker> tracker_;
     bool toldNoAutoPaste_ = false;

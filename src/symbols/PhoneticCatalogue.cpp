@@ -225,3 +225,12 @@ PhoneticSymbol PhoneticSymbolInfo(char16_t code)
         return *found;
     return {code, {}, {}, {}, {}};
 }
+
+QString PhoneticSymbolInfoText(char16_t code)
+{
+    const PhoneticSymbol symbol = PhoneticSymbolInfo(code);
+    return QStringLiteral("■名称:\n %1\n■意味:\n %2\n■コード値: %3")
+        .arg(symbol.japaneseName, symbol.japaneseDescription,
+             QStringLiteral("%1").arg(uint(code), 4, 16, QLatin1Char('0')).toUpper());
+}
+

@@ -19,3 +19,7 @@ std::span<const PhoneticSymbol> PhoneticCatalogue();
 
 /// The catalogue entry of a code unit; four empty texts (and the code) when it is not there.
 PhoneticSymbol PhoneticSymbolInfo(char16_t code);
+
+/// The five lines a pad's information box shows for a symbol: its Japanese name, its
+/// Japanese description and its code.
+QString PhoneticSymbolInfoText(char16_t code);

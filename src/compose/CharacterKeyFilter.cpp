@@ -1,4 +1,4 @@
-#include "compose/ComposeKeyFilter.h"
+#include "compose/CharacterKeyFilter.h"
 
 #include <QKeyEvent>
 
@@ -22,37 +22,28 @@ QString TypedText(const QKeyEvent &event)
 
 } // namespace
 
-ComposeKeyFilter::ComposeKeyFilter(CompositionEngine &engine, QObject *field, HostProvider hostProvider)
-    : QObject(field), engine_(engine), hostProvider_(std::move(hostProvider))
+CharacterKeyFilter::CharacterKeyFilter(QObject *field, Handler handler, Inserter insertPassed)
+    : QObject(field), handler_(std::move(handler)), insertPassed_(std::move(insertPassed))
 {
     field->installEventFilter(this);
 }
 
-bool ComposeKeyFilter::eventFilter(QObject *watched, QEvent *event)
+bool CharacterKeyFilter::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
     const QString typed = TypedText(*static_cast<QKeyEvent *>(event));
-    if (typed.isEmpty())
-        return false;
-    const std::optional<ComposeHost> host = hostProvider_();
-    if (!host)
-        return false;
-
-    // A key may type several code units (a surrogate pair, a dead-key sequence). Each goes
-    // through the engine; when the engine swallows any of them, the ones it let through are
-    // inserted here, since the field will not see the event.
     QString passed;
     bool swallowedAny = false;
     for (QChar unit : typed) {
-        if (engine_.ComposeKey(*host, unit))
+        if (handler_(unit))
             swallowedAny = true;
         else
             passed += unit;
     }
     if (!swallowedAny)
         return false;
-    if (!passed.isEmpty() && host->resultField)
-        host->resultField->ReplaceSelection(passed);
+    if (!passed.isEmpty())
+        insertPassed_(passed);
     return true;
 }
