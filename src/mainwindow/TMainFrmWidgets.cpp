@@ -308,6 +308,8 @@ void TMainFrm::BuildSidePanel()
     CategoryPanelGroup1->setWidgetResizable(true);
     CategoryPanelGroup1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     CategoryPanelGroup1->setFrameShape(QFrame::NoFrame);
+    // Clicks on the side panel's buttons leave the focus in the field the user types in.
+    CategoryPanelGroup1->setFocusPolicy(Qt::NoFocus);
     auto *stack = new QWidget;
     auto *column = new QVBoxLayout(stack);
     column->setContentsMargins(0, 0, 0, 0);

@@ -1,0 +1,138 @@
+#include "pads/TIPAboard1.h"
+#include "support/MainWindowFixture.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QToolButton>
+
+class tst_PhoneticPad : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<MainWindowFixture> f_;
+    TMainFrm *w_ = nullptr;
+
+    /// Opens the word-book page's pad panel with the second field shown and focused.
+    TIPAboard1 *OpenPad()
+    {
+        w_->PageControl1->setCurrentIndex(TMainFrm::WordBookPage);
+        w_->PDisp->trigger();
+        w_->Edit1->setFocus();
+        QTest::mouseClick(w_->SpeedButton16, Qt::LeftButton);
+        if (!QTest::qWaitFor([this] { return w_->IPAboard1() != nullptr; }))
+            return nullptr;
+        return w_->IPAboard1();
+    }
+    void WriteTable(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(w_->paths().TblFolder + "/" + name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QToolButton *Key(TIPAboard *pad, QChar character)
+    {
+        for (int n = 0; n < 48; ++n) {
+            if (TIPAboard::KeyCharacters()[n] == character)
+                return pad->Keys[n];
+        }
+        return nullptr;
+    }
+
+private slots:
+    void init()
+    {
+        f_ = std::make_unique<MainWindowFixture>();
+        w_ = f_->Start();
+        QVERIFY(w_);
+    }
+    void cleanup() { f_.reset(); }
+
+    void typingOpensChoicesAndShowsTheSymbol()
+    {
+        TIPAboard1 *pad = OpenPad();
+        QVERIFY(pad);
+        QCOMPARE(w_->PageControl3->currentWidget(), w_->TabSheet7);
+        QVERIFY(Key(pad, u'E')->isCheckable());
+        QVERIFY(!Key(pad, u'Q')->isCheckable());
+        QCOMPARE(pad->Keys[9]->text(), QStringLiteral("sp"));
+        QCOMPARE(pad->Keys[9]->toolTip(), QStringLiteral("Space"));
+
+        QTest::keyClick(w_->Edit1, 'E', Qt::ShiftModifier);
+        QVERIFY(pad->Entry().Selecting());
+        QVERIFY(Key(pad, u'E')->isChecked());
+        QVERIFY(w_->RichEdit2->toPlainText().contains(QStringLiteral("シュワー")));
+        QVERIFY(w_->RichEdit2->toPlainText().endsWith(QStringLiteral("■コード値: 0259")));
+        QTest::keyClick(w_->Edit1, Qt::Key_Space);
+        QVERIFY(w_->RichEdit2->toPlainText().contains(QStringLiteral("エプシロン")));
+        QTest::keyClick(w_->Edit1, Qt::Key_Return);
+        QCOMPARE(w_->Edit1->text(), QStringLiteral("ɛ"));
+        QVERIFY(!pad->Entry().Selecting());
+
+        QTest::keyClicks(w_->Edit1, "e");  // lower case types plainly
+        QTest::keyClick(w_->Edit1, 'T', Qt::ShiftModifier);
+        QTest::keyClick(w_->Edit1, '1');
+        QCOMPARE(w_->Edit1->text(), QStringLiteral("ɛeθ"));
+    }
+
+    void mouseOnKeysAndSlots()
+    {
+        TIPAboard1 *pad = OpenPad();
+        QVERIFY(pad);
+        QTest::mouseClick(Key(pad, u'S'), Qt::LeftButton);
+        QTest::mouseClick(pad->Slots[0], Qt::LeftButton);
+        QCOMPARE(w_->Edit1->text(), QStringLiteral("ʃ"));
+        QTest::mouseClick(pad->Slots[9], Qt::LeftButton);  // empty
+        QTest::mouseClick(pad->Keys[9], Qt::LeftButton);   // sp
+        QCOMPARE(w_->Edit1->text(), QStringLiteral("ʃ "));
+    }
+
+    void kanaModeTypesPlainly()
+    {
+        TIPAboard1 *pad = OpenPad();
+        QVERIFY(pad);
+        w_->CheckBox10->setChecked(true);
+        w_->Edit1->setFocus();
+        QTest::keyClick(w_->Edit1, 'E', Qt::ShiftModifier);
+        QCOMPARE(w_->Edit1->text(), QStringLiteral("E"));
+        QVERIFY(!pad->Entry().Selecting());
+    }
+
+    void missingSymbolSetLeavesKeysInert()
+    {
+        QVERIFY(QFile::remove(w_->paths().TblFolder + "/ipa_cand1.txt"));
+        TIPAboard1 *pad = OpenPad();
+        QVERIFY(pad);
+        QTest::keyClick(w_->Edit1, 'E', Qt::ShiftModifier);
+        QCOMPARE(w_->Edit1->text(), QStringLiteral("E"));
+        QVERIFY(w_->RichEdit2->toPlainText().isEmpty());
+        QVERIFY(f_->messages.isEmpty());
+    }
+
+    void malformedSymbolSetIsReportedAndPartlyTaken()
+    {
+        WriteTable("ipa_cand1.txt", "A,00230\r\nE,0060x\r\nS,00643\r\n");
+        TIPAboard1 *pad = OpenPad();
+        QVERIFY(pad);
+        QVERIFY(!f_->messages.isEmpty());
+        QVERIFY(f_->messages.last().contains(QStringLiteral("ipa_cand1.txt")));
+        QVERIFY(f_->messages.last().contains(QStringLiteral("2 行目")));
+        QVERIFY(Key(pad, u'A')->isCheckable());
+        QVERIFY(!Key(pad, u'S')->isCheckable());
+    }
+
+    void symbolSetChangeReloadsAtOnce()
+    {
+        TIPAboard1 *pad = OpenPad();
+        QVERIFY(pad);
+        QVERIFY(!Key(pad, u'Q')->isCheckable());
+        w_->settings().IpaFullFlg = true;
+        w_->ReloadPhoneticSymbolSet();
+        QVERIFY(Key(pad, u'Q')->isCheckable());  // only the full set has ʠ on Q
+    }
+};
+
+QTEST_MAIN(tst_PhoneticPad)
+#include "tst_PhoneticPad.moc"
