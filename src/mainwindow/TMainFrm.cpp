@@ -183,12 +183,7 @@ void TMainFrm::InitCaptions()
     Edit2->setFont(modeFont);
     ShowTransferMode();
     // 5. Main font and size selectors.
-    ComboBox2->blockSignals(true);
-    ComboBox2->addItems(FontFamilies());
-    ComboBox2->setEditText(ComboBox2->findText(settings_.MainFont, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0
-                               ? settings_.MainFont
-                               : QStringLiteral("Times New Roman"));
-    ComboBox2->blockSignals(false);
+    FillFontSelector(ComboBox2, settings_.MainFont, QStringLiteral("Times New Roman"));
     FillSizes(ComboBox3, 9, 60, settings_.MainFontSize);
     // 6. Fields and the rich-text buffers of the transfer.
     ApplySecondFieldFont();
@@ -235,12 +230,7 @@ void TMainFrm::InitOptions()
     CheckBox6->setChecked(stretchDown_);
     CheckBox11->setChecked(settings_.MemPosFlg);
     // 4. Phonetic font and size.
-    ComboBox4->blockSignals(true);
-    ComboBox4->addItems(FontFamilies());
-    ComboBox4->setEditText(ComboBox4->findText(settings_.IPAFont, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0
-                               ? settings_.IPAFont
-                               : QStringLiteral("Segoe UI"));
-    ComboBox4->blockSignals(false);
+    FillFontSelector(ComboBox4, settings_.IPAFont, QStringLiteral("Segoe UI"));
     FillSizes(ComboBox7, 9, 40, settings_.IPAFontSize);
     ApplySecondFieldFont();
     // 5. Word-book options.

@@ -179,6 +179,7 @@ private:
     void ApplyMainSize(const QString &text);
     void ApplyPhoneticSize(const QString &text);
     QStringList FontFamilies();
+    void FillFontSelector(QComboBox *selector, const QString &font, const QString &fallback);
     static void FillSizes(QComboBox *selector, int first, int last, int shown);
 
     void ShowTarget(const QString &windowTitle) override;

@@ -29,6 +29,17 @@ QStringList TMainFrm::FontFamilies()
     return fontFamilies_;
 }
 
+void TMainFrm::FillFontSelector(QComboBox *selector, const QString &font, const QString &fallback)
+{
+    // A saved font that is not installed keeps its name in the settings; only the selector
+    // shows the fall-back.
+    selector->blockSignals(true);
+    selector->addItems(FontFamilies());
+    const bool listed = selector->findText(font, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0;
+    selector->setEditText(listed ? font : fallback);
+    selector->blockSignals(false);
+}
+
 void TMainFrm::FillSizes(QComboBox *selector, int first, int last, int shown)
 {
     selector->blockSignals(true);
