@@ -28,22 +28,40 @@ stop_both() {
   wait_exit "$quill_pid"
 }
 
+# Waits up to 5 s for a command to succeed.
+eventually() {
+  for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+titled_with_target() { [ "$(xdotool getwindowname "$quill")" != "Quillmaren" ]; }
+something_received() { [ -s "$received" ]; }
+
 # Works in the target, then comes back to Quillmaren and types keys, then F9.
+# With $2 = paste, waits for the target to receive the paste.
 transfer_from_target() {
   xdotool windowactivate --sync "$target_window"
-  sleep 0.8   # the watch, every 250 ms, names the target
+  if [ "${2:-}" = paste ]; then
+    eventually titled_with_target || true   # the watch, every 250 ms, names the target
+  else
+    sleep 1
+  fi
   shown_title=$(xdotool getwindowname "$quill")
   xdotool windowactivate --sync "$quill"
   sleep 0.3
   xdotool key ctrl+a BackSpace
   xdotool type --delay 40 "$1"
   xdotool key F9
-  sleep 1.2   # bring to front + 300 ms paste delay
+  if [ "${2:-}" = paste ]; then
+    eventually something_received || true  # bring to front + 300 ms paste delay
+    sleep 0.2
+  else
+    sleep 1.5
+  fi
 }
 
 # 1. Rich text (mode 0), automatic paste on.
 start_both "TransMode,0"
-transfer_from_target ']e'
+transfer_from_target ']e' paste
 [ "$shown_title" = "Quillmaren  転送先: [ PasteTarget ]" ] || fail "title while watching: '$shown_title'"
 [ "$(cat "$received")" = "é" ] || fail "rich text: the target received '$(cat "$received")'"
 targets=$(clipboard TARGETS)
@@ -61,7 +79,7 @@ for case in "1|&#x00E9;a&lt;" "2|&#233;a<" "3|éa<"; do
   mode=${case%%|*}; expected=${case#*|}
   expected=${expected//&lt;/<}
   start_both "TransMode,$mode"
-  transfer_from_target ']ea<'
+  transfer_from_target ']ea<' paste
   [ "$(cat "$received")" = "$expected" ] || fail "mode $mode: the target received '$(cat "$received")'"
   [ "$(clipboard)" = "$expected" ] || fail "mode $mode: the clipboard holds '$(clipboard)'"
   stop_both
