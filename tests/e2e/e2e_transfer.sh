@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The transfer on a real X11 desktop: the user works in a target window, clicks into
-# Quillmaren, composes and presses F9; the target receives the text by the automatic paste,
-# and the clipboard holds every rendition of the mode.
+# The transfer on a real X11 desktop, in all eight modes: the user works in a target window,
+# clicks into Quillmaren, composes and presses F9; the target receives the text by the
+# automatic paste, and the clipboard holds every rendition of the mode.
 set -euo pipefail
 program=$1
 target=$2
@@ -48,7 +48,14 @@ transfer_from_target() {
   shown_title=$(xdotool getwindowname "$quill")
   xdotool windowactivate --sync "$quill"
   sleep 0.3
+  # In the phonetic modes the second field (shown under the toolbar) is the source.
+  [ -n "${PHONETIC:-}" ] && xdotool mousemove --window "$quill" 300 97 click 1 && sleep 0.2
   xdotool key ctrl+a BackSpace
+  # A symbol that is not on the keyboard arrives by pasting it into the field.
+  if [ -n "${PASTE_FIRST:-}" ]; then
+    printf '%s' "$PASTE_FIRST" | xclip -selection clipboard
+    xdotool key ctrl+v
+  fi
   xdotool type --delay 40 "$1"
   xdotool key F9
   if [ "${2:-}" = paste ]; then
@@ -85,7 +92,23 @@ for case in "1|&#x00E9;a&lt;" "2|&#233;a<" "3|éa<"; do
   stop_both
 done
 
-# 3. Automatic paste off: only the clipboard is filled.
+# 3. The phonetic modes take the second field, shown on the word-book page.
+export PHONETIC=1
+for case in "10|ab<" "11|&#x0283;b<" "12|&#643;b<" "13|ʃb<"; do
+  mode=${case%%|*}; expected=${case#*|}
+  start_both "TransMode,$mode" "FirstPage,1" "PFlg,1"
+  if [ "$mode" = 10 ]; then PASTE_FIRST=''; typed='ab<'; else PASTE_FIRST='ʃ'; typed='b<'; fi
+  PASTE_FIRST=$PASTE_FIRST transfer_from_target "$typed" paste
+  [ "$(cat "$received")" = "$expected" ] || fail "mode $mode: the target received '$(cat "$received")'"
+  if [ "$mode" = 10 ]; then
+    clipboard text/rtf | grep -qF 'Segoe UI;}}\viewkind4\uc1\pard\lang1041\f0\fs32\u97?\u98?\u60?' ||
+      fail "mode 10: text/rtf is '$(clipboard text/rtf)'"
+  fi
+  stop_both
+done
+unset PHONETIC PASTE_FIRST
+
+# 4. Automatic paste off: only the clipboard is filled.
 start_both "TransMode,3" "AutoPasteFlg,0"
 transfer_from_target '[a'
 [ "$(xdotool getwindowname "$quill")" = "Quillmaren" ] || fail "a target was named with automatic paste off"
