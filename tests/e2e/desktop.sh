@@ -10,7 +10,7 @@ E2E_ROOT=$(mktemp -d)
 export HOME="$E2E_ROOT/home" XDG_RUNTIME_DIR="$E2E_ROOT/run"
 export XDG_DATA_HOME="$HOME/.local/share" XDG_CONFIG_HOME="$HOME/.config" XDG_CACHE_HOME="$HOME/.cache"
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+unset WAYLAND_DISPLAY XDG_SESSION_TYPE QT_QPA_PLATFORM
 E2E_PIDS=()
 
 e2e_cleanup() {

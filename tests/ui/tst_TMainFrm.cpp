@@ -109,6 +109,21 @@ private slots:
         QVERIFY(fixture_->messages[0].contains(QStringLiteral("Quillo.rng")));
     }
 
+    void valuesOutOfRangeStillStart()
+    {
+        fixture_->WriteParameters("InpMode,9\r\nFirstPage,7\r\nMainFontSize,0\r\nIPAFontSize,-5\r\nMainWidth,x\r\n"
+                                  "CurrentFolderIndex,9\r\nRecFlagNumber,99\r\nTransMode,-3\r\nLV1LNHeight,-1\r\n");
+        auto window = Start();
+        QVERIFY(window);
+        QCOMPARE(window->language().LanguageName, QStringLiteral("欧文"));
+        QCOMPARE(window->PageControl1->currentIndex(), int(TMainFrm::EuropeanInputPage));
+        QVERIFY(window->width() >= 740);
+        QTest::keyClicks(window->Memo1, "]e");
+        QCOMPARE(window->Memo1->toPlainText(), QStringLiteral("é"));
+        window->close();  // and the values are written back as they were read
+        QVERIFY(ReadBytes(home_->dataFolder() + "/Sys/Quillo.rng").contains("\r\nInpMode,9\r\n"));
+    }
+
     void savedPositionIsRestored()
     {
         fixture_->WriteParameters("MainLeft,30\r\nMainTop,40\r\nMainWidth,800\r\nMainHeight,760\r\n");
