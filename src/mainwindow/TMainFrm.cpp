@@ -114,24 +114,7 @@ TMainFrm::TMainFrm(const AppPaths &paths, QWidget *parent) : QMainWindow(parent)
     connect(N31, &QAction::triggered, this, &QWidget::close);
     connect(AllClear, &QAction::triggered, this, &TMainFrm::AllClearExecute);
     connect(PDisp, &QAction::triggered, this, &TMainFrm::ToggleSecondField);
-    connect(EditUndo1, &QAction::triggered, this, [this] { EditCommand([](QWidget *w) {
-        if (auto *e = qobject_cast<QLineEdit *>(w)) e->undo();
-        else if (auto *m = qobject_cast<QPlainTextEdit *>(w)) m->undo(); }); });
-    connect(EditCut1, &QAction::triggered, this, [this] { EditCommand([](QWidget *w) {
-        if (auto *e = qobject_cast<QLineEdit *>(w)) e->cut();
-        else if (auto *m = qobject_cast<QPlainTextEdit *>(w)) m->cut(); }); });
-    connect(EditCopy1, &QAction::triggered, this, [this] { EditCommand([](QWidget *w) {
-        if (auto *e = qobject_cast<QLineEdit *>(w)) e->copy();
-        else if (auto *m = qobject_cast<QPlainTextEdit *>(w)) m->copy(); }); });
-    connect(EditPaste1, &QAction::triggered, this, [this] { EditCommand([](QWidget *w) {
-        if (auto *e = qobject_cast<QLineEdit *>(w)) e->paste();
-        else if (auto *m = qobject_cast<QPlainTextEdit *>(w)) m->paste(); }); });
-    connect(EditDelete1, &QAction::triggered, this, [this] { EditCommand([](QWidget *w) {
-        if (auto *e = qobject_cast<QLineEdit *>(w)) e->insert(QString());
-        else if (auto *m = qobject_cast<QPlainTextEdit *>(w)) m->textCursor().removeSelectedText(); }); });
-    connect(EditSelectAll1, &QAction::triggered, this, [this] { EditCommand([](QWidget *w) {
-        if (auto *e = qobject_cast<QLineEdit *>(w)) e->selectAll();
-        else if (auto *m = qobject_cast<QPlainTextEdit *>(w)) m->selectAll(); }); });
+    ConnectEditCommands();
     connect(N34, &QAction::toggled, this, [this](bool both) {
         Memo1->setLineWrapMode(both ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
         Memo1->setHorizontalScrollBarPolicy(both ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
@@ -515,10 +498,32 @@ void TMainFrm::KeepSplitterHeights()
     }
 }
 
-void TMainFrm::EditCommand(void (*command)(QWidget *))
+void TMainFrm::ConnectEditCommands()
 {
-    if (QWidget *focus = QApplication::focusWidget())
-        command(focus);
+    // Each command acts on whichever text field has the focus.
+    struct EditCommand {
+        QAction *action;
+        std::function<void(QLineEdit *)> onLine;
+        std::function<void(QPlainTextEdit *)> onMemo;
+    };
+    const EditCommand commands[] = {
+        {EditUndo1, &QLineEdit::undo, &QPlainTextEdit::undo},
+        {EditCut1, &QLineEdit::cut, &QPlainTextEdit::cut},
+        {EditCopy1, &QLineEdit::copy, &QPlainTextEdit::copy},
+        {EditPaste1, &QLineEdit::paste, &QPlainTextEdit::paste},
+        {EditDelete1, [](QLineEdit *e) { e->insert(QString()); },
+         [](QPlainTextEdit *m) { m->textCursor().removeSelectedText(); }},
+        {EditSelectAll1, &QLineEdit::selectAll, &QPlainTextEdit::selectAll},
+    };
+    for (const EditCommand &command : commands) {
+        connect(command.action, &QAction::triggered, this, [command] {
+            QWidget *focus = QApplication::focusWidget();
+            if (auto *line = qobject_cast<QLineEdit *>(focus))
+                command.onLine(line);
+            else if (auto *memo = qobject_cast<QPlainTextEdit *>(focus))
+                command.onMemo(memo);
+        });
+    }
 }
 
 void TMainFrm::UpdateEditActions()

@@ -174,7 +174,7 @@ private:
     void KeepSplitterHeights();
     void SelectFolder(int kind);
     void CaptionFolderButtons();
-    void EditCommand(void (*command)(QWidget *));
+    void ConnectEditCommands();
     void UpdateEditActions();
     void ApplyMainSize(const QString &text);
     void ApplyPhoneticSize(const QString &text);

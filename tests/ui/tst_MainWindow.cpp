@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -269,6 +270,30 @@ private slots:
         QTRY_COMPARE(w->PageControl1->height(), 289);
         QVERIFY(!w->StretchDown());
         QVERIFY(!w->CheckBox6->isChecked());
+    }
+
+    void editCommandsActOnTheFocusedField()
+    {
+        TMainFrm *w = f_->Start();
+        QVERIFY(w);
+        w->Memo1->setPlainText("hello");
+        w->Memo1->setFocus();
+        w->EditSelectAll1->trigger();
+        QTest::keyClick(w->Memo1, Qt::Key_T, Qt::ControlModifier);  // cut is Ctrl+T here
+        QVERIFY(w->Memo1->toPlainText().isEmpty());
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("hello"));
+        w->EditUndo1->trigger();
+        QCOMPARE(w->Memo1->toPlainText(), QStringLiteral("hello"));
+
+        w->PageControl1->setCurrentIndex(TMainFrm::WordBookPage);
+        w->PDisp->trigger();
+        w->Edit1->setText("ab");
+        w->Edit1->setFocus();
+        w->Edit1->setSelection(0, 1);
+        w->EditDelete1->trigger();
+        QCOMPARE(w->Edit1->text(), QStringLiteral("b"));
+        w->EditPaste1->trigger();
+        QCOMPARE(w->Edit1->text(), QStringLiteral("hellob"));
     }
 
     void trainingPageReportsTheWindowSize()
