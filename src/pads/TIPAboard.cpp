@@ -169,8 +169,10 @@ void TIPAboard::LoadCandidates()
     CandidateFileResult result = ReadCandidateFile(context_.tblFolder, context_.fullSet());
     entry_.SetCandidates(result.table);
     ClearChoices();
-    if (!result.error.isEmpty() && context_.reportError)
+    // Every resize reads the file again; a fault is told once, not at every step of a drag.
+    if (!result.error.isEmpty() && result.error != reportedError_ && context_.reportError)
         context_.reportError(result.error);
+    reportedError_ = result.error;
     if (!result.table)
         return;  // no symbol set: every key stays as it is, inert
     for (int n = 0; n < 48; ++n) {

@@ -68,4 +68,5 @@ private:
     PhoneticEntry entry_;
     IpaPadGeometry geometry_;
     TShape *shape1_ = nullptr;
+    QString reportedError_;
 };

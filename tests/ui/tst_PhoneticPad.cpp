@@ -121,6 +121,9 @@ private slots:
         QVERIFY(f_->messages.last().contains(QStringLiteral("2 行目")));
         QVERIFY(Key(pad, u'A')->isCheckable());
         QVERIFY(!Key(pad, u'S')->isCheckable());
+        const qsizetype told = f_->messages.size();
+        pad->resize(pad->width() + 10, pad->height());  // a new layout reads the file again
+        QCOMPARE(f_->messages.size(), told);
     }
 
     void symbolSetChangeReloadsAtOnce()
