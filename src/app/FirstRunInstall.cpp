@@ -2,10 +2,13 @@
 
 #include "app/Language.h"
 
+#include <QLoggingCategory>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+Q_LOGGING_CATEGORY(lcStart, "quillmaren.start")
 
 namespace {
 
@@ -90,6 +93,7 @@ void InstallOnFirstStartOfVersion(const AppPaths &paths, bool noSamples, const W
     const QString markerPath = paths.SysFolder + u'/' + markerName;
     if (QFileInfo::exists(markerPath))
         return;
+    qCInfo(lcStart) << "first start of version" << ProgramVersion << (noSamples ? "(no samples)" : "");
     if (!noSamples)
         InstallSamples(paths);
 

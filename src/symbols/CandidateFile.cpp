@@ -2,8 +2,11 @@
 
 #include "lib/ULib.h"
 
+#include <QLoggingCategory>
 #include <QDir>
 #include <QFile>
+
+Q_LOGGING_CATEGORY(lcSymbols, "quillmaren.symbols")
 
 namespace {
 
@@ -55,7 +58,9 @@ CandidateFileResult ReadCandidateFile(const QString &tblFolder, bool fullSet)
 {
     const QString path = tblFolder + u'/' + CandidateFileName(fullSet);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        qCDebug(lcSymbols) << "no symbol set at" << path;
         return {};
+    }
     return ParseCandidateText(ULib::DecodeTextBytes(file.readAll()), QDir::toNativeSeparators(path));
 }

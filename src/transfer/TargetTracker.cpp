@@ -1,5 +1,9 @@
 #include "transfer/TargetTracker.h"
 
+#include <QLoggingCategory>
+
+Q_LOGGING_CATEGORY(lcTransfer, "quillmaren.transfer")
+
 namespace {
 
 // Windows' own desktop and start menu are never targets.
@@ -28,6 +32,7 @@ void TargetTracker::SearchTimerTimer(bool autoPaste)
     targetWindow_ = window;
     targetKnown_ = true;
     edgeTarget_ = title.contains(QStringLiteral("Microsoft Edge"), Qt::CaseSensitive);
+    qCDebug(lcTransfer) << "target window" << window << title;
     view_.ShowTarget(title);
 }
 
@@ -36,6 +41,7 @@ std::optional<int> TargetTracker::SendToTarget(bool slowPaste)
     if (!targetKnown_)
         return std::nullopt;
     if (!windows_.BringToFront(targetWindow_)) {
+        qCDebug(lcTransfer) << "the target window refused to come to the front; forgotten";
         ForgetTarget();
         return std::nullopt;
     }
@@ -48,6 +54,8 @@ void TargetTracker::PasteTimerTimer()
 {
     if (targetKnown_ && windows_.ForegroundWindow() == targetWindow_)
         windows_.SendPasteKeystroke();
+    else
+        qCDebug(lcTransfer) << "another window came to the front; nothing pasted";
 }
 
 void TargetTracker::ForgetTarget()
