@@ -108,7 +108,17 @@ for case in "10|ab<" "11|&#x0283;b<" "12|&#643;b<" "13|ʃb<"; do
 done
 unset PHONETIC PASTE_FIRST
 
-# 4. Automatic paste off: only the clipboard is filled.
+# 4. A target that was closed is forgotten at the next transfer: plain title, nothing pasted.
+start_both "TransMode,3"
+transfer_from_target 'a' paste
+kill "$target_pid"; wait "$target_pid" 2>/dev/null || true
+xdotool windowactivate --sync "$quill"
+xdotool key F9
+eventually bash -c "[ \"\$(xdotool getwindowname $quill)\" = Quillmaren ]" || fail "a closed target was not forgotten"
+[ "$(clipboard)" = "a" ] || fail "clipboard holds '$(clipboard)' after the target was closed"
+stop_both
+
+# 5. Automatic paste off: only the clipboard is filled.
 start_both "TransMode,3" "AutoPasteFlg,0"
 transfer_from_target '[a'
 [ "$(xdotool getwindowname "$quill")" = "Quillmaren" ] || fail "a target was named with automatic paste off"
