@@ -226,7 +226,9 @@ void TMainFrm::BuildToolbar()
     indicator->addWidget(CheckBox1, 0, Qt::AlignHCenter);
     row->addSpacing(4);
     row->addLayout(indicator);
-    row->addWidget(ActionButton(CoolBar1, Transfer, QStringLiteral("転送\nF9")));
+    QToolButton *transferButton = ActionButton(CoolBar1, Transfer, QStringLiteral("転送\nF9"));
+    transferButton->setObjectName(QStringLiteral("SpeedButton8"));
+    row->addWidget(transferButton);
 
     auto *mode = new QGridLayout;
     mode->setSpacing(1);

@@ -9,6 +9,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTimer>
+#include <QToolButton>
 
 namespace {
 
@@ -63,7 +64,10 @@ private slots:
         TMainFrm *w = Start("TransMode,0\r\n");
         QVERIFY(w);
         QTest::keyClicks(w->Memo1, "]e");
-        QTest::keyClick(w, Qt::Key_F9);
+        auto *button = w->findChild<QToolButton *>("SpeedButton8");
+        QVERIFY(button);
+        QCOMPARE(button->text(), QStringLiteral("転送\nF9"));
+        QTest::mouseClick(button, Qt::LeftButton);  // the toolbar button runs the same action as F9
         const QMimeData *data = QGuiApplication::clipboard()->mimeData();
         QCOMPARE(data->text(), QStringLiteral("é"));
         QCOMPARE(data->data("text/rtf"),
