@@ -1,11 +1,12 @@
 #include "app/FirstRunInstall.h"
 
 #include "app/Language.h"
+#include "lib/ULib.h"
 
-#include <QLoggingCategory>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QSaveFile>
 
 Q_LOGGING_CATEGORY(lcStart, "quillmaren.start")
@@ -97,12 +98,11 @@ void InstallOnFirstStartOfVersion(const AppPaths &paths, bool noSamples, const W
     if (!noSamples)
         InstallSamples(paths);
 
-    QSaveFile marker(markerPath);
-    const QByteArray content = kMarkerContent.toLatin1();
-    if (!(marker.open(QIODevice::WriteOnly) && marker.write(content) == content.size() && marker.commit())) {
+    QString error;
+    if (!ULib::SaveBytesAtomically(markerPath, kMarkerContent.toLatin1(), &error)) {
         warn(QStringLiteral("起動記録ファイルを書き込めませんでした。\n%1\n%2\n"
                             "次回の起動時にもサンプルのインストールを行います。")
-                 .arg(QDir::toNativeSeparators(markerPath), marker.errorString()));
+                 .arg(QDir::toNativeSeparators(markerPath), error));
     }
 
     const QStringList older = QDir(paths.SysFolder).entryList({QStringLiteral("Leaf*.txt")}, QDir::Files);

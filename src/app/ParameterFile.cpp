@@ -3,7 +3,6 @@
 #include "lib/ULib.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringEncoder>
 
 #include <algorithm>
@@ -185,13 +184,8 @@ QStringList BuildParameterLines(const Settings &settings)
 
 bool WriteParameterFile(const QString &sysFolder, const Settings &settings, QString *error)
 {
-    QSaveFile file(sysFolder + u'/' + ParameterFileName);
     const QByteArray bytes = QStringEncoder(QStringConverter::System)(ULib::JoinLinesCrLf(BuildParameterLines(settings)));
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    if (error)
-        *error = file.errorString();
-    return false;
+    return ULib::SaveBytesAtomically(sysFolder + u'/' + ParameterFileName, bytes, error);
 }
 
 WindowGeometry GeometryToSave(const WindowGeometry &window, QSize screen)

@@ -1,5 +1,6 @@
 #include "lib/ULib.h"
 
+#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace ULib {
@@ -61,6 +62,16 @@ QString DecodeTextBytes(const QByteArray &bytes)
     if (bytes.startsWith("\xFE\xFF"))
         return QStringDecoder(QStringConverter::Utf16BE)(bytes.mid(2));
     return QStringDecoder(QStringConverter::System)(bytes);
+}
+
+bool SaveBytesAtomically(const QString &path, const QByteArray &bytes, QString *error)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    if (error)
+        *error = file.errorString();
+    return false;
 }
 
 QStringList SplitLines(QStringView text)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QChar>
 #include <QString>
 #include <QStringList>
@@ -23,6 +24,10 @@ QStringList SplitCommaText(QStringView line);
 /// Decodes a text file's bytes: a UTF-8 or UTF-16 byte-order mark is honoured, otherwise the
 /// system encoding is used.
 QString DecodeTextBytes(const QByteArray &bytes);
+
+/// Writes bytes to path through a file beside it that is renamed over it, so that a failure
+/// leaves the previous file whole. On failure returns false with the system's reason in error.
+bool SaveBytesAtomically(const QString &path, const QByteArray &bytes, QString *error);
 
 /// Splits text into lines at CR LF, a lone CR or a lone LF; a break at the very end
 /// does not produce an empty last line.

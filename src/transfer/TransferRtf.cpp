@@ -1,6 +1,7 @@
 #include "transfer/TransferRtf.h"
 
-#include <QSaveFile>
+#include "lib/ULib.h"
+
 #include <QStringEncoder>
 
 int RtfCharsetCode(int code)
@@ -46,11 +47,5 @@ bool WriteWorkRtf(int charsetCode, int pointSize, const QString &path, QStringVi
                   QString *error)
 {
     const QString document = BuildTransferRtf(charsetCode, pointSize, text, fontName) + QLatin1String("\r\n");
-    const QByteArray bytes = QStringEncoder(QStringConverter::System)(document);
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    if (error)
-        *error = file.errorString();
-    return false;
+    return ULib::SaveBytesAtomically(path, QStringEncoder(QStringConverter::System)(document), error);
 }
