@@ -3,6 +3,7 @@
 #include "lib/ULib.h"
 
 #include <QFile>
+#include <QHash>
 #include <QStringEncoder>
 
 #include <algorithm>
@@ -126,13 +127,22 @@ QString FreeSymbolsText(const FreeSymbols &symbols)
     return text;
 }
 
+/// Only a line of exactly two fields is a setting: its key and its value.
+QStringList SettingFields(const QString &line)
+{
+    QStringList fields = ULib::SplitCommaText(line);
+    if (fields.size() != 2)
+        fields.clear();
+    return fields;
+}
+
 } // namespace
 
 QString LookupKey(const QStringList &lines, QStringView key)
 {
     for (const QString &line : lines) {
-        const QStringList fields = ULib::SplitCommaText(line);
-        if (fields.size() == 2 && fields[0] == key)
+        const QStringList fields = SettingFields(line);
+        if (!fields.isEmpty() && fields[0] == key)
             return fields[1];
     }
     return {};
@@ -140,22 +150,31 @@ QString LookupKey(const QStringList &lines, QStringView key)
 
 void ApplyParameterLines(const QStringList &lines, Settings &settings)
 {
+    // Each line is split once; the first line of a key counts, as LookupKey finds it.
+    QHash<QString, QString> values;
+    for (const QString &line : lines) {
+        const QStringList fields = SettingFields(line);
+        if (!fields.isEmpty() && !values.contains(fields[0]))
+            values.insert(fields[0], fields[1]);
+    }
+    const auto valueOf = [&values](const char *key) { return values.value(QString::fromLatin1(key)); };
+
     for (const IntegerKey &key : kIntegerKeys) {
-        const QString value = LookupKey(lines, QString::fromLatin1(key.key));
+        const QString value = valueOf(key.key);
         if (!value.isEmpty())
             settings.*key.field = ParseInteger(value).value_or(key.fallback);
     }
     for (const FlagKey &key : kFlagKeys) {
-        const QString value = LookupKey(lines, QString::fromLatin1(key.key));
+        const QString value = valueOf(key.key);
         if (!value.isEmpty())
             settings.*key.field = value == u"1";
     }
     for (const FontKey &key : kFontKeys) {
-        const QString value = LookupKey(lines, QString::fromLatin1(key.key));
+        const QString value = valueOf(key.key);
         if (!value.isEmpty())
             settings.*key.field = value;
     }
-    const QString symbols = LookupKey(lines, QString::fromLatin1(kFreeSymbolsKey));
+    const QString symbols = valueOf(kFreeSymbolsKey);
     if (const std::optional<FreeSymbols> parsed = ParseFreeSymbols(symbols))
         settings.FreeUBox = *parsed;
 }
