@@ -50,13 +50,14 @@ void TMainFrm::TransferExecute()
 
     QByteArray rtf;
     if (plan.encoding == TransferEncoding::RichText) {
-        rtf = plan.RtfDocument().toUtf8();
-        if (plan.viaWorkFile) {
+        if (!plan.viaWorkFile) {
+            rtf = plan.RtfDocument().toUtf8();
+        } else {
             // The second method goes through the work file and takes the document back from it.
             const QString path = paths_.SysFolder + u'/' + WorkRtfFileName;
             QString error;
             QFile file(path);
-            if (!WriteWorkRtf(0, plan.pointSize, path, plan.text, plan.fontName, &error) ||
+            if (!WriteWorkRtf(0, plan.pointSize, path, plan.TextWithCrLf(), plan.fontName, &error) ||
                 !file.open(QIODevice::ReadOnly)) {
                 MessageSeam::Notify(this, QStringLiteral("転送用のファイルを書き込めませんでした。\n%1\n%2")
                                               .arg(QDir::toNativeSeparators(path), error.isEmpty() ? file.errorString() : error));

@@ -3,17 +3,6 @@
 #include "lib/ULib.h"
 #include "transfer/TransferRtf.h"
 
-namespace {
-
-/// The fields hold LF line breaks; the encoded forms carry CR LF, as a Windows text does.
-QString WithCrLf(const QString &text)
-{
-    QString out = text;
-    return out.replace(QLatin1String("\n"), QLatin1String("\r\n"));
-}
-
-} // namespace
-
 bool IsPhoneticMode(int transferMode) { return transferMode / 10 % 10 != 0; }
 
 TransferEncoding EncodingOfMode(int transferMode)
@@ -40,13 +29,19 @@ QString ModeDisplayText(int transferMode)
 QString TransferPlan::PlainText() const
 {
     switch (encoding) {
-    case TransferEncoding::HexReferences: return ULib::EncodeHexNcr(WithCrLf(text));
-    case TransferEncoding::DecimalReferences: return ULib::EncodeDecNcr(WithCrLf(text));
+    case TransferEncoding::HexReferences: return ULib::EncodeHexNcr(TextWithCrLf());
+    case TransferEncoding::DecimalReferences: return ULib::EncodeDecNcr(TextWithCrLf());
     default: return text;
     }
 }
 
-QString TransferPlan::RtfDocument() const { return BuildTransferRtf(0, pointSize, WithCrLf(text), fontName); }
+QString TransferPlan::TextWithCrLf() const
+{
+    QString out = text;
+    return out.replace(QLatin1String("\n"), QLatin1String("\r\n"));
+}
+
+QString TransferPlan::RtfDocument() const { return BuildTransferRtf(0, pointSize, TextWithCrLf(), fontName); }
 
 TransferPlan PlanTransfer(const Settings &settings, const RichBuffers &buffers, const FieldText &main,
                           const FieldText &phonetic)

@@ -32,10 +32,12 @@ struct TransferPlan {
     bool clearFields = false;     ///< empty both fields afterwards
     bool sendToTarget = false;    ///< hand over to the automatic paste
 
-    /// The clipboard's plain text: the text itself, or the numeric references of the text
-    /// with CR LF line breaks.
+    /// The text as the encoded forms carry it: with CR LF line breaks, as a Windows text has
+    /// them (the fields hold LF).
+    QString TextWithCrLf() const;
+    /// The clipboard's plain text: the text itself, or the numeric references of TextWithCrLf.
     QString PlainText() const;
-    /// The rich-text document of the transfer (CR LF line breaks, like the references).
+    /// The rich-text document of the transfer, of TextWithCrLf.
     QString RtfDocument() const;
 };
 

@@ -136,17 +136,17 @@ private slots:
     {
         TMainFrm *w = Start("TransMode,0\r\nMethod2Flg,1\r\nTransFSFlg,1\r\nTransMainFSize,40\r\nMainFontSize,18\r\n");
         QVERIFY(w);
-        w->Memo1->setPlainText("ü");
+        w->Memo1->setPlainText("ü\nx");
         w->TransferExecute();
         const QByteArray rtf = QGuiApplication::clipboard()->mimeData()->data("text/rtf");
-        QVERIFY2(rtf.contains("\\fs36\\u252?"), rtf.constData());
+        QVERIFY2(rtf.contains("\\fs36\\u252?\\u13?\\u10?\\u120?"), rtf.constData());
         QFile work(f_->home->dataFolder() + "/Sys/Work.rtf");
         QVERIFY(work.open(QIODevice::ReadOnly));
         QCOMPARE(work.readAll(), rtf + "\r\n");
 
-        w->settings().Method2Flg = false;  // the first method carries the transfer size
+        w->settings().Method2Flg = false;  // the first method carries the transfer size, same text
         w->TransferExecute();
-        QVERIFY(QGuiApplication::clipboard()->mimeData()->data("text/rtf").contains("\\fs80\\u252?"));
+        QVERIFY(QGuiApplication::clipboard()->mimeData()->data("text/rtf").contains("\\fs80\\u252?\\u13?\\u10?\\u120?"));
     }
 
     void unwritableWorkFileStopsTheTransfer()
