@@ -90,20 +90,18 @@ void TMainFrm::ConnectOptionControls()
             ComboBox6->setEditText(QString::number(settings_.TransIPAFSize));
         }
     });
-    connect(ComboBox5, &QComboBox::editTextChanged, this, [this](const QString &text) {
-        if (const std::optional<int> size = SizeFromText(text, 8, 200)) {
-            settings_.TransMainFSize = *size;
-            if (settings_.TransFSFlg)
-                richBuffers_.RichBuffer.pointSize = *size;
-        }
-    });
-    connect(ComboBox6, &QComboBox::editTextChanged, this, [this](const QString &text) {
-        if (const std::optional<int> size = SizeFromText(text, 8, 200)) {
-            settings_.TransIPAFSize = *size;
-            if (settings_.TransFSFlg)
-                richBuffers_.RichBuffer2.pointSize = *size;
-        }
-    });
+    // The transfer sizes: 8 to 200 is taken; the buffer follows while they are chosen.
+    const auto connectTransferSize = [this](QComboBox *selector, int Settings::*size, RichBufferFont &buffer) {
+        connect(selector, &QComboBox::editTextChanged, this, [this, size, &buffer](const QString &text) {
+            if (const std::optional<int> points = SizeFromText(text, 8, 200)) {
+                settings_.*size = *points;
+                if (settings_.TransFSFlg)
+                    buffer.pointSize = *points;
+            }
+        });
+    };
+    connectTransferSize(ComboBox5, &Settings::TransMainFSize, richBuffers_.RichBuffer);
+    connectTransferSize(ComboBox6, &Settings::TransIPAFSize, richBuffers_.RichBuffer2);
     connect(CheckBox8, &QCheckBox::toggled, this, [this](bool on) { settings_.TransClearFlg = on; });
     connect(CheckBox13, &QCheckBox::toggled, this, [this](bool on) { settings_.SlowPasteFlg = on; });
     connect(CheckBox9, &QCheckBox::toggled, this, [this](bool on) { settings_.Method2Flg = on; });
