@@ -184,6 +184,7 @@ private:
 
     void ShowTarget(const QString &windowTitle) override;
     void ShowNoTarget() override;
+    bool IsOwnWindow(platform::WindowId window) const override;
     void ConnectTransfer();
 
     std::optional<ComposeHost> Memo1Host();

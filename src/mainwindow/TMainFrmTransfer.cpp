@@ -9,6 +9,7 @@
 #include "transfer/TransferRtf.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -16,6 +17,8 @@
 #include <QTextCursor>
 #include <QTextDocumentFragment>
 #include <QTimer>
+
+#include <algorithm>
 
 void TMainFrm::ConnectTransfer()
 {
@@ -106,6 +109,14 @@ void TMainFrm::ShowTarget(const QString &windowTitle)
 {
     Shape1->SetBrush(Qt::red);
     setWindowTitle(TargetTracker::TitleWithTarget(windowTitle));
+}
+
+bool TMainFrm::IsOwnWindow(platform::WindowId window) const
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.begin(), windows.end(), [window](const QWidget *own) {
+        return own->internalWinId() != 0 && platform::WindowId(own->internalWinId()) == window;
+    });
 }
 
 void TMainFrm::ShowNoTarget()

@@ -24,7 +24,7 @@ void TargetTracker::SearchTimerTimer(bool autoPaste)
     if (!autoPaste)
         return;
     const platform::WindowId window = windows_.ForegroundWindow();
-    if (window == 0 || window == targetWindow_)
+    if (window == 0 || window == targetWindow_ || view_.IsOwnWindow(window))
         return;
     const QString title = QString::fromStdU16String(windows_.WindowTitle(window));
     if (IsShellTitle(title) || windows_.IsDesktopWindow(window))

@@ -15,6 +15,10 @@ public:
     virtual void ShowTarget(const QString &windowTitle) = 0;
     /// No target: the indicator turns white, the title is plain.
     virtual void ShowNoTarget() = 0;
+    /// The window is one of the program's own. The watch runs while the program is in the
+    /// background, but the window manager may bring it forward a moment before the program
+    /// hears of it; its own windows are never targets.
+    virtual bool IsOwnWindow(platform::WindowId window) const = 0;
 };
 
 /// Remembers the window the user works in while the program is in the background, and pastes
@@ -26,7 +30,7 @@ public:
     TargetTracker(platform::WindowSystem &windows, TargetView &view) : windows_(windows), view_(view) {}
 
     /// One tick of the watch: a new window in front becomes the target, unless it is the
-    /// desktop, the start menu, a dock or panel.
+    /// desktop, the start menu, a dock or panel, or one of the program's own windows.
     void SearchTimerTimer(bool autoPaste);
 
     /// Brings the target to the front. Returns the paste delay in milliseconds, or none when

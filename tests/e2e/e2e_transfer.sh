@@ -34,6 +34,8 @@ eventually() {
   return 1
 }
 titled_with_target() { [ "$(xdotool getwindowname "$quill")" != "Quillmaren" ]; }
+quill_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$quill" ]; }
+clipboard_holds() { [ "$(clipboard)" = "$1" ]; }
 something_received() { [ -s "$received" ]; }
 
 # Works in the target, then comes back to Quillmaren and types keys, then F9.
@@ -47,6 +49,7 @@ transfer_from_target() {
   fi
   shown_title=$(xdotool getwindowname "$quill")
   xdotool windowactivate --sync "$quill"
+  eventually quill_active || fail "Quillmaren did not come to the front"
   sleep 0.3
   # In the phonetic modes the second field (shown under the toolbar) is the source.
   [ -n "${PHONETIC:-}" ] && xdotool mousemove --window "$quill" 300 97 click 1 && sleep 0.2
@@ -54,6 +57,7 @@ transfer_from_target() {
   # A symbol that is not on the keyboard arrives by pasting it into the field.
   if [ -n "${PASTE_FIRST:-}" ]; then
     printf '%s' "$PASTE_FIRST" | xclip -selection clipboard
+    eventually clipboard_holds "$PASTE_FIRST" || fail "xclip did not take the clipboard"
     xdotool key ctrl+v
   fi
   xdotool type --delay 40 "$1"

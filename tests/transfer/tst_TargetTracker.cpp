@@ -30,6 +30,8 @@ struct FakeDesktop : platform::WindowSystem {
 struct FakeView : TargetView {
     QString title = QStringLiteral("Quillmaren");
     bool red = false;
+    platform::WindowId own = 0;  ///< the program's own window
+    bool IsOwnWindow(platform::WindowId w) const override { return w == own; }
     void ShowTarget(const QString &t) override
     {
         title = TargetTracker::TitleWithTarget(t);
@@ -76,6 +78,10 @@ private slots:
             tracker.SearchTimerTimer(true);
             QCOMPARE(tracker.TargetWindow(), platform::WindowId(1));
         }
+        view_.own = 8;  // the program's own window, come forward before it heard of it
+        desktop_.front = 8;
+        tracker.SearchTimerTimer(true);
+        QCOMPARE(tracker.TargetWindow(), platform::WindowId(1));
         desktop_.front = 7;  // an empty title is a window like any other
         tracker.SearchTimerTimer(true);
         QCOMPARE(tracker.TargetWindow(), platform::WindowId(7));

@@ -15,7 +15,7 @@ namespace {
 
 /// A desktop with one other window, "Editor", that records the pastes it receives.
 struct FakeDesktop : platform::WindowSystem {
-    platform::WindowId front = 1;
+    platform::WindowId front = 0xED170;  // not an id the program's own windows have
     int *pastes;
     explicit FakeDesktop(int *counter) : pastes(counter) {}
     bool CanPaste() const override { return true; }
