@@ -1,4 +1,5 @@
 #include "app/FirstRunInstall.h"
+#include "app/AppLogging.h"
 
 #include "app/Language.h"
 #include "lib/ULib.h"
@@ -6,10 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLoggingCategory>
 #include <QSaveFile>
-
-Q_LOGGING_CATEGORY(lcStart, "quillmaren.start")
 
 namespace {
 

@@ -88,3 +88,14 @@ QString ComposeResult(QChar trigger, QChar followUp)
     }
     return {};
 }
+
+QChar FollowUpKeyFor(QChar trigger, QStringView result)
+{
+    if (result.size() != 1)
+        return {};
+    for (const Composition &row : kTable) {
+        if (row.trigger == trigger.unicode() && row.result == result.front().unicode())
+            return QChar(row.followUp);
+    }
+    return {};
+}

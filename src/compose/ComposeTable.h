@@ -18,3 +18,7 @@ const std::array<QString, 36> &UpperLetters();
 /// The composed character for a trigger and a follow-up key, or an empty string when
 /// the pair is not in the table (the table is complete: every other pair has no result).
 QString ComposeResult(QChar trigger, QChar followUp);
+
+/// The follow-up key that composes result after trigger, or a null character when none does.
+/// The letter pads take the blue key hints over their columns from here.
+QChar FollowUpKeyFor(QChar trigger, QStringView result);

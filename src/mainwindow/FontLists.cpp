@@ -1,26 +1,53 @@
 #include "mainwindow/FontLists.h"
 
+#include <QComboBox>
 #include <QFontDatabase>
+#include <QRegularExpression>
 
 QStringList FilterFontFamilies(const QStringList &families)
 {
+    static const QRegularExpression foundry(QStringLiteral("\\s*\\[[^\\]]*\\]$"));
     QStringList kept;
-    for (const QString &family : families) {
-        if (!family.startsWith(u'@') && !family.startsWith(u'$'))
-            kept << family;
+    for (QString family : families) {
+        if (family.startsWith(u'@') || family.startsWith(u'$'))
+            continue;
+        kept << family.remove(foundry);
     }
     kept.sort(Qt::CaseSensitive);
     kept.removeDuplicates();
     return kept;
 }
 
-QStringList LatinFontFamilies()
+const QStringList &LatinFontFamilies()
 {
-    QStringList scalable;
-    const QStringList families = QFontDatabase::families(QFontDatabase::Latin);
-    for (const QString &family : families) {
-        if (QFontDatabase::isSmoothlyScalable(family) && !QFontDatabase::isPrivateFamily(family))
-            scalable << family;
-    }
-    return FilterFontFamilies(scalable);
+    static const QStringList families = [] {
+        QStringList scalable;
+        for (const QString &family : QFontDatabase::families(QFontDatabase::Latin)) {
+            if (QFontDatabase::isSmoothlyScalable(family) && !QFontDatabase::isPrivateFamily(family))
+                scalable << family;
+        }
+        return FilterFontFamilies(scalable);
+    }();
+    return families;
+}
+
+void FillFontSelector(QComboBox *selector, const QString &font, const QString &fallback)
+{
+    selector->blockSignals(true);
+    selector->addItems(LatinFontFamilies());
+    const bool listed = selector->findText(font, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0;
+    selector->setEditText(listed ? font : fallback);
+    selector->blockSignals(false);
+}
+
+void FillSizeSelector(QComboBox *selector, int first, int last, int shown)
+{
+    selector->blockSignals(true);
+    selector->setEditable(true);
+    selector->setInsertPolicy(QComboBox::NoInsert);
+    selector->setMaxVisibleItems(20);
+    for (int size = first; size <= last; ++size)
+        selector->addItem(QString::number(size));
+    selector->setEditText(QString::number(shown));
+    selector->blockSignals(false);
 }

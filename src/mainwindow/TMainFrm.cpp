@@ -4,11 +4,18 @@
 #include "app/ParameterFile.h"
 #include "compose/CharacterKeyFilter.h"
 #include "dialogs/MessageSeam.h"
-#include "mainwindow/CategoryPanel.h"
-#include "pads/TFreeUni1.h"
+#include "mainwindow/FontLists.h"
+#include "mainwindow/InputPage.h"
+#include "mainwindow/OptionSidePanel.h"
+#include "mainwindow/PadPanel.h"
 #include "pads/TIPAboard1.h"
 #include "pads/TQuillmaren2.h"
 #include "pads/TQuillmaren5.h"
+#include "pads/TShape.h"
+#include "training/TrainingPage.h"
+#include "transfer/TransferController.h"
+#include "transfer/TransferMode.h"
+#include "wordbook/WordBookPage.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,30 +26,18 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
-#include <QRadioButton>
 #include <QScreen>
-#include <QScrollArea>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
 
-const QString kTitle = QStringLiteral("Quillmaren");
 constexpr int kStandardPageHeight = 289;
-
-QTimer *MakeTimer(QObject *parent, const char *name, int interval, bool singleShot = false)
-{
-    auto *timer = new QTimer(parent);
-    timer->setObjectName(QString::fromLatin1(name));
-    timer->setInterval(interval);
-    timer->setSingleShot(singleShot);
-    return timer;
-}
 
 } // namespace
 
@@ -57,6 +52,7 @@ TMainFrm::TMainFrm(const AppPaths &paths, QWidget *parent) : QMainWindow(parent)
     BuildActions();
     BuildMenus();
     BuildToolbar();
+    QWidget *upperArea = BuildUpperArea();
     BuildPages();
 
     auto *central = new QWidget(this);
@@ -67,7 +63,7 @@ TMainFrm::TMainFrm(const AppPaths &paths, QWidget *parent) : QMainWindow(parent)
     Splitter1 = new QSplitter(Qt::Vertical, central);
     Splitter1->setObjectName(QStringLiteral("Splitter1"));
     Splitter1->setChildrenCollapsible(false);
-    Splitter1->addWidget(BuildUpperArea());
+    Splitter1->addWidget(upperArea);
     Splitter1->addWidget(PageControl1);
     column->addWidget(Splitter1, 1);
     setCentralWidget(central);
@@ -79,12 +75,9 @@ TMainFrm::TMainFrm(const AppPaths &paths, QWidget *parent) : QMainWindow(parent)
         StatusPanels[i]->setFixedWidth(i == 0 ? 160 : 400);
         statusBar()->addWidget(StatusPanels[i]);
     }
-
-    SearchTimer = MakeTimer(this, "SearchTimer", 250);
-    PasteTimer = MakeTimer(this, "PasteTimer", 300, true);
-    CallTimer = MakeTimer(this, "CallTimer", 100);
-    NobiTimer = MakeTimer(this, "NobiTimer", 10);
-    connect(NobiTimer, &QTimer::timeout, this, &TMainFrm::NobiTimerTimer);
+    CallTimer = new QTimer(this);
+    CallTimer->setObjectName(QStringLiteral("CallTimer"));
+    CallTimer->setInterval(100);
 
     memo1Field_ = std::make_unique<PlainTextComposeField>(Memo1);
     edit1Field_ = std::make_unique<LineEditComposeField>(Edit1);
@@ -100,13 +93,21 @@ TMainFrm::TMainFrm(const AppPaths &paths, QWidget *parent) : QMainWindow(parent)
         [this](QChar typed) {
             if (const std::optional<ComposeHost> host = Edit1Host())
                 return engine_.ComposeKey(*host, typed);
-            return PhoneticEntryRuns() && tipaBoard1_->PhoneticKeyPress(typed);
+            return PhoneticEntryRuns() && padPanel_->PhoneticPad()->PhoneticKeyPress(typed);
         },
         [this](const QString &text) { edit1Field_->ReplaceSelection(text); });
     Memo1->installEventFilter(this);
     Splitter1->installEventFilter(this);
     connect(Splitter1, &QSplitter::splitterMoved, this, &TMainFrm::RememberSplitterHeights);
-    Edit1->installEventFilter(this);
+
+    transfer_ = new TransferController(settings_, transferOptions_, paths_.SysFolder, Memo1, Edit1, this);
+    connect(transfer_, &TransferController::TargetKnownChanged, this,
+            [this](bool known) { Shape1->SetBrush(known ? Qt::red : Qt::white); });
+    connect(transfer_, &TransferController::ClearFieldsRequested, this, &TMainFrm::AllClearExecute);
+    connect(Transfer, &QAction::triggered, transfer_, &TransferController::TransferExecute);
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, transfer_,
+            [this](Qt::ApplicationState state) { transfer_->ApplicationActivated(state == Qt::ApplicationActive); });
+    Shape1->SetBrush(Qt::white);
 
     connect(Memo1, &QPlainTextEdit::textChanged, this, [this] { textModified_ = true; });
     connect(PageControl1, &QTabWidget::currentChanged, this, &TMainFrm::PageChanged);
@@ -119,8 +120,8 @@ TMainFrm::TMainFrm(const AppPaths &paths, QWidget *parent) : QMainWindow(parent)
         Memo1->setLineWrapMode(both ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
         Memo1->setHorizontalScrollBarPolicy(both ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
     });
-    ConnectOptionControls();
-    ConnectTransfer();
+    ConnectToolbar();
+    ConnectSidePanel();
 
     FormCreate();
 }
@@ -131,19 +132,16 @@ void TMainFrm::FormCreate()
 {
     SetDefaults(settings_);
     ReadParameterFile(paths_.SysFolder, settings_);
+    // A mode outside the eight is taken as the default, so the display and the transfer agree.
+    settings_.TransMode = TransferMode(settings_.TransMode).Value();
+    transferOptions_.ResetBuffers();
     InstallOnFirstStartOfVersion(paths_, settings_.NoSampleFlg,
                                  [this](const QString &message) { MessageSeam::Notify(this, message); });
     InitCaptions();
-    InitOptions();
-
-    quillmaren2_ = new TQuillmaren2(engine_, Memo1, Panel19);
-    Panel19->layout()->addWidget(quillmaren2_);
-    quillmaren2_->LayoutPad();
-
-    freeUni1_ = new TFreeUni1(settings_.FreeUBox, Memo1, TabSheet5);
-    freeUni1_->RefreshPaletteFont(settings_.MainFont);
-    TabSheet5->layout()->addWidget(freeUni1_);
-    freeUni1_->LayoutPalette();
+    sidePanel_->InitOptions(stretchDown_);
+    SwitchLanguage();
+    ApplySecondFieldFont();
+    inputPage_->CreatePads();
 }
 
 void TMainFrm::InitCaptions()
@@ -155,8 +153,7 @@ void TMainFrm::InitCaptions()
     // 2. Names of the language.
     language_.Switch(settings_.InpMode, settings_.RecFlagNumber);
     // 3. Timers.
-    for (QTimer *timer : {SearchTimer, PasteTimer, CallTimer})
-        timer->stop();
+    CallTimer->stop();
     // 4. Toolbar check boxes and the transfer-mode display.
     CheckBox10->setChecked(settings_.KanaFlg);
     CheckBox1->setToolTip(QStringLiteral("自動貼り付けを行う場合チェックを入れて下さい。"));
@@ -167,64 +164,24 @@ void TMainFrm::InitCaptions()
     ShowTransferMode();
     // 5. Main font and size selectors.
     FillFontSelector(ComboBox2, settings_.MainFont, QStringLiteral("Times New Roman"));
-    FillSizes(ComboBox3, 9, 60, settings_.MainFontSize);
-    // 6. Fields and the rich-text buffers of the transfer.
+    FillSizeSelector(ComboBox3, 9, 60, settings_.MainFontSize);
+    // 6. Fields.
     ApplySecondFieldFont();
-    richBuffers_ = RichBuffers::FromSettings(settings_);
     Memo1->clear();
     ApplyMemoFont();
     textModified_ = false;
     // 9. Folder buttons and the word order.
-    CaptionFolderButtons();
-    currentFolder_ = qBound(0, settings_.CurrentFolderIndex, 2);
-    FolderButtons[currentFolder_]->setChecked(true);
-    RadioButton1->setText(language_.PairForward);
-    RadioButton2->setText(language_.PairBackward);
-    (settings_.EiwaFlg ? RadioButton1 : RadioButton2)->setChecked(true);
+    wordBookPage_->InitCaptions(language_);
     // 11. The second field.
     PDisp->setChecked(settings_.PFlg);
     Edit1->setVisible(settings_.PFlg);
     // 12. Pages.
-    PageControl1->setTabText(EuropeanInputPage, QStringLiteral("欧文入力"));
-    PageControl1->setTabText(WordBookPage, QStringLiteral("単語帳"));
-    PageControl1->setTabText(TrainingPage, QStringLiteral("トレーニング"));
+    PageControl1->setTabText(EuropeanInput, QStringLiteral("欧文入力"));
+    PageControl1->setTabText(WordBook, QStringLiteral("単語帳"));
+    PageControl1->setTabText(Training, QStringLiteral("トレーニング"));
     PageControl1->blockSignals(true);
-    PageControl1->setCurrentIndex(EuropeanInputPage);
+    PageControl1->setCurrentIndex(EuropeanInput);
     PageControl1->blockSignals(false);
-    PageControl2->setCurrentIndex(0);
-}
-
-void TMainFrm::InitOptions()
-{
-    // 1. Language.
-    const int radio = settings_.InpMode >= 1 && settings_.InpMode <= 5 ? settings_.InpMode : 0;
-    LanguageRadios[radio]->setChecked(true);
-    SwitchLanguage();
-    // 2. Transfer options.
-    FillSizes(ComboBox5, 9, 60, settings_.TransMainFSize);
-    FillSizes(ComboBox6, 9, 40, settings_.TransIPAFSize);
-    CheckBox7->setChecked(settings_.TransFSFlg);
-    ComboBox5->setEnabled(settings_.TransFSFlg);
-    ComboBox6->setEnabled(settings_.TransFSFlg);
-    CheckBox8->setChecked(settings_.TransClearFlg);
-    CheckBox13->setChecked(settings_.SlowPasteFlg);
-    CheckBox9->setChecked(settings_.Method2Flg);
-    // 3. Screen options.
-    CheckBox6->setChecked(stretchDown_);
-    CheckBox11->setChecked(settings_.MemPosFlg);
-    // 4. Phonetic font and size.
-    FillFontSelector(ComboBox4, settings_.IPAFont, QStringLiteral("Segoe UI"));
-    FillSizes(ComboBox7, 9, 40, settings_.IPAFontSize);
-    ApplySecondFieldFont();
-    // 5. Word-book options.
-    CheckBox3->setChecked(settings_.LastVisibleFlg);
-    CheckBox4->setChecked(settings_.ResetInputFlg);
-    CheckBox5->setChecked(settings_.RegClearFlg);
-    CheckBox12->setChecked(settings_.DicNameFlg);
-    // 6. Side panels.
-    for (int i = 0; i < 6; ++i)
-        CategoryPanels[i]->Collapse();
-    CategoryPanels[6]->Expand();
 }
 
 void TMainFrm::showEvent(QShowEvent *event)
@@ -238,7 +195,7 @@ void TMainFrm::showEvent(QShowEvent *event)
 
 void TMainFrm::FormShow()
 {
-    setWindowTitle(kTitle);
+    setWindowTitle(QStringLiteral("Quillmaren"));
     resize(settings_.MainWidth, settings_.MainHeight);
     if (settings_.MainLeft != -1 && settings_.MemPosFlg) {
         move(settings_.MainLeft, settings_.MainTop);
@@ -248,18 +205,17 @@ void TMainFrm::FormShow()
     }
     lowerHeight_ = kStandardPageHeight;
     KeepSplitterHeights();
-    quillmaren2_->LayoutPad();
-    freeUni1_->LayoutPalette();
+    inputPage_->LayoutPads();
 
     if (settings_.FirstPage >= 0 && settings_.FirstPage < PageControl1->count())
         PageControl1->setCurrentIndex(settings_.FirstPage);
-    const bool wordBook = PageControl1->currentIndex() == WordBookPage;
+    const bool wordBook = PageControl1->currentIndex() == WordBook;
     PDisp->setEnabled(wordBook);
-    SpeedButton16->setEnabled(wordBook);
+    sidePanel_->SetPadButtonEnabled(wordBook);
 
-    CheckBox2->setChecked(true);
-    Panel4->setFixedHeight(1);
-    Panel4->hide();
+    wordBookPage_->FormShow();
+    padPanel_->setFixedHeight(1);
+    padPanel_->hide();
     Memo1->setFocus(Qt::OtherFocusReason);
 }
 
@@ -271,11 +227,8 @@ void TMainFrm::closeEvent(QCloseEvent *event)
 
 void TMainFrm::FormClose()
 {
-    ReleasePadPanelPads();
-    delete quillmaren2_;
-    quillmaren2_ = nullptr;
-    delete freeUni1_;
-    freeUni1_ = nullptr;
+    padPanel_->ReleasePads();
+    inputPage_->ReleasePads();
     if (parameterResetRequested_)
         return;
 
@@ -287,7 +240,6 @@ void TMainFrm::FormClose()
     settings_.MainHeight = saved.height;
     settings_.FirstPage = PageControl1->currentIndex();
     settings_.RecFlagNumber = language_.FlagIndex;
-    settings_.CurrentFolderIndex = currentFolder_;
 
     QString error;
     if (!WriteParameterFile(paths_.SysFolder, settings_, &error)) {
@@ -297,80 +249,139 @@ void TMainFrm::FormClose()
     }
 }
 
+void TMainFrm::ConnectToolbar()
+{
+    connect(ComboBox2, &QComboBox::editTextChanged, this, [this](const QString &text) {
+        transferOptions_.SetMainFont(text);
+        ApplyMemoFont();
+        inputPage_->RefreshPaletteFont(text);
+    });
+    connect(ComboBox2, &QComboBox::textActivated, this, [this] { Memo1->setFocus(Qt::OtherFocusReason); });
+    connect(ComboBox3, &QComboBox::editTextChanged, this, [this](const QString &text) {
+        if (transferOptions_.SetMainFontSize(text))
+            ApplyMemoFont();
+    });
+    connect(ComboBox3, &QComboBox::textActivated, this, [this] { Memo1->setFocus(Qt::OtherFocusReason); });
+    connect(CheckBox10, &QCheckBox::toggled, this, [this](bool on) {
+        settings_.KanaFlg = on;
+        ApplySecondFieldFont();
+    });
+    connect(CheckBox1, &QCheckBox::toggled, this, [this](bool on) {
+        settings_.AutoPasteFlg = on;
+        if (!on)
+            transfer_->ForgetTarget();
+    });
+    for (QAction *item : TransferModeItems) {
+        connect(item, &QAction::triggered, this, [this, item] {
+            settings_.TransMode = item->data().toInt();
+            ShowTransferMode();
+        });
+    }
+    connect(M1, &QMenu::aboutToShow, this, [this] {
+        for (QAction *item : TransferModeItems)
+            item->setChecked(item->data().toInt() == settings_.TransMode);
+    });
+}
+
+void TMainFrm::ConnectSidePanel()
+{
+    connect(sidePanel_, &OptionSidePanel::LanguageChosen, this, [this] {
+        SwitchLanguage();
+        Memo1->setFocus(Qt::OtherFocusReason);
+    });
+    connect(sidePanel_, &OptionSidePanel::StretchDownToggled, this, [this](bool on) {
+        RememberSplitterHeights();
+        stretchDown_ = on;
+    });
+    connect(sidePanel_, &OptionSidePanel::PhoneticFontChanged, this, &TMainFrm::ApplyPhoneticFont);
+    connect(sidePanel_, &OptionSidePanel::DicNameToggled, wordBookPage_, &WordBookPage::CaptionFolderButtons);
+    connect(sidePanel_, &OptionSidePanel::PadButtonToggled, this, &TMainFrm::TogglePadPanel);
+    connect(sidePanel_, &OptionSidePanel::PresetChosen, this,
+            [this] { inputPage_->ShowFreeSymbols(PageControl1->currentIndex() == EuropeanInput); });
+    connect(sidePanel_, &OptionSidePanel::PanelsFolded, this,
+            [this] { QTimer::singleShot(0, this, &TMainFrm::FormResize); });
+    connect(padPanel_, &PadPanel::HeightChanged, this, &TMainFrm::FormResize);
+}
+
+void TMainFrm::SwitchLanguage()
+{
+    if (language_.Switch(settings_.InpMode, settings_.RecFlagNumber)) {
+        paths_.BookAFolder = BookFolder(paths_.DocFolder, settings_.InpMode, 0);
+        paths_.BookGFolder = BookFolder(paths_.DocFolder, settings_.InpMode, 1);
+        paths_.BookSFolder = BookFolder(paths_.DocFolder, settings_.InpMode, 2);
+        InitWB->trigger();
+    }
+    sidePanel_->ShowLanguage();
+    wordBookPage_->ShowLanguage(language_);
+}
+
+void TMainFrm::ShowTransferMode()
+{
+    const TransferMode mode(settings_.TransMode);
+    Label28->setVisible(mode.Phonetic());
+    QPalette palette = Edit2->palette();
+    palette.setColor(QPalette::Base, Qt::black);
+    palette.setColor(QPalette::Text, mode.Phonetic() ? QColor(0, 255, 255) : QColor(0, 255, 0));
+    Edit2->setPalette(palette);
+    Edit2->setText(mode.DisplayText());
+}
+
 std::optional<ComposeHost> TMainFrm::Memo1Host()
 {
     switch (PageControl1->currentIndex()) {
-    case EuropeanInputPage: return ComposeHost{quillmaren2_, memo1Field_.get()};
-    case WordBookPage:
-        if (SpeedButton16->isChecked())
-            return ComposeHost{quillmaren5_, memo1Field_.get()};
+    case EuropeanInput: return ComposeHost{inputPage_->LetterPad(), memo1Field_.get()};
+    case WordBook:
+        if (sidePanel_->PadButtonDown())
+            return ComposeHost{padPanel_->LetterPad(), memo1Field_.get()};
         return std::nullopt;
     default: return std::nullopt;
     }
 }
 
-void TMainFrm::ReleasePadPanelPads()
-{
-    delete quillmaren5_;
-    quillmaren5_ = nullptr;
-    delete tipaBoard1_;
-    tipaBoard1_ = nullptr;
-}
-
-TIPAboard::Context TMainFrm::PhoneticPadContext()
-{
-    return {paths_.TblFolder, [this] { return settings_.IpaFullFlg; }, [this] { return settings_.IPAFont; },
-            [this](const QString &message) { MessageSeam::Notify(this, message); }};
-}
-
-void TMainFrm::ReloadPhoneticSymbolSet()
-{
-    if (tipaBoard1_)
-        tipaBoard1_->LayoutPad();
-}
-
 bool TMainFrm::PhoneticEntryRuns() const
 {
-    return tipaBoard1_ && !settings_.KanaFlg && openBookType_ != QStringLiteral("空欄補充");
+    return padPanel_->PhoneticPad() && !settings_.KanaFlg && !wordBookPage_->FillInBookOpen();
 }
 
 std::optional<ComposeHost> TMainFrm::Edit1Host()
 {
     // The second field composes only for fill-in books, whose second field holds a sentence
     // in the foreign language, while the word-book pads are open and kana input is off.
-    if (!tipaBoard1_ || settings_.KanaFlg || openBookType_ != QStringLiteral("空欄補充"))
+    if (!padPanel_->PhoneticPad() || settings_.KanaFlg || !wordBookPage_->FillInBookOpen())
         return std::nullopt;
-    return ComposeHost{quillmaren5_, edit1Field_.get()};
+    return ComposeHost{padPanel_->LetterPad(), edit1Field_.get()};
 }
+
+void TMainFrm::ReloadPhoneticSymbolSet() { padPanel_->ReloadPhoneticSymbolSet(); }
 
 void TMainFrm::PageChanged()
 {
     const int page = PageControl1->currentIndex();
-    if (page == EuropeanInputPage) {
+    if (page == EuropeanInput) {
         if (PDisp->isChecked() || settings_.PFlg) {
             PDisp->setChecked(false);
             ToggleSecondField();
         }
         PDisp->setEnabled(false);
-        if (SpeedButton16->isChecked()) {
-            SpeedButton16->setChecked(false);
-            TogglePadPanel();
+        if (sidePanel_->PadButtonDown()) {
+            sidePanel_->SetPadButtonDown(false);
+            TogglePadPanel(false);
         }
-        Panel4->hide();
-        CategoryPanelGroup1->show();
-        SpeedButton16->setEnabled(false);
-    } else if (page == WordBookPage) {
+        padPanel_->hide();
+        sidePanel_->show();
+        sidePanel_->SetPadButtonEnabled(false);
+    } else if (page == WordBook) {
         PDisp->setEnabled(true);
-        Panel4->show();
-        CategoryPanelGroup1->show();
-        SpeedButton16->setEnabled(true);
+        padPanel_->show();
+        sidePanel_->show();
+        sidePanel_->SetPadButtonEnabled(true);
     } else {
         return;
     }
     if (PageControl1->height() != kStandardPageHeight && shown_) {
         if (stretchDown_) {
             stretchDown_ = false;
-            CheckBox6->setChecked(false);
+            sidePanel_->ClearStretchDown();
         }
         lowerHeight_ = kStandardPageHeight;
         KeepSplitterHeights();
@@ -390,49 +401,10 @@ void TMainFrm::AllClearExecute()
     Edit1->clear();
 }
 
-void TMainFrm::TogglePadPanel()
-{
-    if (SpeedButton16->isChecked()) {
-        if (padPanel_.StartOpening())
-            NobiTimer->start();
-        return;
-    }
-    ReleasePadPanelPads();
-    if (padPanel_.StartClosing())
-        NobiTimer->start();
-}
-
-void TMainFrm::NobiTimerTimer()
-{
-    Panel4->show();
-    const PadPanelSlide::Step step = padPanel_.Tick();
-    Panel4->setFixedHeight(qMax(1, padPanel_.Height()));
-    if (step == PadPanelSlide::Step::Moving)
-        return;
-    NobiTimer->stop();
-    if (step == PadPanelSlide::Step::Opened && SpeedButton16->isChecked()) {
-        quillmaren5_ = new TQuillmaren5(engine_, Memo1, Edit1, TabSheet6);
-        TabSheet6->layout()->addWidget(quillmaren5_);
-        quillmaren5_->show();
-        quillmaren5_->LayoutPad();
-        tipaBoard1_ = new TIPAboard1(PhoneticPadContext(), Edit1, RichEdit2, TabSheet7);
-        TabSheet7->layout()->addWidget(tipaBoard1_);
-        tipaBoard1_->show();
-        tipaBoard1_->LayoutPad();
-        const bool phonetic = Edit1->hasFocus() && openBookType_ != QStringLiteral("空欄補充");
-        PageControl3->setCurrentWidget(phonetic ? TabSheet7 : TabSheet6);
-    }
-    FormResize();
-}
+void TMainFrm::TogglePadPanel(bool down) { padPanel_->Slide(down); }
 
 bool TMainFrm::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusIn && padPanel_.Open()) {
-        if (watched == Memo1)
-            PageControl3->setCurrentWidget(TabSheet6);
-        else if (watched == Edit1)
-            PageControl3->setCurrentWidget(openBookType_ == QStringLiteral("空欄補充") ? TabSheet6 : TabSheet7);
-    }
     if (event->type() == QEvent::Resize && watched == Memo1)
         FormResize();
     if (event->type() == QEvent::Resize && watched == Splitter1)
@@ -444,8 +416,8 @@ void TMainFrm::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
     // A new window size lays the letter pad out again, which also ends a pending trigger.
-    if (quillmaren2_)
-        quillmaren2_->LayoutPad();
+    if (TQuillmaren2 *pad = inputPage_->LetterPad())
+        pad->LayoutPad();
     FormResize();
 }
 
@@ -453,26 +425,14 @@ void TMainFrm::FormResize()
 {
     if (ComboBox2->lineEdit())
         ComboBox2->lineEdit()->deselect();
-    if (PageControl1->currentIndex() == TrainingPage)
+    if (PageControl1->currentIndex() == Training)
         StatusPanels[0]->setText(QStringLiteral("画面の幅・高さ(%1,%2)").arg(width()).arg(height()));
-    else if (openBookType_.isNull())
+    else if (!wordBookPage_->OpenBookType())
         StatusPanels[0]->clear();
 
-    // With every other option panel folded, 選択中の言語 reaches down to the input areas' foot.
-    bool allCollapsed = true;
-    for (int i = 0; i < 6; ++i)
-        allCollapsed = allCollapsed && CategoryPanels[i]->Collapsed();
-    CategoryPanel *current = CategoryPanels[6];
-    if (!allCollapsed || current->Collapsed()) {
-        current->setMinimumHeight(0);
-        current->setMaximumHeight(QWIDGETSIZE_MAX);
-        return;
-    }
-    const int header = current->HeaderHeight();
-    const int padPanel = padPanel_.Open() ? Panel4->height() : 0;
-    const int content = settings_.PFlg ? Memo1->height() + Edit1->height() + padPanel - 7 * header - 4
-                                       : Memo1->height() + padPanel - 7 * header - 11;
-    current->setFixedHeight(qMax(current->minimumSizeHint().height(), content + header));
+    const int padPanel = padPanel_->IsOpen() ? padPanel_->height() : 0;
+    const int fields = Memo1->height() + padPanel + (settings_.PFlg ? Edit1->height() : 0);
+    sidePanel_->FitLanguagePanel(fields, settings_.PFlg);
 }
 
 void TMainFrm::RememberSplitterHeights()
@@ -496,6 +456,33 @@ void TMainFrm::KeepSplitterHeights()
         const int lower = qBound(1, lowerHeight_, total - 1);
         Splitter1->setSizes({total - lower, lower});
     }
+}
+
+void TMainFrm::ApplyMemoFont()
+{
+    // A saved font that is not installed is still asked for by name; the font system
+    // substitutes the closest one.
+    QFont font(settings_.MainFont);
+    font.setPointSize(qMax(1, settings_.MainFontSize));
+    Memo1->setFont(font);
+}
+
+void TMainFrm::ApplyPhoneticFont()
+{
+    // Katakana readings use the window's Japanese-capable font; phonetic text the IPA font.
+    QFont font = settings_.KanaFlg ? this->font() : QFont(settings_.IPAFont);
+    font.setPointSize(qMax(1, settings_.IPAFontSize));
+    Edit1->setFont(font);
+}
+
+void TMainFrm::ApplySecondFieldFont()
+{
+    ApplyPhoneticFont();
+    Edit1->setAttribute(Qt::WA_InputMethodEnabled, settings_.KanaFlg);
+    QPalette palette = Edit1->palette();
+    palette.setColor(QPalette::Base, settings_.KanaFlg ? palette.color(QPalette::ToolTipBase) : QColor(Qt::white));
+    Edit1->setPalette(palette);
+    Edit1->clear();
 }
 
 void TMainFrm::ConnectEditCommands()

@@ -1,21 +1,21 @@
 #pragma once
 
 #include "app/AppPaths.h"
+#include "app/LanguageState.h"
 #include "app/Settings.h"
 #include "compose/ComposeFields.h"
 #include "compose/CompositionEngine.h"
-#include "mainwindow/LanguageState.h"
-#include "mainwindow/PadPanelSlide.h"
-#include "pads/TIPAboard.h"
-#include "transfer/RichBuffers.h"
-#include "transfer/TargetTracker.h"
+#include "transfer/TransferOptions.h"
 
 #include <QMainWindow>
 
 #include <array>
 #include <memory>
+#include <optional>
 
-class CategoryPanel;
+class InputPage;
+class OptionSidePanel;
+class PadPanel;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -23,28 +23,25 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
-class QRadioButton;
-class QScrollArea;
 class QSplitter;
 class QTabWidget;
-class QTextEdit;
 class QTimer;
-class QToolButton;
-class TFreeUni1;
-class TIPAboard1;
-class TQuillmaren2;
-class TQuillmaren5;
 class TShape;
+class TrainingPage;
+class TransferController;
+class WordBookPage;
 
-/// The program's main window: the toolbar, the input area and the second field, the option
-/// side panel, the sliding pad panel and the three pages that are the program's modes. It owns
-/// the settings record, the composition engine and the pads for the whole run.
-class TMainFrm : public QMainWindow, private TargetView
+/// The program's main window: a shell that holds the menus and the shared actions, the
+/// toolbar, the input area with the second field, and the three pages that are the program's
+/// modes, and wires them together. The pages, the option side panel, the pad panel and the
+/// transfer are classes of their own that own their widgets. The window owns the settings
+/// record, the composition engine and the language state for the whole run.
+class TMainFrm : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    enum Page { EuropeanInputPage = 0, WordBookPage = 1, TrainingPage = 2 };
+    enum Page { EuropeanInput = 0, WordBook = 1, Training = 2 };
 
     explicit TMainFrm(const AppPaths &paths, QWidget *parent = nullptr);
     ~TMainFrm() override;
@@ -53,11 +50,68 @@ public:
     const AppPaths &paths() const { return paths_; }
     CompositionEngine &engine() { return engine_; }
     const LanguageState &language() const { return language_; }
-    const RichBuffers &richBuffers() const { return richBuffers_; }
+    const TransferOptions &transferOptions() const { return transferOptions_; }
+    TransferController &transfer() { return *transfer_; }
+    /// 下伸び: the pages take the height the window gains.
     bool StretchDown() const { return stretchDown_; }
     /// The input area's text changed since the start or since the text commands last took it.
     bool TextModified() const { return textModified_; }
-    const PadPanelSlide &padPanel() const { return padPanel_; }
+
+    /// The symbol set changed: the open phonetic pad loads its candidates again at once.
+    void ReloadPhoneticSymbolSet();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Construction, one area each (TMainFrmWidgets.cpp).
+    void BuildActions();
+    void BuildMenus();
+    void BuildToolbar();
+    QWidget *BuildUpperArea();
+    void BuildPages();
+    void ConnectToolbar();
+    void ConnectSidePanel();
+    void ConnectEditCommands();
+
+    void FormCreate();
+    void FormShow();
+    void FormClose();
+    void InitCaptions();
+
+    void SwitchLanguage();
+    void ShowTransferMode();
+    void ToggleSecondField();
+    void TogglePadPanel(bool down);
+    void AllClearExecute();
+    void PageChanged();
+    void FormResize();
+    void ApplySecondFieldFont();
+    void ApplyPhoneticFont();
+    void ApplyMemoFont();
+    void RememberSplitterHeights();
+    void KeepSplitterHeights();
+    void UpdateEditActions();
+
+    std::optional<ComposeHost> Memo1Host();
+    std::optional<ComposeHost> Edit1Host();
+    /// Keys typed into the second field go to the phonetic pad.
+    bool PhoneticEntryRuns() const;
+
+    AppPaths paths_;
+    Settings settings_;
+    TransferOptions transferOptions_{settings_};
+    CompositionEngine engine_;
+    LanguageState language_;
+    bool stretchDown_ = false;
+    bool textModified_ = false;
+    int lowerHeight_ = 289;  ///< height the pages keep while 下伸び is off
+    int upperHeight_ = 0;    ///< height the input area keeps while 下伸び is on
+    bool shown_ = false;
+    bool parameterResetRequested_ = false;
 
     // Actions shared by menu, toolbar and shortcut.
     QAction *Exit1, *AllClear, *PDisp, *RegWord, *ModWord, *Search, *Transfer;
@@ -79,143 +133,21 @@ public:
     QComboBox *ComboBox2 = nullptr;   ///< main font
     QComboBox *ComboBox3 = nullptr;   ///< main size
 
-    // Upper area.
-    QLineEdit *Edit1 = nullptr;        ///< the second field (phonetic text or kana)
-    QPlainTextEdit *Memo1 = nullptr;   ///< the input area
-    QWidget *Panel4 = nullptr;         ///< the sliding pad panel
-    QTabWidget *PageControl3 = nullptr;
-    QWidget *TabSheet6 = nullptr;      ///< 特殊文字
-    QWidget *TabSheet7 = nullptr;      ///< 発音記号
-    QTextEdit *RichEdit2 = nullptr;    ///< symbol information box
+    // Upper area, pages and status bar.
+    QLineEdit *Edit1 = nullptr;       ///< the second field (phonetic text or kana)
+    QPlainTextEdit *Memo1 = nullptr;  ///< the input area
     QSplitter *Splitter1 = nullptr;
-
-    // Option side panel.
-    QScrollArea *CategoryPanelGroup1 = nullptr;
-    std::array<CategoryPanel *, 7> CategoryPanels{};  ///< top to bottom; the last is 選択中の言語
-    std::array<QRadioButton *, 6> LanguageRadios{};   ///< RadioButton3..RadioButton8
-    QToolButton *SpeedButton14 = nullptr;             ///< 決　定
-    QCheckBox *CheckBox7 = nullptr, *CheckBox8 = nullptr, *CheckBox13 = nullptr, *CheckBox9 = nullptr;
-    QComboBox *ComboBox5 = nullptr, *ComboBox6 = nullptr;
-    QCheckBox *CheckBox6 = nullptr, *CheckBox11 = nullptr;
-    QComboBox *ComboBox4 = nullptr, *ComboBox7 = nullptr;
-    QCheckBox *CheckBox3 = nullptr, *CheckBox4 = nullptr, *CheckBox5 = nullptr, *CheckBox12 = nullptr;
-    QLabel *Image1 = nullptr;
-    QLabel *Label23 = nullptr;
-    QToolButton *SpeedButton15 = nullptr;  ///< flag cycling
-    QToolButton *SpeedButton16 = nullptr;  ///< PAD表示
-
-    // Lower area.
     QTabWidget *PageControl1 = nullptr;
     QWidget *TabSheet1 = nullptr, *TabSheet2 = nullptr, *TabSheet3 = nullptr;
-    QWidget *Panel19 = nullptr;
-    QTabWidget *PageControl2 = nullptr;
-    QWidget *TabSheet4 = nullptr, *TabSheet5 = nullptr;
-    QWidget *Panel8 = nullptr;
-    std::array<QToolButton *, 3> FolderButtons{};  ///< SpeedButton10..12
-    QRadioButton *RadioButton1 = nullptr, *RadioButton2 = nullptr;
-    QCheckBox *CheckBox2 = nullptr;
-    QWidget *Panel11 = nullptr;
     std::array<QLabel *, 2> StatusPanels{};
+    QTimer *CallTimer = nullptr;
 
-    TQuillmaren2 *Quillmaren2() const { return quillmaren2_; }
-    TFreeUni1 *FreeUni1() const { return freeUni1_; }
-    TIPAboard1 *IPAboard1() const { return tipaBoard1_; }
-    /// The symbol set changed: the open phonetic pad loads its candidates again at once.
-    void ReloadPhoneticSymbolSet();
-    std::array<QToolButton *, 6> PresetButtons{};  ///< the free palette's six preset sets
-    TQuillmaren5 *Quillmaren5() const { return quillmaren5_; }
-
-    QTimer *SearchTimer = nullptr, *PasteTimer = nullptr, *CallTimer = nullptr, *NobiTimer = nullptr;
-
-    void SwitchLanguage();
-    void ShowFlag();
-    void ShowTransferMode();
-    void ToggleSecondField();
-    void TogglePadPanel();
-    void AllClearExecute();
-
-    /// The transfer key: puts the main or the phonetic text on the clipboard in the current
-    /// transfer mode and hands over to the automatic paste.
-    void TransferExecute();
-    void SendToTarget();
-    void ForgetTarget();
-    const TargetTracker &tracker() const { return *tracker_; }
-    /// Replaces the window system (tests use a fake desktop).
-    void SetWindowSystem(std::unique_ptr<platform::WindowSystem> windowSystem);
-
-protected:
-    void showEvent(QShowEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
-    // Construction of the widgets, one area each (TMainFrmWidgets.cpp).
-    void BuildActions();
-    void BuildMenus();
-    void BuildToolbar();
-    QWidget *BuildUpperArea();
-    void BuildSidePanel();
-    void BuildPages();
-    void ConnectOptionControls();
-
-    void FormCreate();
-    void FormShow();
-    void FormClose();
-    void InitCaptions();
-    void InitOptions();
-
-    void PageChanged();
-    void NobiTimerTimer();
-    void FormResize();
-    void ApplySecondFieldFont();
-    void ApplyMemoFont();
-    void RememberSplitterHeights();
-    void KeepSplitterHeights();
-    void SelectFolder(int kind);
-    void CaptionFolderButtons();
-    void ConnectEditCommands();
-    void UpdateEditActions();
-    void ApplyMainSize(const QString &text);
-    void ApplyPhoneticSize(const QString &text);
-    QStringList FontFamilies();
-    void FillFontSelector(QComboBox *selector, const QString &font, const QString &fallback);
-    static void FillSizes(QComboBox *selector, int first, int last, int shown);
-
-    void ShowTarget(const QString &windowTitle) override;
-    void ShowNoTarget() override;
-    bool IsOwnWindow(platform::WindowId window) const override;
-    void ConnectTransfer();
-
-    std::optional<ComposeHost> Memo1Host();
-    std::optional<ComposeHost> Edit1Host();
-    /// Keys typed into the second field go to the phonetic pad.
-    bool PhoneticEntryRuns() const;
-    TIPAboard::Context PhoneticPadContext();
-    void ReleasePadPanelPads();
-
-    AppPaths paths_;
-    Settings settings_;
-    CompositionEngine engine_;
-    LanguageState language_;
-    RichBuffers richBuffers_;
-    PadPanelSlide padPanel_;
-    bool stretchDown_ = false;
-    bool textModified_ = false;
-    int lowerHeight_ = 289;  ///< height the pages keep while 下伸び is off
-    int upperHeight_ = 0;    ///< height the input area keeps while 下伸び is on
-    QStringList fontFamilies_;  ///< the font list, read once
-    QString openBookType_;      ///< type name of the open word book; null while none is open
-    int currentFolder_ = 0;
     std::unique_ptr<PlainTextComposeField> memo1Field_;
     std::unique_ptr<LineEditComposeField> edit1Field_;
-    TQuillmaren2 *quillmaren2_ = nullptr;
-    TQuillmaren5 *quillmaren5_ = nullptr;
-    TFreeUni1 *freeUni1_ = nullptr;
-    TIPAboard1 *tipaBoard1_ = nullptr;
-    std::unique_ptr<platform::WindowSystem> windowSystem_;
-    std::unique_ptr<TargetTracker> tracker_;
-    bool toldNoAutoPaste_ = false;
-    bool shown_ = false;
-    bool parameterResetRequested_ = false;
+    OptionSidePanel *sidePanel_ = nullptr;
+    PadPanel *padPanel_ = nullptr;
+    InputPage *inputPage_ = nullptr;
+    WordBookPage *wordBookPage_ = nullptr;
+    TrainingPage *trainingPage_ = nullptr;
+    TransferController *transfer_ = nullptr;
 };

@@ -1,10 +1,14 @@
-// Construction of the main window's widgets, one area at a time. Behaviour lives in
-// TMainFrm.cpp and TMainFrmOptions.cpp; this file only creates, names and places.
+// Construction of the main window's own widgets, one area at a time: actions, menus, the
+// toolbar, the input area and the page control. Behaviour lives in TMainFrm.cpp.
 #include "mainwindow/TMainFrm.h"
 
-#include "mainwindow/CategoryPanel.h"
+#include "dialogs/MessageSeam.h"
+#include "mainwindow/InputPage.h"
+#include "mainwindow/OptionSidePanel.h"
+#include "mainwindow/PadPanel.h"
 #include "pads/TShape.h"
-#include "symbols/FreePalette.h"
+#include "training/TrainingPage.h"
+#include "wordbook/WordBookPage.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -64,16 +68,6 @@ QToolButton *ActionButton(QWidget *parent, QAction *action, const QString &capti
     QObject::connect(action, &QAction::changed, button, sync);
     sync();
     return button;
-}
-
-QLabel *NoteLabel(const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    QFont font = label->font();
-    font.setPixelSize(12);
-    label->setFont(font);
-    label->setWordWrap(true);
-    return label;
 }
 
 } // namespace
@@ -274,173 +268,17 @@ QWidget *TMainFrm::BuildUpperArea()
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     fields->addWidget(Memo1, 1);
 
-    Panel4 = Named(new QWidget(upper), "Panel4");
-    auto *padRow = new QHBoxLayout(Panel4);
-    padRow->setContentsMargins(0, 0, 0, 0);
-    padRow->setSpacing(2);
-    PageControl3 = Named(new QTabWidget(Panel4), "PageControl3");
-    PageControl3->setFocusPolicy(Qt::NoFocus);
-    TabSheet6 = Named(new QWidget, "TabSheet6");
-    TabSheet7 = Named(new QWidget, "TabSheet7");
-    for (QWidget *sheet : {TabSheet6, TabSheet7}) {
-        auto *layout = new QVBoxLayout(sheet);
-        layout->setContentsMargins(0, 0, 0, 0);
-    }
-    PageControl3->addTab(TabSheet6, QStringLiteral("特殊文字"));
-    PageControl3->addTab(TabSheet7, QStringLiteral("発音記号"));
-    padRow->addWidget(PageControl3, 1);
-    RichEdit2 = Named(new QTextEdit(Panel4), "RichEdit2");
-    RichEdit2->setReadOnly(true);
-    RichEdit2->setFixedWidth(200);
-    padRow->addWidget(RichEdit2);
-    Panel4->setFixedHeight(1);
-    Panel4->hide();
-    fields->addWidget(Panel4);
+    const TIPAboard::Context phoneticContext{
+        paths_.TblFolder, [this] { return settings_.IpaFullFlg; }, [this] { return settings_.IPAFont; },
+        [this](const QString &message) { MessageSeam::Notify(this, message); }};
+    padPanel_ = new PadPanel(engine_, phoneticContext, Memo1, Edit1,
+                             [this] { return wordBookPage_ && wordBookPage_->FillInBookOpen(); }, upper);
+    fields->addWidget(padPanel_);
     row->addLayout(fields, 1);
 
-    BuildSidePanel();
-    row->addWidget(CategoryPanelGroup1);
+    sidePanel_ = new OptionSidePanel(settings_, transferOptions_, language_, upper);
+    row->addWidget(sidePanel_);
     return upper;
-}
-
-void TMainFrm::BuildSidePanel()
-{
-    CategoryPanelGroup1 = Named(new QScrollArea, "CategoryPanelGroup1");
-    CategoryPanelGroup1->setFixedWidth(165);
-    CategoryPanelGroup1->setWidgetResizable(true);
-    CategoryPanelGroup1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    CategoryPanelGroup1->setFrameShape(QFrame::NoFrame);
-    // Clicks on the side panel's buttons leave the focus in the field the user types in.
-    CategoryPanelGroup1->setFocusPolicy(Qt::NoFocus);
-    auto *stack = new QWidget;
-    auto *column = new QVBoxLayout(stack);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(1);
-    const char *captions[] = {"言語変更", "転送オプション", "画面オプション", "発音記号オプション",
-                              "Fユニコード・オプション", "単語帳オプション", "選択中の言語"};
-    for (int i = 0; i < 7; ++i) {
-        CategoryPanels[i] = new CategoryPanel(QString::fromUtf8(captions[i]), stack);
-        CategoryPanels[i]->setObjectName(QStringLiteral("CategoryPanel%1").arg(i + 1));
-        column->addWidget(CategoryPanels[i]);
-    }
-    column->addStretch(1);
-    CategoryPanelGroup1->setWidget(stack);
-    stack->setStyleSheet(QStringLiteral("QToolButton:checked { background: rgb(170, 190, 230); border: 1px inset gray; }"));
-
-    // 言語変更
-    QVBoxLayout *languages = CategoryPanels[0]->ContentLayout();
-    auto *languageGroup = new QButtonGroup(this);
-    for (int i = 0; i < 6; ++i) {
-        LanguageRadios[i] = new QRadioButton(CategoryPanels[0]->Content());
-        LanguageRadios[i]->setObjectName(QStringLiteral("RadioButton%1").arg(i + 3));
-        languageGroup->addButton(LanguageRadios[i], i);
-        languages->addWidget(LanguageRadios[i]);
-    }
-    SpeedButton14 = Named(new QToolButton(CategoryPanels[0]->Content()), "SpeedButton14");
-    SpeedButton14->setText(QStringLiteral("決　定"));
-    SpeedButton14->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    languages->addWidget(SpeedButton14);
-
-    // 転送オプション
-    QWidget *transfer = CategoryPanels[1]->Content();
-    QVBoxLayout *transferColumn = CategoryPanels[1]->ContentLayout();
-    CheckBox7 = Named(new QCheckBox(QStringLiteral("文字サイズ指定"), transfer), "CheckBox7");
-    transferColumn->addWidget(CheckBox7);
-    auto *sizes = new QGridLayout;
-    ComboBox5 = Named(new QComboBox(transfer), "ComboBox5");
-    ComboBox6 = Named(new QComboBox(transfer), "ComboBox6");
-    sizes->addWidget(new QLabel(QStringLiteral("主："), transfer), 0, 0);
-    sizes->addWidget(ComboBox5, 0, 1);
-    sizes->addWidget(new QLabel(QStringLiteral("発音："), transfer), 1, 0);
-    sizes->addWidget(ComboBox6, 1, 1);
-    transferColumn->addLayout(sizes);
-    CheckBox8 = Named(new QCheckBox(QStringLiteral("転送後クリア"), transfer), "CheckBox8");
-    CheckBox13 = Named(new QCheckBox(QStringLiteral("スロー貼り付け"), transfer), "CheckBox13");
-    CheckBox13->setToolTip(QStringLiteral("転送ボタンを押した後、1.2秒後に貼り付け実行"));
-    CheckBox9 = Named(new QCheckBox(QStringLiteral("転送方式２"), transfer), "CheckBox9");
-    transferColumn->addWidget(CheckBox8);
-    transferColumn->addWidget(CheckBox13);
-    transferColumn->addWidget(CheckBox9);
-
-    // 画面オプション
-    QWidget *screen = CategoryPanels[2]->Content();
-    QVBoxLayout *screenColumn = CategoryPanels[2]->ContentLayout();
-    CheckBox6 = Named(new QCheckBox(QStringLiteral("下伸び"), screen), "CheckBox6");
-    screenColumn->addWidget(CheckBox6);
-    screenColumn->addWidget(NoteLabel(QStringLiteral("※画面を拡大した時\n 単語帳を拡大します。"), screen));
-    screenColumn->addWidget(NoteLabel(QStringLiteral("※学習モードにすると\n 自動でオフになります。"), screen));
-    CheckBox11 = Named(new QCheckBox(QStringLiteral("位置記憶"), screen), "CheckBox11");
-    screenColumn->addWidget(CheckBox11);
-
-    // 発音記号オプション
-    QWidget *phonetic = CategoryPanels[3]->Content();
-    QVBoxLayout *phoneticColumn = CategoryPanels[3]->ContentLayout();
-    phoneticColumn->addWidget(new QLabel(QStringLiteral("・フォント名"), phonetic));
-    ComboBox4 = Named(new QComboBox(phonetic), "ComboBox4");
-    ComboBox4->setEditable(true);
-    ComboBox4->setInsertPolicy(QComboBox::NoInsert);
-    ComboBox4->setMaxVisibleItems(20);
-    ComboBox4->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    ComboBox4->setMinimumContentsLength(8);
-    phoneticColumn->addWidget(ComboBox4);
-    phoneticColumn->addWidget(NoteLabel(QStringLiteral("※Default: Segoe UI"), phonetic));
-    phoneticColumn->addWidget(new QLabel(QStringLiteral("・サイズ"), phonetic));
-    ComboBox7 = Named(new QComboBox(phonetic), "ComboBox7");
-    phoneticColumn->addWidget(ComboBox7);
-    phoneticColumn->addWidget(NoteLabel(QStringLiteral("※Default: 16"), phonetic));
-
-    // Fユニコード・オプション: the six preset sets, three rows of two.
-    QWidget *free = CategoryPanels[4]->Content();
-    auto *presets = new QGridLayout;
-    presets->setSpacing(2);
-    for (int i = 0; i < 6; ++i) {
-        const FreeSymbolPreset &preset = FreeSymbolPresets()[i];
-        PresetButtons[i] = Named(new QToolButton(free), preset.buttonName);
-        PresetButtons[i]->setText(preset.caption);
-        PresetButtons[i]->setFocusPolicy(Qt::NoFocus);
-        PresetButtons[i]->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-        presets->addWidget(PresetButtons[i], i / 2, i % 2);
-    }
-    CategoryPanels[4]->ContentLayout()->addLayout(presets);
-    CategoryPanels[4]->ContentLayout()->addWidget(NoteLabel(QStringLiteral("※初期値：　図形"), free));
-
-    // 単語帳オプション
-    QWidget *books = CategoryPanels[5]->Content();
-    QVBoxLayout *booksColumn = CategoryPanels[5]->ContentLayout();
-    CheckBox3 = Named(new QCheckBox(QStringLiteral("最下行表示"), books), "CheckBox3");
-    CheckBox4 = Named(new QCheckBox(QStringLiteral("リセットインプット"), books), "CheckBox4");
-    CheckBox5 = Named(new QCheckBox(QStringLiteral("登録時リセット"), books), "CheckBox5");
-    CheckBox12 = Named(new QCheckBox(QStringLiteral("辞書フォルダ"), books), "CheckBox12");
-    booksColumn->addWidget(CheckBox3);
-    booksColumn->addWidget(NoteLabel(QStringLiteral("※単語帳を選択した時\n 最下行を表示します。"), books));
-    booksColumn->addWidget(CheckBox4);
-    booksColumn->addWidget(NoteLabel(QStringLiteral("※単語を入力する時\n 入力エリアをクリアします。"), books));
-    booksColumn->addWidget(CheckBox5);
-    booksColumn->addWidget(NoteLabel(QStringLiteral("※単語を登録した後、\n 入力エリアをクリアします。"), books));
-    booksColumn->addWidget(CheckBox12);
-
-    // 選択中の言語
-    QWidget *current = CategoryPanels[6]->Content();
-    QVBoxLayout *currentColumn = CategoryPanels[6]->ContentLayout();
-    Image1 = Named(new QLabel(current), "Image1");
-    Image1->setFixedSize(48, 32);
-    Label23 = Named(new QLabel(current), "Label23");
-    auto *flagRow = new QHBoxLayout;
-    flagRow->addWidget(Image1);
-    SpeedButton15 = Named(new QToolButton(current), "SpeedButton15");
-    SpeedButton15->setFixedSize(24, 32);
-    SpeedButton15->setFocusPolicy(Qt::NoFocus);
-    flagRow->addWidget(SpeedButton15);
-    flagRow->addStretch(1);
-    currentColumn->addLayout(flagRow);
-    currentColumn->addWidget(Label23);
-    SpeedButton16 = Named(new QToolButton(current), "SpeedButton16");
-    SpeedButton16->setText(QStringLiteral("PAD表示"));
-    SpeedButton16->setCheckable(true);
-    SpeedButton16->setFocusPolicy(Qt::NoFocus);
-    SpeedButton16->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    currentColumn->addWidget(SpeedButton16);
-    currentColumn->addStretch(1);
 }
 
 void TMainFrm::BuildPages()
@@ -453,68 +291,12 @@ void TMainFrm::BuildPages()
     PageControl1->addTab(TabSheet2, QString());
     PageControl1->addTab(TabSheet3, QString());
 
-    // European input: the letter pad on the left, help and the free palette on the right.
-    auto *european = new QHBoxLayout(TabSheet1);
-    european->setContentsMargins(2, 2, 2, 2);
-    auto *padColumn = new QVBoxLayout;
-    padColumn->setSpacing(2);
-    auto *hint = new QLabel(QStringLiteral("⇒ トリガーキーを押すと、次に押すべきキーが青字で表示されます。"), TabSheet1);
-    padColumn->addWidget(hint);
-    Panel19 = Named(new QWidget(TabSheet1), "Panel19");
-    auto *panel19Layout = new QVBoxLayout(Panel19);
-    panel19Layout->setContentsMargins(0, 0, 0, 0);
-    padColumn->addWidget(Panel19, 1);
-    auto *padHolder = new QWidget(TabSheet1);
-    padHolder->setFixedWidth(480);
-    padHolder->setLayout(padColumn);
-    padColumn->setContentsMargins(0, 0, 0, 0);
-    european->addWidget(padHolder);
-    PageControl2 = Named(new QTabWidget(TabSheet1), "PageControl2");
-    PageControl2->setFocusPolicy(Qt::NoFocus);
-    TabSheet4 = Named(new QWidget, "TabSheet4");
-    TabSheet5 = Named(new QWidget, "TabSheet5");
-    (new QVBoxLayout(TabSheet5))->setContentsMargins(0, 0, 0, 0);
-    PageControl2->addTab(TabSheet4, QStringLiteral("かんたんマニュアル"));
-    PageControl2->addTab(TabSheet5, QStringLiteral("Free ユニコード"));
-    european->addWidget(PageControl2, 1);
-
-    // Word book: the word list on the left, the book panel on the right.
-    auto *wordBook = new QHBoxLayout(TabSheet2);
-    wordBook->setContentsMargins(2, 2, 2, 2);
-    auto *wordList = Named(new QFrame(TabSheet2), "ListView1Area");
-    wordList->setFrameShape(QFrame::StyledPanel);
-    wordBook->addWidget(wordList, 1);
-    Panel8 = Named(new QFrame(TabSheet2), "Panel8");
-    Panel8->setFixedWidth(220);
-    auto *bookColumn = new QVBoxLayout(Panel8);
-    bookColumn->setContentsMargins(2, 2, 2, 2);
-    auto *folderRow = new QHBoxLayout;
-    auto *folderGroup = new QButtonGroup(this);
-    for (int kind = 0; kind < 3; ++kind) {
-        FolderButtons[kind] = new QToolButton(Panel8);
-        FolderButtons[kind]->setObjectName(QStringLiteral("SpeedButton%1").arg(10 + kind));
-        FolderButtons[kind]->setCheckable(true);
-        FolderButtons[kind]->setFixedSize(60, 40);
-        FolderButtons[kind]->setFocusPolicy(Qt::NoFocus);
-        folderGroup->addButton(FolderButtons[kind], kind);
-        folderRow->addWidget(FolderButtons[kind]);
+    inputPage_ = new InputPage(engine_, settings_, Memo1, TabSheet1);
+    wordBookPage_ = new WordBookPage(settings_, TabSheet2);
+    trainingPage_ = new TrainingPage(TabSheet3);
+    for (QWidget *page : std::initializer_list<QWidget *>{inputPage_, wordBookPage_, trainingPage_}) {
+        auto *layout = new QVBoxLayout(page->parentWidget());
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(page);
     }
-    bookColumn->addLayout(folderRow);
-    auto *orderRow = new QHBoxLayout;
-    RadioButton1 = Named(new QRadioButton(Panel8), "RadioButton1");
-    RadioButton2 = Named(new QRadioButton(Panel8), "RadioButton2");
-    CheckBox2 = Named(new QCheckBox(Panel8), "CheckBox2");
-    orderRow->addWidget(RadioButton1);
-    orderRow->addWidget(RadioButton2);
-    orderRow->addStretch(1);
-    orderRow->addWidget(CheckBox2);
-    bookColumn->addLayout(orderRow);
-    bookColumn->addStretch(1);
-    wordBook->addWidget(Panel8);
-
-    // Training: the page's panel; its content arrives with the training.
-    auto *training = new QVBoxLayout(TabSheet3);
-    training->setContentsMargins(0, 0, 0, 0);
-    Panel11 = Named(new QFrame(TabSheet3), "Panel11");
-    training->addWidget(Panel11);
 }

@@ -161,15 +161,26 @@ void TIPAboard::LayoutPad()
         SlotLabels[i]->setPalette(yellow);
         SlotLabels[i]->setGeometry(geometry_.LabelArea(i + 1));
     }
-    LoadCandidates();
+    // The symbol set is read when the pad first lays out and again only when the chosen set
+    // changes; a resize resets the entry with the candidates it has.
+    if (!loadedFullSet_ || *loadedFullSet_ != context_.fullSet()) {
+        ReloadCandidates();
+    } else {
+        entry_.SetCandidates(entry_.Candidates());
+        ClearChoices();
+        for (QToolButton *key : Keys)
+            key->setChecked(false);
+    }
 }
 
-void TIPAboard::LoadCandidates()
+void TIPAboard::ReloadCandidates()
 {
-    CandidateFileResult result = ReadCandidateFile(context_.tblFolder, context_.fullSet());
+    const bool fullSet = context_.fullSet();
+    CandidateFileResult result = ReadCandidateFile(context_.tblFolder, fullSet);
+    loadedFullSet_ = fullSet;
     entry_.SetCandidates(result.table);
     ClearChoices();
-    // Every resize reads the file again; a fault is told once, not at every step of a drag.
+    // A fault is told once per pad, not at every reload of the same broken file.
     if (!result.error.isEmpty() && result.error != reportedError_ && context_.reportError)
         context_.reportError(result.error);
     reportedError_ = result.error;

@@ -1,12 +1,13 @@
 #pragma once
 
-#include "pads/IpaPadGeometry.h"
+#include "symbols/IpaPadGeometry.h"
 #include "symbols/PhoneticEntry.h"
 
 #include <QFrame>
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QLabel;
 class QToolButton;
@@ -32,8 +33,11 @@ public:
 
     TIPAboard(Context context, QWidget *parent);
 
-    /// Lays the pad out for its size, resets the entry and loads the candidates again.
+    /// Lays the pad out for its size and resets the entry; the symbol set is read the first
+    /// time and whenever the chosen set changed since.
     void LayoutPad();
+    /// Reads the chosen symbol set again (the user chose another one).
+    void ReloadCandidates();
     /// A character typed in the host's phonetic field; true when the pad consumed it.
     bool PhoneticKeyPress(QChar c) { return entry_.PhoneticKeyPress(c); }
 
@@ -61,7 +65,6 @@ private:
     void ShowChoices(const QString &choices, int highlighted) override;
     void ClearChoices() override;
     void SetKeyDown(QChar key, bool down) override;
-    void LoadCandidates();
     QToolButton *KeyOf(QChar key) const;
 
     Context context_;
@@ -69,4 +72,5 @@ private:
     IpaPadGeometry geometry_;
     TShape *shape1_ = nullptr;
     QString reportedError_;
+    std::optional<bool> loadedFullSet_;  ///< the set the candidates were read from
 };

@@ -4,6 +4,8 @@
 #include "pads/TShape.h"
 
 #include <QEvent>
+
+#include <algorithm>
 #include <QLabel>
 #include <QTabWidget>
 #include <QToolButton>
@@ -23,22 +25,6 @@ constexpr PageNames kUpperNames{2, 5, 20, 17, 8, 37, {16, 17, 18, 19}};
 
 const QColor kHighlightColors[5] = {Qt::blue, Qt::red, Qt::cyan, Qt::green, Qt::yellow};
 const char16_t *const kTriggerCaptions[4] = {u"[", u"]", u"^ / ~", u"\\"};
-
-/// The follow-up key captions of the special columns (1..4) per trigger; '\0' leaves a label
-/// as it is.
-struct FollowUpKeys {
-    char16_t trigger;
-    bool vowels;
-    char16_t lower[4];
-    char16_t upper[4];
-};
-constexpr FollowUpKeys kFollowUps[] = {
-    {u'[', true, {u'"', u'y', u'$', u'['}, {u'<', u'Y', u'.', u'['}},
-    {u']', true, {u'"', u'c', u's', u']'}, {u'>', u'C', u'.', u']'}},
-    {u'^', true, {u'\'', 0, 0, 0}, {u'"', 0, 0, 0}},
-    {u'~', false, {0, u'n', u'a', u'o'}, {0, u'N', u'A', u'O'}},
-    {u'\\', true, {u'\'', u'h', u'!', u'?'}, {u'"', u'H', u'-', u'='}},
-};
 
 QFont PadFont(const QString &family, int points, bool bold = false)
 {
@@ -186,27 +172,27 @@ void TQuillmaren::ClearFollowUps()
 
 void TQuillmaren::ShowFollowUps(QChar trigger)
 {
-    for (int t = 0; t < 5; ++t) {
-        const FollowUpKeys &keys = kFollowUps[t];
-        if (keys.trigger != trigger.unicode())
-            continue;
-        for (int upper = 0; upper < 2; ++upper) {
-            Page &page = upper ? upper_ : lower_;
-            for (int i = 0; i < 5; ++i)
-                page.highlights[i]->setVisible(i == t);
-            if (keys.vowels) {
-                for (int column = 0; column < 5; ++column)
-                    page.followUps[column]->show();
-            }
-            const char16_t *special = upper ? keys.upper : keys.lower;
-            for (int i = 0; i < 4; ++i) {
-                if (special[i] == 0)
-                    continue;
-                page.followUps[5 + i]->setText(QString(QChar(special[i])));
-                page.followUps[5 + i]->show();
-            }
-        }
+    const auto highlight = std::find(TriggerKeys.begin(), TriggerKeys.end(), trigger);
+    if (highlight == TriggerKeys.end())
         return;
+    const int t = int(highlight - TriggerKeys.begin());
+    const int row = t <= 2 ? t : t - 1;  // ^ and ~ share the third row
+    for (Page *page : {&lower_, &upper_}) {
+        for (int i = 0; i < 5; ++i)
+            page->highlights[i]->setVisible(i == t);
+        // Each cell of the row shows the key that composes its character with this trigger;
+        // a cell that another trigger fills keeps its label as it is.
+        const auto &letters = page == &upper_ ? UpperLetters() : LowerLetters();
+        for (int index = 0; index < 36; ++index) {
+            if (PadGeometry::RowOf(index) != row)
+                continue;
+            const QChar key = FollowUpKeyFor(trigger, letters[index]);
+            if (key.isNull())
+                continue;
+            QLabel *label = page->followUps[PadGeometry::ColumnOf(index)];
+            label->setText(QString(key));
+            label->show();
+        }
     }
 }
 

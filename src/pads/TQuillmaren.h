@@ -1,7 +1,7 @@
 #pragma once
 
 #include "compose/CompositionEngine.h"
-#include "pads/PadGeometry.h"
+#include "compose/PadGeometry.h"
 
 #include <QFrame>
 

@@ -1,12 +1,10 @@
 #include "symbols/CandidateFile.h"
+#include "symbols/SymbolsLogging.h"
 
 #include "lib/ULib.h"
 
-#include <QLoggingCategory>
 #include <QDir>
 #include <QFile>
-
-Q_LOGGING_CATEGORY(lcSymbols, "quillmaren.symbols")
 
 namespace {
 

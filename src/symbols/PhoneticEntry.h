@@ -32,6 +32,7 @@ public:
 
     /// Takes a new candidate table (none: the file is missing) and resets the entry state.
     void SetCandidates(std::optional<CandidateTable> candidates);
+    const std::optional<CandidateTable> &Candidates() const { return candidates_; }
     bool HasCandidates(QChar key) const;
     QString CandidatesOf(QChar key) const { return candidates_ ? candidates_->value(key) : QString(); }
 

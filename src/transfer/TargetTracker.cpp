@@ -1,8 +1,6 @@
 #include "transfer/TargetTracker.h"
+#include "transfer/TransferLogging.h"
 
-#include <QLoggingCategory>
-
-Q_LOGGING_CATEGORY(lcTransfer, "quillmaren.transfer")
 
 namespace {
 

@@ -3,28 +3,7 @@
 #include "lib/ULib.h"
 #include "transfer/TransferRtf.h"
 
-bool IsPhoneticMode(int transferMode) { return transferMode / 10 % 10 != 0; }
-
-TransferEncoding EncodingOfMode(int transferMode)
-{
-    switch (transferMode) {
-    case 0: case 10: return TransferEncoding::RichText;
-    case 1: case 11: return TransferEncoding::HexReferences;
-    case 2: case 12: return TransferEncoding::DecimalReferences;
-    case 3: case 13: return TransferEncoding::UnicodeText;
-    default: return TransferEncoding::Nothing;
-    }
-}
-
-QString ModeDisplayText(int transferMode)
-{
-    switch (transferMode % 10) {
-    case 1: return QStringLiteral("16進数値");
-    case 2: return QStringLiteral("10進数値");
-    case 3: return QStringLiteral("ユニコード");
-    default: return QStringLiteral("リッチテキスト");
-    }
-}
+#include <QFile>
 
 QString TransferPlan::PlainText() const
 {
@@ -47,17 +26,13 @@ TransferPlan PlanTransfer(const Settings &settings, const RichBuffers &buffers, 
                           const FieldText &phonetic)
 {
     TransferPlan plan;
-    plan.phonetic = IsPhoneticMode(settings.TransMode);
+    const TransferMode mode(settings.TransMode);
+    plan.phonetic = mode.Phonetic();
     const FieldText &source = plan.phonetic ? phonetic : main;
     plan.text = source.selected.isEmpty() ? source.text : source.selected;
-    plan.encoding = EncodingOfMode(settings.TransMode);
-    // A mode without an encoding puts nothing on the clipboard; pasting or clearing then
-    // would paste stale clipboard content or lose the user's text, so it does neither.
-    if (plan.text.isEmpty() || plan.encoding == TransferEncoding::Nothing) {
-        plan.text.clear();
-        plan.encoding = TransferEncoding::Nothing;
+    if (plan.text.isEmpty())
         return plan;
-    }
+    plan.encoding = mode.Encoding();
     if (plan.encoding == TransferEncoding::RichText) {
         plan.viaWorkFile = settings.Method2Flg;
         if (plan.viaWorkFile) {
@@ -73,4 +48,19 @@ TransferPlan PlanTransfer(const Settings &settings, const RichBuffers &buffers, 
     plan.clearFields = settings.TransClearFlg && !source.text.isEmpty();
     plan.sendToTarget = settings.AutoPasteFlg;
     return plan;
+}
+
+std::optional<QByteArray> RtfForClipboard(const TransferPlan &plan, const QString &sysFolder, QString *error)
+{
+    if (!plan.viaWorkFile)
+        return plan.RtfDocument().toUtf8();
+    const QString path = sysFolder + u'/' + WorkRtfFileName;
+    if (!WriteWorkRtf(0, plan.pointSize, path, plan.TextWithCrLf(), plan.fontName, error))
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return std::nullopt;
+    }
+    return file.readAll().trimmed();
 }

@@ -2,17 +2,12 @@
 
 #include "app/Settings.h"
 #include "transfer/RichBuffers.h"
+#include "transfer/TransferMode.h"
 
+#include <QByteArray>
 #include <QString>
 
-/// How the transferred text is put on the clipboard.
-enum class TransferEncoding { RichText, HexReferences, DecimalReferences, UnicodeText, Nothing };
-
-/// A transfer mode's field (tens digit: 1 is the phonetic field) and encoding (units digit).
-bool IsPhoneticMode(int transferMode);
-TransferEncoding EncodingOfMode(int transferMode);
-/// The mode display's text: "16進数値", "10進数値", "ユニコード", otherwise "リッチテキスト".
-QString ModeDisplayText(int transferMode);
+#include <optional>
 
 /// A field's whole text and its selected text (empty when nothing is selected).
 struct FieldText {
@@ -41,7 +36,12 @@ struct TransferPlan {
     QString RtfDocument() const;
 };
 
-/// Plans a transfer in the given mode. A selection wins over the whole field. Nothing is
-/// transferred, pasted or cleared when the source is empty or the mode has no encoding.
+/// Plans a transfer in the settings' mode. A selection wins over the whole field. Nothing is
+/// transferred, pasted or cleared when the source is empty.
 TransferPlan PlanTransfer(const Settings &settings, const RichBuffers &buffers, const FieldText &main,
                           const FieldText &phonetic);
+
+/// The rich-text document for the clipboard. The first method builds it; the second writes
+/// it to the work file in sysFolder and takes it back from there. None, with the system's
+/// reason in error, when the work file cannot be written or read.
+std::optional<QByteArray> RtfForClipboard(const TransferPlan &plan, const QString &sysFolder, QString *error);

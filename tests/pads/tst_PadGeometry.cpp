@@ -1,4 +1,4 @@
-#include "pads/PadGeometry.h"
+#include "compose/PadGeometry.h"
 
 #include <QTest>
 

@@ -3,7 +3,12 @@
 #include "app/AppPaths.h"
 #include "dialogs/MessageSeam.h"
 #include "mainwindow/TMainFrm.h"
+#include "mainwindow/CategoryPanel.h"
+#include "mainwindow/PadPanel.h"
+#include "pads/TShape.h"
 #include "support/TempHome.h"
+#include "support/WidgetLookup.h"
+#include "transfer/TransferController.h"
 
 #include <QFile>
 #include <QTest>
@@ -46,8 +51,5 @@ struct MainWindowFixture {
         return window.get();
     }
 
-    template <typename T> T *Find(const char *name) const
-    {
-        return window->findChild<T *>(QString::fromLatin1(name));
-    }
+    template <typename T> T *Find(const char *name) const { return ::Find<T>(window.get(), QString::fromLatin1(name)); }
 };

@@ -1,5 +1,5 @@
 #include "lib/ULib.h"
-#include "pads/IpaPadGeometry.h"
+#include "symbols/IpaPadGeometry.h"
 #include "symbols/CandidateFile.h"
 #include "symbols/PhoneticCatalogue.h"
 #include "symbols/PhoneticEntry.h"

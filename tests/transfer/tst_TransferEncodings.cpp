@@ -87,8 +87,8 @@ private slots:
         QTest::addRow("hex with CR LF") << 1 << "" << "" << "ab&#x000D;&#x000A;c" << true;
         QTest::addRow("phonetic decimal") << 12 << "b" << "ɪ" << "&#618;" << true;
         QTest::addRow("phonetic with empty second field") << 13 << "" << "" << "" << false;
-        QTest::addRow("invalid mode") << 5 << "" << "" << "" << false;
-        QTest::addRow("invalid phonetic mode") << 17 << "" << "x" << "" << false;
+        QTest::addRow("invalid mode is the default") << 5 << "" << "" << "ab\nc" << true;
+        QTest::addRow("invalid phonetic mode is the default") << 17 << "" << "x" << "ab\nc" << true;
     }
     void plan()
     {
@@ -134,11 +134,31 @@ private slots:
         QVERIFY(viaFile.RtfDocument().contains(QStringLiteral("\\fs28\\u601?")));
     }
 
-    void modeDisplay()
+    void modes_data()
     {
-        const QStringList texts{ModeDisplayText(0), ModeDisplayText(1), ModeDisplayText(2), ModeDisplayText(13),
-                                ModeDisplayText(5)};
-        QCOMPARE(texts, (QStringList{"リッチテキスト", "16進数値", "10進数値", "ユニコード", "リッチテキスト"}));
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<bool>("phonetic");
+        QTest::addColumn<QString>("display");
+        QTest::addRow("0") << 0 << 0 << false << "リッチテキスト";
+        QTest::addRow("1") << 1 << 1 << false << "16進数値";
+        QTest::addRow("2") << 2 << 2 << false << "10進数値";
+        QTest::addRow("13") << 13 << 13 << true << "ユニコード";
+        QTest::addRow("10") << 10 << 10 << true << "リッチテキスト";
+        // Anything else is the default: what the display shows is what the transfer does.
+        QTest::addRow("5") << 5 << 0 << false << "リッチテキスト";
+        QTest::addRow("17") << 17 << 0 << false << "リッチテキスト";
+        QTest::addRow("21") << 21 << 0 << false << "リッチテキスト";
+        QTest::addRow("101") << 101 << 0 << false << "リッチテキスト";
+        QTest::addRow("-1") << -1 << 0 << false << "リッチテキスト";
+    }
+    void modes()
+    {
+        QFETCH(int, stored);
+        const TransferMode mode(stored);
+        QTEST(mode.Value(), "value");
+        QTEST(mode.Phonetic(), "phonetic");
+        QTEST(mode.DisplayText(), "display");
     }
 };
 

@@ -1,3 +1,4 @@
+#include "symbols/FreePalette.h"
 #include "pads/TFreeUni1.h"
 #include "support/MainWindowFixture.h"
 
@@ -20,7 +21,7 @@ private slots:
         f_ = std::make_unique<MainWindowFixture>();
         w_ = f_->Start();
         QVERIFY(w_);
-        palette_ = w_->FreeUni1();
+        palette_ = FindPad<TFreeUni1>(w_);
         QVERIFY(palette_);
     }
     void cleanup() { f_.reset(); }
@@ -61,26 +62,26 @@ private slots:
 
     void clickInsertsIntoTheInputArea()
     {
-        w_->Memo1->setPlainText("ab");
-        w_->Memo1->moveCursor(QTextCursor::End);
+        Find<QPlainTextEdit>(w_, "Memo1")->setPlainText("ab");
+        Find<QPlainTextEdit>(w_, "Memo1")->moveCursor(QTextCursor::End);
         QTest::mouseClick(palette_->Buttons[3], Qt::LeftButton);
-        QCOMPARE(w_->Memo1->toPlainText(), QStringLiteral("ab☆"));
-        QCOMPARE(QApplication::focusWidget(), w_->Memo1);
+        QCOMPARE(Find<QPlainTextEdit>(w_, "Memo1")->toPlainText(), QStringLiteral("ab☆"));
+        QCOMPARE(QApplication::focusWidget(), Find<QPlainTextEdit>(w_, "Memo1"));
         palette_->Boxes[3]->setText("12");  // a blank button inserts nothing
         QTest::mouseClick(palette_->Buttons[3], Qt::LeftButton);
-        QCOMPARE(w_->Memo1->toPlainText(), QStringLiteral("ab☆"));
+        QCOMPARE(Find<QPlainTextEdit>(w_, "Memo1")->toPlainText(), QStringLiteral("ab☆"));
     }
 
     void presetsFillAllPlacesAndAreSaved()
     {
-        QCOMPARE(w_->PageControl2->currentWidget(), w_->TabSheet4);
-        QTest::mouseClick(w_->PresetButtons[1], Qt::LeftButton);  // 音符等
-        QCOMPARE(w_->PageControl2->currentWidget(), w_->TabSheet5);
+        QCOMPARE(Find<QTabWidget>(w_, "PageControl2")->currentWidget(), Find<QWidget>(w_, "TabSheet4"));
+        QTest::mouseClick(Find<QToolButton>(w_, FreeSymbolPresets()[1].buttonName), Qt::LeftButton);  // 音符等
+        QCOMPARE(Find<QTabWidget>(w_, "PageControl2")->currentWidget(), Find<QWidget>(w_, "TabSheet5"));
         QCOMPARE(palette_->Buttons[1]->text(), QStringLiteral("♪"));
-        w_->PageControl2->setCurrentWidget(w_->TabSheet4);
-        w_->PageControl1->setCurrentIndex(TMainFrm::WordBookPage);
-        QTest::mouseClick(w_->PresetButtons[5], Qt::LeftButton);  // 矢印, without switching pages
-        QCOMPARE(w_->PageControl2->currentWidget(), w_->TabSheet4);
+        Find<QTabWidget>(w_, "PageControl2")->setCurrentWidget(Find<QWidget>(w_, "TabSheet4"));
+        Find<QTabWidget>(w_, "PageControl1")->setCurrentIndex(TMainFrm::WordBook);
+        QTest::mouseClick(Find<QToolButton>(w_, FreeSymbolPresets()[5].buttonName), Qt::LeftButton);  // 矢印, without switching pages
+        QCOMPARE(Find<QTabWidget>(w_, "PageControl2")->currentWidget(), Find<QWidget>(w_, "TabSheet4"));
         QCOMPARE(palette_->Buttons[6]->text(), QStringLiteral("⇒"));
         w_->close();
         QFile rng(f_->home->dataFolder() + "/Sys/Quillo.rng");
@@ -94,7 +95,7 @@ private slots:
         f_->WriteParameters("FreeUBox,\"004125A125C7260625CF25A025C62605\"\r\n");
         w_ = f_->Start();
         QVERIFY(w_);
-        palette_ = w_->FreeUni1();
+        palette_ = FindPad<TFreeUni1>(w_);
         QCOMPARE(palette_->Boxes[0]->text(), QStringLiteral("A"));
         QVERIFY(palette_->Buttons[0]->text().isEmpty());
     }

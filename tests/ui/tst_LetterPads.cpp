@@ -26,7 +26,7 @@ private slots:
         f_ = std::make_unique<MainWindowFixture>();
         w_ = f_->Start();
         QVERIFY(w_);
-        pad_ = w_->Quillmaren2();
+        pad_ = FindPad<TQuillmaren2>(w_);
         QVERIFY(pad_);
     }
     void cleanup() { f_.reset(); }
@@ -52,7 +52,7 @@ private slots:
 
     void triggerShowsItsRowAndFollowUps()
     {
-        QTest::keyClick(w_->Memo1, ']');
+        QTest::keyClick(Find<QPlainTextEdit>(w_, "Memo1"), ']');
         QVERIFY(Shown("Shape4") && Shown("Shape9"));  // the ] row on both pages
         QVERIFY(!Shown("Shape3") && !Shown("Shape8"));
         QCOMPARE(Child<QLabel>("Label7")->text(), QStringLiteral("a"));
@@ -63,8 +63,8 @@ private slots:
         QCOMPARE(Child<QLabel>("Label27")->text(), QStringLiteral("."));
         QCOMPARE(Child<QLabel>("Label7")->palette().color(QPalette::WindowText), QColor(Qt::blue));
 
-        QTest::keyClick(w_->Memo1, 'c');
-        QCOMPARE(w_->Memo1->toPlainText(), QStringLiteral("ç"));
+        QTest::keyClick(Find<QPlainTextEdit>(w_, "Memo1"), 'c');
+        QCOMPARE(Find<QPlainTextEdit>(w_, "Memo1")->toPlainText(), QStringLiteral("ç"));
         for (int n = 3; n <= 12; ++n)
             QVERIFY(!Shown(qPrintable(QStringLiteral("Shape%1").arg(n))));
         QVERIFY(!Shown("Label7") && !Shown("Label13"));
@@ -72,7 +72,7 @@ private slots:
 
     void tildeShowsOnlyItsColumns()
     {
-        QTest::keyClick(w_->Memo1, '~');
+        QTest::keyClick(Find<QPlainTextEdit>(w_, "Memo1"), '~');
         QVERIFY(Shown("Shape6"));
         QVERIFY(!Shown("Label7"));  // no vowel labels for ~
         QCOMPARE(Child<QLabel>("Label13")->text(), QStringLiteral("n"));
@@ -81,43 +81,43 @@ private slots:
 
     void clickInsertsAndKeepsThePendingTrigger()
     {
-        QTest::keyClick(w_->Memo1, ']');
+        QTest::keyClick(Find<QPlainTextEdit>(w_, "Memo1"), ']');
         QTest::mouseClick(Child<QToolButton>("SpeedButton7"), Qt::LeftButton);  // é
-        QCOMPARE(w_->Memo1->toPlainText(), QStringLiteral("é"));
+        QCOMPARE(Find<QPlainTextEdit>(w_, "Memo1")->toPlainText(), QStringLiteral("é"));
         QCOMPARE(w_->engine().PendingTrigger(), std::optional<QChar>(u']'));
         QVERIFY(Shown("Shape4"));
-        QTest::keyClick(w_->Memo1, 'e');
-        QCOMPARE(w_->Memo1->toPlainText(), QStringLiteral("éé"));
+        QTest::keyClick(Find<QPlainTextEdit>(w_, "Memo1"), 'e');
+        QCOMPARE(Find<QPlainTextEdit>(w_, "Memo1")->toPlainText(), QStringLiteral("éé"));
     }
 
     void resizeEndsThePendingTrigger()
     {
-        QTest::keyClick(w_->Memo1, '[');
+        QTest::keyClick(Find<QPlainTextEdit>(w_, "Memo1"), '[');
         w_->resize(w_->width() + 120, w_->height() + 60);
         QTRY_VERIFY(!w_->engine().PendingTrigger());
         QVERIFY(!Shown("Shape3"));
-        QTest::keyClick(w_->Memo1, 'e');
-        QCOMPARE(w_->Memo1->toPlainText(), QStringLiteral("e"));
+        QTest::keyClick(Find<QPlainTextEdit>(w_, "Memo1"), 'e');
+        QCOMPARE(Find<QPlainTextEdit>(w_, "Memo1")->toPlainText(), QStringLiteral("e"));
     }
 
     void wordBookPadComposesIntoTheFocusedField()
     {
-        w_->PageControl1->setCurrentIndex(TMainFrm::WordBookPage);
-        QTest::keyClicks(w_->Memo1, "[e");  // PAD表示 is up: plain typing
-        QCOMPARE(w_->Memo1->toPlainText(), QStringLiteral("[e"));
-        w_->Memo1->clear();
-        QTest::mouseClick(w_->SpeedButton16, Qt::LeftButton);
-        QTRY_VERIFY(w_->Quillmaren5());
-        QTest::keyClicks(w_->Memo1, "[e");
-        QCOMPARE(w_->Memo1->toPlainText(), QStringLiteral("è"));
+        Find<QTabWidget>(w_, "PageControl1")->setCurrentIndex(TMainFrm::WordBook);
+        QTest::keyClicks(Find<QPlainTextEdit>(w_, "Memo1"), "[e");  // PAD表示 is up: plain typing
+        QCOMPARE(Find<QPlainTextEdit>(w_, "Memo1")->toPlainText(), QStringLiteral("[e"));
+        Find<QPlainTextEdit>(w_, "Memo1")->clear();
+        QTest::mouseClick(Find<QToolButton>(w_, "SpeedButton16"), Qt::LeftButton);
+        QTRY_VERIFY(FindPad<TQuillmaren5>(w_));
+        QTest::keyClicks(Find<QPlainTextEdit>(w_, "Memo1"), "[e");
+        QCOMPARE(Find<QPlainTextEdit>(w_, "Memo1")->toPlainText(), QStringLiteral("è"));
         // A click goes to Edit1 while it has the focus, otherwise to Memo1.
-        w_->PDisp->trigger();
-        w_->Edit1->setFocus();
-        QTest::mouseClick(w_->Quillmaren5()->findChild<QToolButton *>("SpeedButton26"), Qt::LeftButton);
-        QCOMPARE(w_->Edit1->text(), QStringLiteral("ñ"));
+        Find<QAction>(w_, "PDisp")->trigger();
+        Find<QLineEdit>(w_, "Edit1")->setFocus();
+        QTest::mouseClick(FindPad<TQuillmaren5>(w_)->findChild<QToolButton *>("SpeedButton26"), Qt::LeftButton);
+        QCOMPARE(Find<QLineEdit>(w_, "Edit1")->text(), QStringLiteral("ñ"));
         // Without a fill-in book the second field does not compose.
-        QTest::keyClicks(w_->Edit1, "[a");
-        QCOMPARE(w_->Edit1->text(), QStringLiteral("ñ[a"));
+        QTest::keyClicks(Find<QLineEdit>(w_, "Edit1"), "[a");
+        QCOMPARE(Find<QLineEdit>(w_, "Edit1")->text(), QStringLiteral("ñ[a"));
     }
 };
 

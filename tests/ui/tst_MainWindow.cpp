@@ -26,9 +26,17 @@ class tst_MainWindow : public QObject
     /// Opens the word-book page's pad panel and runs its slide to the end.
     void OpenPadPanel(TMainFrm *w)
     {
-        w->PageControl1->setCurrentIndex(TMainFrm::WordBookPage);
-        QTest::mouseClick(w->SpeedButton16, Qt::LeftButton);
-        QTRY_VERIFY(w->padPanel().Open());
+        Find<QTabWidget>(w, "PageControl1")->setCurrentIndex(TMainFrm::WordBook);
+        QTest::mouseClick(Find<QToolButton>(w, "SpeedButton16"), Qt::LeftButton);
+        QTRY_VERIFY(Find<PadPanel>(w, "Panel4")->IsOpen());
+    }
+
+    /// The eight transfer-mode items of the menu 転送モード, in menu order.
+    static QList<QAction *> TransferModeItems(TMainFrm *w)
+    {
+        QList<QAction *> items = Find<QMenu>(w, "M1")->actions();
+        items.removeIf([](QAction *a) { return a->isSeparator(); });
+        return items;
     }
 
 private slots:
@@ -47,40 +55,42 @@ private slots:
         const struct {
             QAction *action;
             QKeySequence key;
-        } keys[] = {{w->Exit1, Qt::Key_F1}, {w->AllClear, Qt::Key_F2}, {w->PDisp, Qt::Key_F3},
-                    {w->RegWord, Qt::Key_F4}, {w->ModWord, Qt::Key_F5}, {w->Search, Qt::Key_F6},
-                    {w->Transfer, Qt::Key_F9}, {w->EditCut1, QKeySequence(Qt::CTRL | Qt::Key_T)}};
+        } keys[] = {{Find<QAction>(w, "Exit1"), Qt::Key_F1}, {Find<QAction>(w, "AllClear"), Qt::Key_F2}, {Find<QAction>(w, "PDisp"), Qt::Key_F3},
+                    {Find<QAction>(w, "RegWord"), Qt::Key_F4}, {Find<QAction>(w, "ModWord"), Qt::Key_F5}, {Find<QAction>(w, "Search"), Qt::Key_F6},
+                    {Find<QAction>(w, "Transfer"), Qt::Key_F9}, {Find<QAction>(w, "EditCut1"), QKeySequence(Qt::CTRL | Qt::Key_T)}};
         for (const auto &k : keys)
             QCOMPARE(k.action->shortcut(), k.key);
         // Without an open book the word commands are off; 発音 works only on the word-book page.
-        for (QAction *off : {w->ChangeProp, w->DelWB, w->CloseWB, w->RegWord, w->MoveWord, w->DelWord, w->ModWord})
+        for (QAction *off : {Find<QAction>(w, "ChangeProp"), Find<QAction>(w, "DelWB"), Find<QAction>(w, "CloseWB"), Find<QAction>(w, "RegWord"), Find<QAction>(w, "MoveWord"), Find<QAction>(w, "DelWord"), Find<QAction>(w, "ModWord")})
             QVERIFY2(!off->isEnabled(), qPrintable(off->objectName()));
-        QVERIFY(!w->PDisp->isEnabled());
-        QVERIFY(!w->SpeedButton16->isEnabled());
-        w->PageControl1->setCurrentIndex(TMainFrm::WordBookPage);
-        QVERIFY(w->PDisp->isEnabled());
-        QVERIFY(w->SpeedButton16->isEnabled());
+        QVERIFY(!Find<QAction>(w, "PDisp")->isEnabled());
+        QVERIFY(!Find<QToolButton>(w, "SpeedButton16")->isEnabled());
+        Find<QTabWidget>(w, "PageControl1")->setCurrentIndex(TMainFrm::WordBook);
+        QVERIFY(Find<QAction>(w, "PDisp")->isEnabled());
+        QVERIFY(Find<QToolButton>(w, "SpeedButton16")->isEnabled());
 
-        QCOMPARE(w->CoolBar1->height(), 58);
-        QCOMPARE(w->CategoryPanelGroup1->width(), 165);
-        QCOMPARE(w->PageControl1->height(), 289);
-        QCOMPARE(w->Edit2->text(), QStringLiteral("リッチテキスト"));
-        QVERIFY(w->Label28->isHidden());
+        QCOMPARE(Find<QWidget>(w, "CoolBar1")->height(), 58);
+        QCOMPARE(Find<QScrollArea>(w, "CategoryPanelGroup1")->width(), 165);
+        QCOMPARE(Find<QTabWidget>(w, "PageControl1")->height(), 289);
+        QCOMPARE(Find<QLineEdit>(w, "Edit2")->text(), QStringLiteral("リッチテキスト"));
+        QVERIFY(Find<QLabel>(w, "Label28")->isHidden());
     }
 
-    void invalidTransferModeShowsRichTextWithoutCheckMark()
+    void invalidTransferModeIsTheDefault()
     {
+        // A hand-edited mode outside the eight is the standard mode: shown, checked and used.
         f_->WriteParameters("TransMode,5\r\n");
         TMainFrm *w = f_->Start();
         QVERIFY(w);
-        QCOMPARE(w->Edit2->text(), QStringLiteral("リッチテキスト"));
-        emit w->M1->aboutToShow();
-        for (QAction *item : w->TransferModeItems)
-            QVERIFY(!item->isChecked());
-        w->TransferModeItems[7]->trigger();  // 発音記号　ユニコードテキスト
+        QCOMPARE(w->settings().TransMode, 0);
+        QCOMPARE(Find<QLineEdit>(w, "Edit2")->text(), QStringLiteral("リッチテキスト"));
+        emit Find<QMenu>(w, "M1")->aboutToShow();
+        for (QAction *item : TransferModeItems(w))
+            QCOMPARE(item->isChecked(), item->objectName() == QLatin1String("N22"));
+        TransferModeItems(w)[7]->trigger();  // 発音記号　ユニコードテキスト
         QCOMPARE(w->settings().TransMode, 13);
-        QCOMPARE(w->Edit2->text(), QStringLiteral("ユニコード"));
-        QVERIFY(!w->Label28->isHidden());
+        QCOMPARE(Find<QLineEdit>(w, "Edit2")->text(), QStringLiteral("ユニコード"));
+        QVERIFY(!Find<QLabel>(w, "Label28")->isHidden());
     }
 
     void languageSwitchAndFlagCycling()
@@ -89,30 +99,30 @@ private slots:
         TMainFrm *w = f_->Start();
         QVERIFY(w);
         QCOMPARE(w->language().FlagIndex, 1);
-        QCOMPARE(w->Label23->text(), QStringLiteral("英　語"));
-        QCOMPARE(w->SpeedButton15->text(), QStringLiteral("<"));
+        QCOMPARE(Find<QLabel>(w, "Label23")->text(), QStringLiteral("英　語"));
+        QCOMPARE(Find<QToolButton>(w, "SpeedButton15")->text(), QStringLiteral("<"));
 
-        w->LanguageRadios[3]->setChecked(true);  // Spanish
-        QTest::mouseClick(w->SpeedButton14, Qt::LeftButton);
+        Find<QRadioButton>(w, "RadioButton6")->setChecked(true);  // Spanish
+        QTest::mouseClick(Find<QToolButton>(w, "SpeedButton14"), Qt::LeftButton);
         QCOMPARE(w->settings().InpMode, 3);
         QCOMPARE(w->language().FlagIndex, 6);
-        QCOMPARE(w->Image1->pixmap().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), FlagPicture(6));
-        QCOMPARE(w->Label23->text(), QStringLiteral("スペイン語"));
-        QCOMPARE(w->RadioButton1->text(), QStringLiteral("西日"));
-        QCOMPARE(w->RadioButton2->text(), QStringLiteral("日西"));
+        QCOMPARE(Find<QLabel>(w, "Image1")->pixmap().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), FlagPicture(6));
+        QCOMPARE(Find<QLabel>(w, "Label23")->text(), QStringLiteral("スペイン語"));
+        QCOMPARE(Find<QRadioButton>(w, "RadioButton1")->text(), QStringLiteral("西日"));
+        QCOMPARE(Find<QRadioButton>(w, "RadioButton2")->text(), QStringLiteral("日西"));
         QCOMPARE(w->paths().BookAFolder, f_->home->documentsFolder() + "/Spanish/bookA");
-        QVERIFY(w->CategoryPanels[0]->Collapsed());
-        QCOMPARE(QApplication::focusWidget(), w->Memo1);
+        QVERIFY(Find<CategoryPanel>(w, "CategoryPanel1")->Collapsed());
+        QCOMPARE(QApplication::focusWidget(), Find<QPlainTextEdit>(w, "Memo1"));
 
         QList<int> shown;
         for (int click = 0; click < 6; ++click) {
-            QTest::mouseClick(w->SpeedButton15, Qt::LeftButton);
+            QTest::mouseClick(Find<QToolButton>(w, "SpeedButton15"), Qt::LeftButton);
             shown << w->language().FlagIndex;
         }
         QCOMPARE(shown, (QList<int>{7, 8, 9, 10, 9, 8}));
 
-        w->LanguageRadios[0]->setChecked(true);
-        QTest::mouseClick(w->SpeedButton14, Qt::LeftButton);
+        Find<QRadioButton>(w, "RadioButton3")->setChecked(true);
+        QTest::mouseClick(Find<QToolButton>(w, "SpeedButton14"), Qt::LeftButton);
         QCOMPARE(w->language().FlagIndex, 1);
         w->close();
         QVERIFY(QFile(f_->home->dataFolder() + "/Sys/Quillo.rng").open(QIODevice::ReadOnly));
@@ -135,30 +145,30 @@ private slots:
         TMainFrm *w = f_->Start();
         QVERIFY(w);
         for (const char *refused : {"7", "201", "abc"}) {
-            w->ComboBox3->setEditText(QString::fromLatin1(refused));
+            Find<QComboBox>(w, "ComboBox3")->setEditText(QString::fromLatin1(refused));
             QCOMPARE(w->settings().MainFontSize, 20);
         }
-        w->ComboBox3->setEditText("8");
+        Find<QComboBox>(w, "ComboBox3")->setEditText("8");
         QCOMPARE(w->settings().MainFontSize, 8);
-        QCOMPARE(w->Memo1->font().pointSize(), 8);
-        QCOMPARE(w->richBuffers().RichBuffer.pointSize, 8);
+        QCOMPARE(Find<QPlainTextEdit>(w, "Memo1")->font().pointSize(), 8);
+        QCOMPARE(w->transferOptions().Buffers().RichBuffer.pointSize, 8);
 
-        w->ComboBox7->setEditText("41");
+        Find<QComboBox>(w, "ComboBox7")->setEditText("41");
         QCOMPARE(w->settings().IPAFontSize, 16);
-        w->ComboBox7->setEditText("30");
+        Find<QComboBox>(w, "ComboBox7")->setEditText("30");
         QCOMPARE(w->settings().IPAFontSize, 30);
-        QCOMPARE(w->Edit1->font().pointSize(), 30);
+        QCOMPARE(Find<QLineEdit>(w, "Edit1")->font().pointSize(), 30);
 
         // Separate transfer sizes: the buffers follow them only while chosen.
-        QVERIFY(!w->ComboBox5->isEnabled());
-        w->CheckBox7->setChecked(true);
-        QVERIFY(w->ComboBox5->isEnabled());
-        w->ComboBox5->setEditText("44");
-        QCOMPARE(w->richBuffers().RichBuffer.pointSize, 44);
-        w->CheckBox7->setChecked(false);
+        QVERIFY(!Find<QComboBox>(w, "ComboBox5")->isEnabled());
+        Find<QCheckBox>(w, "CheckBox7")->setChecked(true);
+        QVERIFY(Find<QComboBox>(w, "ComboBox5")->isEnabled());
+        Find<QComboBox>(w, "ComboBox5")->setEditText("44");
+        QCOMPARE(w->transferOptions().Buffers().RichBuffer.pointSize, 44);
+        Find<QCheckBox>(w, "CheckBox7")->setChecked(false);
         QCOMPARE(w->settings().TransMainFSize, 8);
-        QCOMPARE(w->richBuffers().RichBuffer.pointSize, 8);
-        QCOMPARE(w->richBuffers().RichBuffer2.pointSize, 30);
+        QCOMPARE(w->transferOptions().Buffers().RichBuffer.pointSize, 8);
+        QCOMPARE(w->transferOptions().Buffers().RichBuffer2.pointSize, 30);
     }
 
     void fontSelectors()
@@ -166,13 +176,13 @@ private slots:
         f_->WriteParameters("MainFont,\"No Such Font Anywhere\"\r\n");
         TMainFrm *w = f_->Start();
         QVERIFY(w);
-        QCOMPARE(w->ComboBox2->currentText(), QStringLiteral("Times New Roman"));
+        QCOMPARE(Find<QComboBox>(w, "ComboBox2")->currentText(), QStringLiteral("Times New Roman"));
         QCOMPARE(w->settings().MainFont, QStringLiteral("No Such Font Anywhere"));
-        QCOMPARE(w->Memo1->font().family(), QStringLiteral("No Such Font Anywhere"));
-        QVERIFY(w->ComboBox2->count() > 0);
-        w->ComboBox2->setEditText(w->ComboBox2->itemText(0));
-        QCOMPARE(w->settings().MainFont, w->ComboBox2->itemText(0));
-        QCOMPARE(w->richBuffers().RichBuffer.fontName, w->ComboBox2->itemText(0));
+        QCOMPARE(Find<QPlainTextEdit>(w, "Memo1")->font().family(), QStringLiteral("No Such Font Anywhere"));
+        QVERIFY(Find<QComboBox>(w, "ComboBox2")->count() > 0);
+        Find<QComboBox>(w, "ComboBox2")->setEditText(Find<QComboBox>(w, "ComboBox2")->itemText(0));
+        QCOMPARE(w->settings().MainFont, Find<QComboBox>(w, "ComboBox2")->itemText(0));
+        QCOMPARE(w->transferOptions().Buffers().RichBuffer.fontName, Find<QComboBox>(w, "ComboBox2")->itemText(0));
 
         QCOMPARE(FilterFontFamilies({"b", "@MS Gothic", "$Special", "A", "b"}), (QStringList{"A", "b"}));
     }
@@ -181,31 +191,31 @@ private slots:
     {
         TMainFrm *w = f_->Start();
         QVERIFY(w);
-        w->Edit1->setText("abc");
-        w->CheckBox10->setChecked(true);
+        Find<QLineEdit>(w, "Edit1")->setText("abc");
+        Find<QCheckBox>(w, "CheckBox10")->setChecked(true);
         QVERIFY(w->settings().KanaFlg);
-        QVERIFY(w->Edit1->text().isEmpty());
-        QCOMPARE(w->Edit1->palette().color(QPalette::Base), w->palette().color(QPalette::ToolTipBase));
-        w->CheckBox10->setChecked(false);
-        QCOMPARE(w->Edit1->palette().color(QPalette::Base), QColor(Qt::white));
-        QCOMPARE(w->Edit1->font().family(), QStringLiteral("Segoe UI"));
+        QVERIFY(Find<QLineEdit>(w, "Edit1")->text().isEmpty());
+        QCOMPARE(Find<QLineEdit>(w, "Edit1")->palette().color(QPalette::Base), w->palette().color(QPalette::ToolTipBase));
+        Find<QCheckBox>(w, "CheckBox10")->setChecked(false);
+        QCOMPARE(Find<QLineEdit>(w, "Edit1")->palette().color(QPalette::Base), QColor(Qt::white));
+        QCOMPARE(Find<QLineEdit>(w, "Edit1")->font().family(), QStringLiteral("Segoe UI"));
     }
 
     void secondFieldAndAllClear()
     {
         TMainFrm *w = f_->Start();
         QVERIFY(w);
-        w->PageControl1->setCurrentIndex(TMainFrm::WordBookPage);
+        Find<QTabWidget>(w, "PageControl1")->setCurrentIndex(TMainFrm::WordBook);
         QTest::keyClick(w, Qt::Key_F3);
         QVERIFY(w->settings().PFlg);
-        QVERIFY(w->Edit1->isVisible());
+        QVERIFY(Find<QLineEdit>(w, "Edit1")->isVisible());
         QVERIFY(!w->TextModified());
-        w->Edit1->setText("ɡoʊ");
-        w->Memo1->setPlainText("go");
+        Find<QLineEdit>(w, "Edit1")->setText("ɡoʊ");
+        Find<QPlainTextEdit>(w, "Memo1")->setPlainText("go");
         QVERIFY(w->TextModified());
         QTest::keyClick(w, Qt::Key_F2);
-        QVERIFY(w->Memo1->toPlainText().isEmpty());
-        QVERIFY(w->Edit1->text().isEmpty());
+        QVERIFY(Find<QPlainTextEdit>(w, "Memo1")->toPlainText().isEmpty());
+        QVERIFY(Find<QLineEdit>(w, "Edit1")->text().isEmpty());
     }
 
     void leavingTheWordBookPageClosesEverything()
@@ -213,19 +223,19 @@ private slots:
         TMainFrm *w = f_->Start();
         QVERIFY(w);
         OpenPadPanel(w);
-        w->PDisp->trigger();
-        QVERIFY(w->Edit1->isVisible());
-        QVERIFY(w->Quillmaren5());
-        QCOMPARE(w->Panel4->height(), 200);
+        Find<QAction>(w, "PDisp")->trigger();
+        QVERIFY(Find<QLineEdit>(w, "Edit1")->isVisible());
+        QVERIFY(FindPad<TQuillmaren5>(w));
+        QCOMPARE(Find<PadPanel>(w, "Panel4")->height(), 200);
         QVERIFY(w->findChild<TQuillmaren5 *>());
 
-        w->PageControl1->setCurrentIndex(TMainFrm::EuropeanInputPage);
-        QVERIFY(!w->Edit1->isVisible());
+        Find<QTabWidget>(w, "PageControl1")->setCurrentIndex(TMainFrm::EuropeanInput);
+        QVERIFY(!Find<QLineEdit>(w, "Edit1")->isVisible());
         QVERIFY(!w->settings().PFlg);
-        QVERIFY(!w->SpeedButton16->isChecked());
-        QVERIFY(!w->Quillmaren5());
-        QVERIFY(!w->Panel4->isVisible());
-        QTRY_VERIFY(!w->padPanel().Open());
+        QVERIFY(!Find<QToolButton>(w, "SpeedButton16")->isChecked());
+        QVERIFY(!FindPad<TQuillmaren5>(w));
+        QVERIFY(!Find<PadPanel>(w, "Panel4")->isVisible());
+        QTRY_VERIFY(!Find<PadPanel>(w, "Panel4")->IsOpen());
         QVERIFY(!w->findChild<TQuillmaren5 *>());
     }
 
@@ -233,76 +243,76 @@ private slots:
     {
         TMainFrm *w = f_->Start();
         QVERIFY(w);
-        w->PageControl1->setCurrentIndex(TMainFrm::WordBookPage);
-        w->PDisp->trigger();
+        Find<QTabWidget>(w, "PageControl1")->setCurrentIndex(TMainFrm::WordBook);
+        Find<QAction>(w, "PDisp")->trigger();
         OpenPadPanel(w);
-        w->Edit1->setFocus();
-        QCOMPARE(w->PageControl3->currentWidget(), w->TabSheet7);
-        w->Memo1->setFocus();
-        QCOMPARE(w->PageControl3->currentWidget(), w->TabSheet6);
+        Find<QLineEdit>(w, "Edit1")->setFocus();
+        QCOMPARE(Find<QTabWidget>(w, "PageControl3")->currentWidget(), Find<QWidget>(w, "TabSheet7"));
+        Find<QPlainTextEdit>(w, "Memo1")->setFocus();
+        QCOMPARE(Find<QTabWidget>(w, "PageControl3")->currentWidget(), Find<QWidget>(w, "TabSheet6"));
         // Releasing PAD表示 releases the pad at once, before the panel has closed.
-        QTest::mouseClick(w->SpeedButton16, Qt::LeftButton);
-        QVERIFY(!w->Quillmaren5());
-        QTRY_COMPARE(w->Panel4->height(), 1);
+        QTest::mouseClick(Find<QToolButton>(w, "SpeedButton16"), Qt::LeftButton);
+        QVERIFY(!FindPad<TQuillmaren5>(w));
+        QTRY_COMPARE(Find<PadPanel>(w, "Panel4")->height(), 1);
     }
 
     void currentLanguagePanelStretches()
     {
         TMainFrm *w = f_->Start();
         QVERIFY(w);
-        CategoryPanel *current = w->CategoryPanels[6];
+        CategoryPanel *current = Find<CategoryPanel>(w, "CategoryPanel7");
         const int header = current->HeaderHeight();
-        QTRY_COMPARE(current->height(), w->Memo1->height() - 7 * header - 11 + header);
-        w->CategoryPanels[1]->Expand();
-        QTRY_VERIFY(current->height() < w->Memo1->height() - 7 * header - 11 + header);
+        QTRY_COMPARE(current->height(), Find<QPlainTextEdit>(w, "Memo1")->height() - 7 * header - 11 + header);
+        Find<CategoryPanel>(w, "CategoryPanel2")->Expand();
+        QTRY_VERIFY(current->height() < Find<QPlainTextEdit>(w, "Memo1")->height() - 7 * header - 11 + header);
     }
 
     void stretchDownGivesTheExtraHeightToThePages()
     {
         TMainFrm *w = f_->Start();
         QVERIFY(w);
-        w->CheckBox6->setChecked(true);
-        QVERIFY(w->CategoryPanels[2]->Collapsed());
+        Find<QCheckBox>(w, "CheckBox6")->setChecked(true);
+        QVERIFY(Find<CategoryPanel>(w, "CategoryPanel3")->Collapsed());
         w->resize(w->width(), w->height() + 100);
-        QTRY_COMPARE(w->PageControl1->height(), 389);
+        QTRY_COMPARE(Find<QTabWidget>(w, "PageControl1")->height(), 389);
         // Changing pages brings the pages back to their standard height and 下伸び off.
-        w->PageControl1->setCurrentIndex(TMainFrm::WordBookPage);
-        QTRY_COMPARE(w->PageControl1->height(), 289);
+        Find<QTabWidget>(w, "PageControl1")->setCurrentIndex(TMainFrm::WordBook);
+        QTRY_COMPARE(Find<QTabWidget>(w, "PageControl1")->height(), 289);
         QVERIFY(!w->StretchDown());
-        QVERIFY(!w->CheckBox6->isChecked());
+        QVERIFY(!Find<QCheckBox>(w, "CheckBox6")->isChecked());
     }
 
     void editCommandsActOnTheFocusedField()
     {
         TMainFrm *w = f_->Start();
         QVERIFY(w);
-        w->Memo1->setPlainText("hello");
-        w->Memo1->setFocus();
-        w->EditSelectAll1->trigger();
-        QTest::keyClick(w->Memo1, Qt::Key_T, Qt::ControlModifier);  // cut is Ctrl+T here
-        QVERIFY(w->Memo1->toPlainText().isEmpty());
+        Find<QPlainTextEdit>(w, "Memo1")->setPlainText("hello");
+        Find<QPlainTextEdit>(w, "Memo1")->setFocus();
+        Find<QAction>(w, "EditSelectAll1")->trigger();
+        QTest::keyClick(Find<QPlainTextEdit>(w, "Memo1"), Qt::Key_T, Qt::ControlModifier);  // cut is Ctrl+T here
+        QVERIFY(Find<QPlainTextEdit>(w, "Memo1")->toPlainText().isEmpty());
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("hello"));
-        w->EditUndo1->trigger();
-        QCOMPARE(w->Memo1->toPlainText(), QStringLiteral("hello"));
+        Find<QAction>(w, "EditUndo1")->trigger();
+        QCOMPARE(Find<QPlainTextEdit>(w, "Memo1")->toPlainText(), QStringLiteral("hello"));
 
-        w->PageControl1->setCurrentIndex(TMainFrm::WordBookPage);
-        w->PDisp->trigger();
-        w->Edit1->setText("ab");
-        w->Edit1->setFocus();
-        w->Edit1->setSelection(0, 1);
-        w->EditDelete1->trigger();
-        QCOMPARE(w->Edit1->text(), QStringLiteral("b"));
-        w->EditPaste1->trigger();
-        QCOMPARE(w->Edit1->text(), QStringLiteral("hellob"));
+        Find<QTabWidget>(w, "PageControl1")->setCurrentIndex(TMainFrm::WordBook);
+        Find<QAction>(w, "PDisp")->trigger();
+        Find<QLineEdit>(w, "Edit1")->setText("ab");
+        Find<QLineEdit>(w, "Edit1")->setFocus();
+        Find<QLineEdit>(w, "Edit1")->setSelection(0, 1);
+        Find<QAction>(w, "EditDelete1")->trigger();
+        QCOMPARE(Find<QLineEdit>(w, "Edit1")->text(), QStringLiteral("b"));
+        Find<QAction>(w, "EditPaste1")->trigger();
+        QCOMPARE(Find<QLineEdit>(w, "Edit1")->text(), QStringLiteral("hellob"));
     }
 
     void trainingPageReportsTheWindowSize()
     {
         TMainFrm *w = f_->Start();
         QVERIFY(w);
-        w->PageControl1->setCurrentIndex(TMainFrm::TrainingPage);
+        Find<QTabWidget>(w, "PageControl1")->setCurrentIndex(TMainFrm::Training);
         w->resize(900, 800);
-        QTRY_COMPARE(w->StatusPanels[0]->text(), QStringLiteral("画面の幅・高さ(900,800)"));
+        QTRY_COMPARE(Find<QLabel>(w, "StatusPanel0")->text(), QStringLiteral("画面の幅・高さ(900,800)"));
     }
 };
 

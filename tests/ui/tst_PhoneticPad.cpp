@@ -18,13 +18,13 @@ class tst_PhoneticPad : public QObject
     /// Opens the word-book page's pad panel with the second field shown and focused.
     TIPAboard1 *OpenPad()
     {
-        w_->PageControl1->setCurrentIndex(TMainFrm::WordBookPage);
-        w_->PDisp->trigger();
-        w_->Edit1->setFocus();
-        QTest::mouseClick(w_->SpeedButton16, Qt::LeftButton);
-        if (!QTest::qWaitFor([this] { return w_->IPAboard1() != nullptr; }))
+        Find<QTabWidget>(w_, "PageControl1")->setCurrentIndex(TMainFrm::WordBook);
+        Find<QAction>(w_, "PDisp")->trigger();
+        Find<QLineEdit>(w_, "Edit1")->setFocus();
+        QTest::mouseClick(Find<QToolButton>(w_, "SpeedButton16"), Qt::LeftButton);
+        if (!QTest::qWaitFor([this] { return FindPad<TIPAboard1>(w_) != nullptr; }))
             return nullptr;
-        return w_->IPAboard1();
+        return FindPad<TIPAboard1>(w_);
     }
     void WriteTable(const QString &name, const QByteArray &bytes)
     {
@@ -54,27 +54,27 @@ private slots:
     {
         TIPAboard1 *pad = OpenPad();
         QVERIFY(pad);
-        QCOMPARE(w_->PageControl3->currentWidget(), w_->TabSheet7);
+        QCOMPARE(Find<QTabWidget>(w_, "PageControl3")->currentWidget(), Find<QWidget>(w_, "TabSheet7"));
         QVERIFY(Key(pad, u'E')->isCheckable());
         QVERIFY(!Key(pad, u'Q')->isCheckable());
         QCOMPARE(pad->Keys[9]->text(), QStringLiteral("sp"));
         QCOMPARE(pad->Keys[9]->toolTip(), QStringLiteral("Space"));
 
-        QTest::keyClick(w_->Edit1, 'E', Qt::ShiftModifier);
+        QTest::keyClick(Find<QLineEdit>(w_, "Edit1"), 'E', Qt::ShiftModifier);
         QVERIFY(pad->Entry().Selecting());
         QVERIFY(Key(pad, u'E')->isChecked());
-        QVERIFY(w_->RichEdit2->toPlainText().contains(QStringLiteral("シュワー")));
-        QVERIFY(w_->RichEdit2->toPlainText().endsWith(QStringLiteral("■コード値: 0259")));
-        QTest::keyClick(w_->Edit1, Qt::Key_Space);
-        QVERIFY(w_->RichEdit2->toPlainText().contains(QStringLiteral("エプシロン")));
-        QTest::keyClick(w_->Edit1, Qt::Key_Return);
-        QCOMPARE(w_->Edit1->text(), QStringLiteral("ɛ"));
+        QVERIFY(Find<QTextEdit>(w_, "RichEdit2")->toPlainText().contains(QStringLiteral("シュワー")));
+        QVERIFY(Find<QTextEdit>(w_, "RichEdit2")->toPlainText().endsWith(QStringLiteral("■コード値: 0259")));
+        QTest::keyClick(Find<QLineEdit>(w_, "Edit1"), Qt::Key_Space);
+        QVERIFY(Find<QTextEdit>(w_, "RichEdit2")->toPlainText().contains(QStringLiteral("エプシロン")));
+        QTest::keyClick(Find<QLineEdit>(w_, "Edit1"), Qt::Key_Return);
+        QCOMPARE(Find<QLineEdit>(w_, "Edit1")->text(), QStringLiteral("ɛ"));
         QVERIFY(!pad->Entry().Selecting());
 
-        QTest::keyClicks(w_->Edit1, "e");  // lower case types plainly
-        QTest::keyClick(w_->Edit1, 'T', Qt::ShiftModifier);
-        QTest::keyClick(w_->Edit1, '1');
-        QCOMPARE(w_->Edit1->text(), QStringLiteral("ɛeθ"));
+        QTest::keyClicks(Find<QLineEdit>(w_, "Edit1"), "e");  // lower case types plainly
+        QTest::keyClick(Find<QLineEdit>(w_, "Edit1"), 'T', Qt::ShiftModifier);
+        QTest::keyClick(Find<QLineEdit>(w_, "Edit1"), '1');
+        QCOMPARE(Find<QLineEdit>(w_, "Edit1")->text(), QStringLiteral("ɛeθ"));
     }
 
     void mouseOnKeysAndSlots()
@@ -83,20 +83,20 @@ private slots:
         QVERIFY(pad);
         QTest::mouseClick(Key(pad, u'S'), Qt::LeftButton);
         QTest::mouseClick(pad->Slots[0], Qt::LeftButton);
-        QCOMPARE(w_->Edit1->text(), QStringLiteral("ʃ"));
+        QCOMPARE(Find<QLineEdit>(w_, "Edit1")->text(), QStringLiteral("ʃ"));
         QTest::mouseClick(pad->Slots[9], Qt::LeftButton);  // empty
         QTest::mouseClick(pad->Keys[9], Qt::LeftButton);   // sp
-        QCOMPARE(w_->Edit1->text(), QStringLiteral("ʃ "));
+        QCOMPARE(Find<QLineEdit>(w_, "Edit1")->text(), QStringLiteral("ʃ "));
     }
 
     void kanaModeTypesPlainly()
     {
         TIPAboard1 *pad = OpenPad();
         QVERIFY(pad);
-        w_->CheckBox10->setChecked(true);
-        w_->Edit1->setFocus();
-        QTest::keyClick(w_->Edit1, 'E', Qt::ShiftModifier);
-        QCOMPARE(w_->Edit1->text(), QStringLiteral("E"));
+        Find<QCheckBox>(w_, "CheckBox10")->setChecked(true);
+        Find<QLineEdit>(w_, "Edit1")->setFocus();
+        QTest::keyClick(Find<QLineEdit>(w_, "Edit1"), 'E', Qt::ShiftModifier);
+        QCOMPARE(Find<QLineEdit>(w_, "Edit1")->text(), QStringLiteral("E"));
         QVERIFY(!pad->Entry().Selecting());
     }
 
@@ -105,9 +105,9 @@ private slots:
         QVERIFY(QFile::remove(w_->paths().TblFolder + "/ipa_cand1.txt"));
         TIPAboard1 *pad = OpenPad();
         QVERIFY(pad);
-        QTest::keyClick(w_->Edit1, 'E', Qt::ShiftModifier);
-        QCOMPARE(w_->Edit1->text(), QStringLiteral("E"));
-        QVERIFY(w_->RichEdit2->toPlainText().isEmpty());
+        QTest::keyClick(Find<QLineEdit>(w_, "Edit1"), 'E', Qt::ShiftModifier);
+        QCOMPARE(Find<QLineEdit>(w_, "Edit1")->text(), QStringLiteral("E"));
+        QVERIFY(Find<QTextEdit>(w_, "RichEdit2")->toPlainText().isEmpty());
         QVERIFY(f_->messages.isEmpty());
     }
 

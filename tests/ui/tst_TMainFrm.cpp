@@ -65,9 +65,9 @@ private slots:
         QVERIFY(QFileInfo(home_->documentsFolder() + "/usr").isDir());
         QVERIFY(QFileInfo(home_->dataFolder() + "/Tbl").isDir());
         QCOMPARE(window->size(), QSize(740, 730));
-        QCOMPARE(QApplication::focusWidget(), window->Memo1);
+        QCOMPARE(QApplication::focusWidget(), Find<QPlainTextEdit>(window.get(), "Memo1"));
 
-        window->PageControl1->setCurrentIndex(TMainFrm::WordBookPage);
+        Find<QTabWidget>(window.get(), "PageControl1")->setCurrentIndex(TMainFrm::WordBook);
         window->close();
         const QByteArray saved = ReadBytes(home_->dataFolder() + "/Sys/Quillo.rng");
         QCOMPARE(saved.count("\r\n"), 43);
@@ -77,7 +77,7 @@ private slots:
         QFile::remove(home_->documentsFolder() + "/English/bookA/Greetings.utx");
         window = Start();
         QVERIFY(window);
-        QCOMPARE(window->PageControl1->currentIndex(), int(TMainFrm::WordBookPage));
+        QCOMPARE(Find<QTabWidget>(window.get(), "PageControl1")->currentIndex(), int(TMainFrm::WordBook));
         QVERIFY(!QFileInfo::exists(home_->documentsFolder() + "/English/bookA/Greetings.utx"));
     }
 
@@ -116,10 +116,10 @@ private slots:
         auto window = Start();
         QVERIFY(window);
         QCOMPARE(window->language().LanguageName, QStringLiteral("欧文"));
-        QCOMPARE(window->PageControl1->currentIndex(), int(TMainFrm::EuropeanInputPage));
+        QCOMPARE(Find<QTabWidget>(window.get(), "PageControl1")->currentIndex(), int(TMainFrm::EuropeanInput));
         QVERIFY(window->width() >= 740);
-        QTest::keyClicks(window->Memo1, "]e");
-        QCOMPARE(window->Memo1->toPlainText(), QStringLiteral("é"));
+        QTest::keyClicks(Find<QPlainTextEdit>(window.get(), "Memo1"), "]e");
+        QCOMPARE(Find<QPlainTextEdit>(window.get(), "Memo1")->toPlainText(), QStringLiteral("é"));
         window->close();  // and the values are written back as they were read
         QVERIFY(ReadBytes(home_->dataFolder() + "/Sys/Quillo.rng").contains("\r\nInpMode,9\r\n"));
     }
@@ -137,21 +137,21 @@ private slots:
     {
         auto window = Start();
         QVERIFY(window);
-        QTest::keyClicks(window->Memo1, "]e[a [[x");
-        QCOMPARE(window->Memo1->toPlainText(), QStringLiteral("éà [x"));
+        QTest::keyClicks(Find<QPlainTextEdit>(window.get(), "Memo1"), "]e[a [[x");
+        QCOMPARE(Find<QPlainTextEdit>(window.get(), "Memo1")->toPlainText(), QStringLiteral("éà [x"));
 
         // A pending trigger: Backspace deletes nothing and ends it; a non-table key removes
         // the selection and inserts nothing.
-        QTest::keyClick(window->Memo1, '[');
-        QTest::keyClick(window->Memo1, Qt::Key_Backspace);
-        QCOMPARE(window->Memo1->toPlainText(), QStringLiteral("éà [x"));
-        window->Memo1->selectAll();
-        QTest::keyClicks(window->Memo1, "[q");
-        QCOMPARE(window->Memo1->toPlainText(), QString());
+        QTest::keyClick(Find<QPlainTextEdit>(window.get(), "Memo1"), '[');
+        QTest::keyClick(Find<QPlainTextEdit>(window.get(), "Memo1"), Qt::Key_Backspace);
+        QCOMPARE(Find<QPlainTextEdit>(window.get(), "Memo1")->toPlainText(), QStringLiteral("éà [x"));
+        Find<QPlainTextEdit>(window.get(), "Memo1")->selectAll();
+        QTest::keyClicks(Find<QPlainTextEdit>(window.get(), "Memo1"), "[q");
+        QCOMPARE(Find<QPlainTextEdit>(window.get(), "Memo1")->toPlainText(), QString());
 
-        window->PageControl1->setCurrentIndex(TMainFrm::TrainingPage);
-        QTest::keyClicks(window->Memo1, "[e");
-        QCOMPARE(window->Memo1->toPlainText(), QStringLiteral("[e"));
+        Find<QTabWidget>(window.get(), "PageControl1")->setCurrentIndex(TMainFrm::Training);
+        QTest::keyClicks(Find<QPlainTextEdit>(window.get(), "Memo1"), "[e");
+        QCOMPARE(Find<QPlainTextEdit>(window.get(), "Memo1")->toPlainText(), QStringLiteral("[e"));
     }
 };
 

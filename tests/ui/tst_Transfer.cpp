@@ -46,7 +46,7 @@ class tst_Transfer : public QObject
         f_->WriteParameters(parameters);
         TMainFrm *w = f_->Start();
         if (w)
-            w->SetWindowSystem(std::make_unique<FakeDesktop>(&pastes_));
+            w->transfer().SetWindowSystem(std::make_unique<FakeDesktop>(&pastes_));
         QGuiApplication::clipboard()->setText(QStringLiteral("earlier"));
         return w;
     }
@@ -63,7 +63,7 @@ private slots:
     {
         TMainFrm *w = Start("TransMode,0\r\n");
         QVERIFY(w);
-        QTest::keyClicks(w->Memo1, "]e");
+        QTest::keyClicks(Find<QPlainTextEdit>(w, "Memo1"), "]e");
         auto *button = w->findChild<QToolButton *>("SpeedButton8");
         QVERIFY(button);
         QCOMPARE(button->text(), QStringLiteral("転送\nF9"));
@@ -74,70 +74,72 @@ private slots:
                  QByteArray("{\\rtf1\\ansi\\ansicpg932\\deff0\\deflang1033\\deflangfe1041{\\fonttbl{\\f0\\fnil\\fcharset0 "
                             "Times New Roman;}}\\viewkind4\\uc1\\pard\\lang1041\\f0\\fs40\\u233?\\f1\\par}"));
         QVERIFY(data->html().contains(QStringLiteral("font-size:20pt\">é</span>")));
-        QCOMPARE(w->Memo1->textCursor().selectedText(), QStringLiteral("é"));  // whole field selected
+        QCOMPARE(Find<QPlainTextEdit>(w, "Memo1")->textCursor().selectedText(), QStringLiteral("é"));  // whole field selected
     }
 
     void selectionWinsAndClearEmptiesBothFields()
     {
         TMainFrm *w = Start("TransMode,3\r\nTransClearFlg,1\r\nPFlg,1\r\n");
         QVERIFY(w);
-        w->Memo1->setPlainText("hello world");
-        w->Edit1->setText("ɡoʊ");
-        QTextCursor cursor = w->Memo1->textCursor();
+        Find<QPlainTextEdit>(w, "Memo1")->setPlainText("hello world");
+        Find<QLineEdit>(w, "Edit1")->setText("ɡoʊ");
+        QTextCursor cursor = Find<QPlainTextEdit>(w, "Memo1")->textCursor();
         cursor.setPosition(6);
         cursor.setPosition(11, QTextCursor::KeepAnchor);
-        w->Memo1->setTextCursor(cursor);
-        w->TransferExecute();
+        Find<QPlainTextEdit>(w, "Memo1")->setTextCursor(cursor);
+        w->transfer().TransferExecute();
         QCOMPARE(ClipboardText(), QStringLiteral("world"));
-        QVERIFY(w->Memo1->toPlainText().isEmpty());
-        QVERIFY(w->Edit1->text().isEmpty());
+        QVERIFY(Find<QPlainTextEdit>(w, "Memo1")->toPlainText().isEmpty());
+        QVERIFY(Find<QLineEdit>(w, "Edit1")->text().isEmpty());
     }
 
     void selectionIsLeftAsItWas()
     {
         TMainFrm *w = Start("TransMode,1\r\n");
         QVERIFY(w);
-        w->Memo1->setPlainText("añb");
-        QTextCursor cursor = w->Memo1->textCursor();
+        Find<QPlainTextEdit>(w, "Memo1")->setPlainText("añb");
+        QTextCursor cursor = Find<QPlainTextEdit>(w, "Memo1")->textCursor();
         cursor.setPosition(1);
         cursor.setPosition(2, QTextCursor::KeepAnchor);
-        w->Memo1->setTextCursor(cursor);
-        w->TransferExecute();
+        Find<QPlainTextEdit>(w, "Memo1")->setTextCursor(cursor);
+        w->transfer().TransferExecute();
         QCOMPARE(ClipboardText(), QStringLiteral("&#x00F1;"));
-        QCOMPARE(w->Memo1->textCursor().selectedText(), QStringLiteral("ñ"));
-        QCOMPARE(w->Memo1->toPlainText(), QStringLiteral("añb"));
+        QCOMPARE(Find<QPlainTextEdit>(w, "Memo1")->textCursor().selectedText(), QStringLiteral("ñ"));
+        QCOMPARE(Find<QPlainTextEdit>(w, "Memo1")->toPlainText(), QStringLiteral("añb"));
     }
 
     void phoneticModesTakeTheSecondField()
     {
         TMainFrm *w = Start("TransMode,12\r\nTransClearFlg,1\r\n");
         QVERIFY(w);
-        w->Memo1->setPlainText("text");
-        w->TransferExecute();  // the second field is empty: nothing happens
+        Find<QPlainTextEdit>(w, "Memo1")->setPlainText("text");
+        w->transfer().TransferExecute();  // the second field is empty: nothing happens
         QCOMPARE(ClipboardText(), QStringLiteral("earlier"));
-        QCOMPARE(w->Memo1->toPlainText(), QStringLiteral("text"));
-        w->Edit1->setText("ʃ");
-        w->TransferExecute();
+        QCOMPARE(Find<QPlainTextEdit>(w, "Memo1")->toPlainText(), QStringLiteral("text"));
+        Find<QLineEdit>(w, "Edit1")->setText("ʃ");
+        w->transfer().TransferExecute();
         QCOMPARE(ClipboardText(), QStringLiteral("&#643;"));
     }
 
-    void invalidModeTransfersNothing()
+    void invalidModeTransfersAsTheModeDisplayShows()
     {
+        // A mode outside the eight is the standard mode: rich text of the input area.
         TMainFrm *w = Start("TransMode,5\r\nTransClearFlg,1\r\n");
         QVERIFY(w);
-        QCOMPARE(w->Edit2->text(), QStringLiteral("リッチテキスト"));
-        w->Memo1->setPlainText("kept");
+        QCOMPARE(Find<QLineEdit>(w, "Edit2")->text(), QStringLiteral("リッチテキスト"));
+        Find<QPlainTextEdit>(w, "Memo1")->setPlainText("sent");
         QTest::keyClick(w, Qt::Key_F9);
-        QCOMPARE(ClipboardText(), QStringLiteral("earlier"));
-        QCOMPARE(w->Memo1->toPlainText(), QStringLiteral("kept"));
+        QCOMPARE(ClipboardText(), QStringLiteral("sent"));
+        QVERIFY(QGuiApplication::clipboard()->mimeData()->hasFormat("text/rtf"));
+        QVERIFY(Find<QPlainTextEdit>(w, "Memo1")->toPlainText().isEmpty());
     }
 
     void secondMethodCarriesTheDisplaySize()
     {
         TMainFrm *w = Start("TransMode,0\r\nMethod2Flg,1\r\nTransFSFlg,1\r\nTransMainFSize,40\r\nMainFontSize,18\r\n");
         QVERIFY(w);
-        w->Memo1->setPlainText("ü\nx");
-        w->TransferExecute();
+        Find<QPlainTextEdit>(w, "Memo1")->setPlainText("ü\nx");
+        w->transfer().TransferExecute();
         const QByteArray rtf = QGuiApplication::clipboard()->mimeData()->data("text/rtf");
         QVERIFY2(rtf.contains("\\fs36\\u252?\\u13?\\u10?\\u120?"), rtf.constData());
         QFile work(f_->home->dataFolder() + "/Sys/Work.rtf");
@@ -145,7 +147,7 @@ private slots:
         QCOMPARE(work.readAll(), rtf + "\r\n");
 
         w->settings().Method2Flg = false;  // the first method carries the transfer size, same text
-        w->TransferExecute();
+        w->transfer().TransferExecute();
         QVERIFY(QGuiApplication::clipboard()->mimeData()->data("text/rtf").contains("\\fs80\\u252?\\u13?\\u10?\\u120?"));
     }
 
@@ -154,35 +156,35 @@ private slots:
         TMainFrm *w = Start("TransMode,0\r\nMethod2Flg,1\r\nTransClearFlg,1\r\n");
         QVERIFY(w);
         QVERIFY(QDir(f_->home->dataFolder() + "/Sys").removeRecursively());
-        w->Memo1->setPlainText("é");
-        w->TransferExecute();
+        Find<QPlainTextEdit>(w, "Memo1")->setPlainText("é");
+        w->transfer().TransferExecute();
         QCOMPARE(f_->messages.size(), 1);
         QVERIFY(f_->messages[0].contains(QStringLiteral("Work.rtf")));
         QCOMPARE(ClipboardText(), QStringLiteral("earlier"));
-        QCOMPARE(w->Memo1->toPlainText(), QStringLiteral("é"));
+        QCOMPARE(Find<QPlainTextEdit>(w, "Memo1")->toPlainText(), QStringLiteral("é"));
     }
 
     void automaticPasteReachesTheTarget()
     {
         TMainFrm *w = Start("TransMode,3\r\n");
         QVERIFY(w);
-        w->SearchTimer->start();  // as while the program is in the background
-        QTRY_VERIFY(w->tracker().TargetKnown());
-        w->SearchTimer->stop();
+        Find<QTimer>(w, "SearchTimer")->start();  // as while the program is in the background
+        QTRY_VERIFY(w->transfer().tracker().TargetKnown());
+        Find<QTimer>(w, "SearchTimer")->stop();
         QCOMPARE(w->windowTitle(), QStringLiteral("Quillmaren  転送先: [ Editor ]"));
-        QCOMPARE(w->Shape1->Brush(), QColor(Qt::red));
+        QCOMPARE(Find<TShape>(Find<QWidget>(w, "CoolBar1"), "Shape1")->Brush(), QColor(Qt::red));
 
-        w->Memo1->setPlainText("ça");
+        Find<QPlainTextEdit>(w, "Memo1")->setPlainText("ça");
         QTest::keyClick(w, Qt::Key_F9);
-        QCOMPARE(w->PasteTimer->interval(), 300);
+        QCOMPARE(Find<QTimer>(w, "PasteTimer")->interval(), 300);
         QTRY_COMPARE(pastes_, 1);
-        QVERIFY(!w->PasteTimer->isActive());
+        QVERIFY(!Find<QTimer>(w, "PasteTimer")->isActive());
 
-        w->CheckBox1->setChecked(false);  // automatic paste off forgets the target at once
-        QCOMPARE(w->Shape1->Brush(), QColor(Qt::white));
+        Find<QCheckBox>(w, "CheckBox1")->setChecked(false);  // automatic paste off forgets the target at once
+        QCOMPARE(Find<TShape>(Find<QWidget>(w, "CoolBar1"), "Shape1")->Brush(), QColor(Qt::white));
         QCOMPARE(w->windowTitle(), QStringLiteral("Quillmaren"));
         QTest::keyClick(w, Qt::Key_F9);
-        QVERIFY(!w->PasteTimer->isActive());
+        QVERIFY(!Find<QTimer>(w, "PasteTimer")->isActive());
         QCOMPARE(ClipboardText(), QStringLiteral("ça"));
     }
 
@@ -190,10 +192,10 @@ private slots:
     {
         TMainFrm *w = Start("TransMode,3\r\n");
         QVERIFY(w);
-        w->SetWindowSystem(std::make_unique<platform::NullWindowSystem>());
-        w->Memo1->setPlainText("x");
-        w->TransferExecute();
-        w->TransferExecute();
+        w->transfer().SetWindowSystem(std::make_unique<platform::NullWindowSystem>());
+        Find<QPlainTextEdit>(w, "Memo1")->setPlainText("x");
+        w->transfer().TransferExecute();
+        w->transfer().TransferExecute();
         QCOMPARE(f_->messages.size(), 1);
         QVERIFY(f_->messages[0].contains(QStringLiteral("自動貼り付け")));
         QCOMPARE(ClipboardText(), QStringLiteral("x"));

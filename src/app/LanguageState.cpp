@@ -1,4 +1,4 @@
-#include "mainwindow/LanguageState.h"
+#include "app/LanguageState.h"
 
 #include "app/Language.h"
 

@@ -1,5 +1,5 @@
-#include "mainwindow/LanguageState.h"
-#include "mainwindow/PadPanelSlide.h"
+#include "app/LanguageState.h"
+#include "app/PadPanelSlide.h"
 
 #include <QTest>
 

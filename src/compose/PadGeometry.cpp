@@ -1,4 +1,4 @@
-#include "pads/PadGeometry.h"
+#include "compose/PadGeometry.h"
 
 namespace {
 int Trunc(double value) { return static_cast<int>(value); }

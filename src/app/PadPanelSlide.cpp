@@ -1,4 +1,4 @@
-#include "mainwindow/PadPanelSlide.h"
+#include "app/PadPanelSlide.h"
 
 bool PadPanelSlide::StartOpening()
 {

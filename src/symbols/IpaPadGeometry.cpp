@@ -1,4 +1,4 @@
-#include "pads/IpaPadGeometry.h"
+#include "symbols/IpaPadGeometry.h"
 
 #include <cmath>
 

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QWidget>
+
+class CompositionEngine;
+class QPlainTextEdit;
+class QTabWidget;
+class TFreeUni1;
+class TQuillmaren2;
+struct Settings;
+
+/// The European input page: the letter pad on the left; the help topics and the free Unicode
+/// palette on the right. Its pads put what is clicked into the input area.
+class InputPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    InputPage(CompositionEngine &engine, Settings &settings, QPlainTextEdit *memo, QWidget *parent);
+
+    /// Creates the letter pad and the free palette (once the settings are read).
+    void CreatePads();
+    /// Releases both pads (the window closes).
+    void ReleasePads();
+    /// Lays both pads out for their sizes; laying the letter pad out ends a pending trigger.
+    void LayoutPads();
+
+    TQuillmaren2 *LetterPad() const { return quillmaren2_; }
+    /// The palette's symbols changed (a preset was chosen): show them, on its own tab when
+    /// this page is the one showing.
+    void ShowFreeSymbols(bool bringToFront);
+    /// The foreign-text font changed: the palette's buttons follow.
+    void RefreshPaletteFont(const QString &family);
+
+private:
+    CompositionEngine &engine_;
+    Settings &settings_;
+    QPlainTextEdit *memo_;
+    QWidget *Panel19 = nullptr;
+    QTabWidget *PageControl2 = nullptr;
+    QWidget *TabSheet4 = nullptr;  ///< かんたんマニュアル
+    QWidget *TabSheet5 = nullptr;  ///< Free ユニコード
+    TQuillmaren2 *quillmaren2_ = nullptr;
+    TFreeUni1 *freeUni1_ = nullptr;
+};

@@ -1,0 +1,3 @@
+#include "symbols/SymbolsLogging.h"
+
+Q_LOGGING_CATEGORY(lcSymbols, "quillmaren.symbols", QtWarningMsg)
