@@ -2,10 +2,10 @@
 // run alternately, each timed from process start until it reports that its window is shown
 // and idle. Prints the medians and their ratio. Usage: startup_ratio <probe> <bare> [runs]
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QProcess>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -38,7 +38,7 @@ double Median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char *argv[])
 {

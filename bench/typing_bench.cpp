@@ -26,7 +26,7 @@ double MicrosecondsPerKey(QPlainTextEdit *memo, int keys)
     return clock.nsecsElapsed() / 1e3 / keys;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char *argv[])
 {

@@ -16,7 +16,7 @@ bool EnsureFolder(const QString &path)
     return QDir().mkpath(path) && QFileInfo(path).isDir();
 }
 
-} // namespace
+}  // namespace
 
 PathRoots PlatformPathRoots()
 {

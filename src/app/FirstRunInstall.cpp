@@ -40,14 +40,14 @@ void CopySampleBooks(const AppPaths &paths, bool overwrite)
 {
     for (int language = 0; language < LanguageCount; ++language) {
         for (int kind = 0; kind < 3; ++kind) {
-            const QString shelf = paths.InstallFolder + QStringLiteral("/Shelf/") +
-                                  Languages()[language].folderName + u'/' + BookFolderKinds()[kind];
+            const QString shelf = paths.InstallFolder + QStringLiteral("/Shelf/") + Languages()[language].folderName +
+                                  u'/' + BookFolderKinds()[kind];
             CopyFolderFiles(shelf, BookFolder(paths.DocFolder, language, kind), overwrite);
         }
     }
 }
 
-} // namespace
+}  // namespace
 
 QString VersionMarkerName(QStringView version)
 {
@@ -68,8 +68,7 @@ void CopyFolderFiles(const QString &source, const QString &destination, bool ove
 {
     if (!QFileInfo(source).isDir() || !QFileInfo(destination).isDir())
         return;
-    const QFileInfoList entries =
-        QDir(source).entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    const QFileInfoList entries = QDir(source).entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     for (const QFileInfo &entry : entries) {
         const QString target = destination + u'/' + entry.fileName();
         if (!overwrite && QFileInfo::exists(target))
@@ -84,7 +83,10 @@ void InstallSamples(const AppPaths &paths)
     CopySampleBooks(paths, false);
 }
 
-void RefreshSamples(const AppPaths &paths) { CopySampleBooks(paths, true); }
+void RefreshSamples(const AppPaths &paths)
+{
+    CopySampleBooks(paths, true);
+}
 
 void InstallOnFirstStartOfVersion(const AppPaths &paths, bool noSamples, const WarningSink &warn)
 {

@@ -136,7 +136,7 @@ QStringList SettingFields(const QString &line)
     return fields;
 }
 
-} // namespace
+}  // namespace
 
 QString LookupKey(const QStringList &lines, QStringView key)
 {
@@ -203,7 +203,8 @@ QStringList BuildParameterLines(const Settings &settings)
 
 bool WriteParameterFile(const QString &sysFolder, const Settings &settings, QString *error)
 {
-    const QByteArray bytes = QStringEncoder(QStringConverter::System)(ULib::JoinLinesCrLf(BuildParameterLines(settings)));
+    const QByteArray bytes =
+        QStringEncoder(QStringConverter::System)(ULib::JoinLinesCrLf(BuildParameterLines(settings)));
     return ULib::SaveBytesAtomically(sysFolder + u'/' + ParameterFileName, bytes, error);
 }
 

@@ -64,4 +64,7 @@ struct Settings {
 };
 
 /// Puts every field to its default.
-inline void SetDefaults(Settings &settings) { settings = Settings{}; }
+inline void SetDefaults(Settings &settings)
+{
+    settings = Settings{};
+}

@@ -15,7 +15,7 @@ QString LockFolder()
     return folder;
 }
 
-} // namespace
+}  // namespace
 
 SingleInstanceLock::SingleInstanceLock(const QString &name)
     : lock_(std::make_unique<QLockFile>(LockFolder() + u'/' + name + QStringLiteral(".lock")))
@@ -24,4 +24,7 @@ SingleInstanceLock::SingleInstanceLock(const QString &name)
     lock_->setStaleLockTime(0);
 }
 
-bool SingleInstanceLock::TryAcquire() { return lock_->tryLock(0); }
+bool SingleInstanceLock::TryAcquire()
+{
+    return lock_->tryLock(0);
+}

@@ -1,3 +1,6 @@
 #include "mainwindow/RunProgram.h"
 
-int main(int argc, char *argv[]) { return RunProgram(argc, argv); }
+int main(int argc, char *argv[])
+{
+    return RunProgram(argc, argv);
+}

@@ -20,7 +20,7 @@ QString TypedText(const QKeyEvent &event)
     }
 }
 
-} // namespace
+}  // namespace
 
 CharacterKeyFilter::CharacterKeyFilter(QObject *field, Handler handler, Inserter insertPassed)
     : QObject(field), handler_(std::move(handler)), insertPassed_(std::move(insertPassed))

@@ -4,7 +4,10 @@
 #include <QPlainTextEdit>
 #include <QTextCursor>
 
-void PlainTextComposeField::FocusField() { field_->setFocus(Qt::OtherFocusReason); }
+void PlainTextComposeField::FocusField()
+{
+    field_->setFocus(Qt::OtherFocusReason);
+}
 
 void PlainTextComposeField::ReplaceSelection(const QString &text)
 {
@@ -16,7 +19,10 @@ void PlainTextComposeField::ReplaceSelection(const QString &text)
     field_->setTextCursor(cursor);
 }
 
-void LineEditComposeField::FocusField() { field_->setFocus(Qt::OtherFocusReason); }
+void LineEditComposeField::FocusField()
+{
+    field_->setFocus(Qt::OtherFocusReason);
+}
 
 void LineEditComposeField::ReplaceSelection(const QString &text)
 {

@@ -11,6 +11,7 @@ struct Composition {
 };
 
 // The whole table. Lookups are a linear scan: 89 rows, once per typed key.
+// clang-format off
 constexpr Composition kTable[] = {
     // [ : grave accents, opening quote, oe, euro, guillemet, ellipsis
     {u'[', u'a', u'\u00E0'}, {u'[', u'e', u'\u00E8'}, {u'[', u'i', u'\u00EC'}, {u'[', u'o', u'\u00F2'},
@@ -38,6 +39,7 @@ constexpr Composition kTable[] = {
     {u'\\', u'h', u'\u00E6'}, {u'\\', u'H', u'\u00C6'}, {u'\\', u'!', u'\u00A1'}, {u'\\', u'?', u'\u00BF'},
     {u'\\', u'-', u'\u2013'}, {u'\\', u'=', u'\u2014'},
 };
+// clang-format on
 
 std::array<QString, 36> MakeLetters(const char16_t (&codes)[36])
 {
@@ -47,7 +49,7 @@ std::array<QString, 36> MakeLetters(const char16_t (&codes)[36])
     return letters;
 }
 
-} // namespace
+}  // namespace
 
 bool IsTriggerKey(QChar c)
 {
@@ -56,6 +58,7 @@ bool IsTriggerKey(QChar c)
 
 const std::array<QString, 36> &LowerLetters()
 {
+    // clang-format off
     static const std::array<QString, 36> letters = MakeLetters({
         u'\u00E0', u'\u00E8', u'\u00EC', u'\u00F2', u'\u00F9', // à è ì ò ù
         u'\u00E1', u'\u00E9', u'\u00ED', u'\u00F3', u'\u00FA', // á é í ó ú
@@ -64,11 +67,13 @@ const std::array<QString, 36> &LowerLetters()
         u'\u201C', u'\u0153', u'\u201D', u'\u00E7', u'\u2018', u'\u00F1', u'\u2019', u'\u00E6',
         u'\u20AC', u'[', u'\u00DF', u']', u'\u00E3', u'\u00F5', u'\u00A1', u'\u00BF',
     });
+    // clang-format on
     return letters;
 }
 
 const std::array<QString, 36> &UpperLetters()
 {
+    // clang-format off
     static const std::array<QString, 36> letters = MakeLetters({
         u'\u00C0', u'\u00C8', u'\u00CC', u'\u00D2', u'\u00D9', // À È Ì Ò Ù
         u'\u00C1', u'\u00C9', u'\u00CD', u'\u00D3', u'\u00DA', // Á É Í Ó Ú
@@ -77,6 +82,7 @@ const std::array<QString, 36> &UpperLetters()
         u'\u00AB', u'\u0152', u'\u00BB', u'\u00C7', u'\u201E', u'\u00D1', u'\u201C', u'\u00C6',
         u'\u2026', u'[', u'\u2027', u']', u'\u00C3', u'\u00D5', u'\u2013', u'\u2014',
     });
+    // clang-format on
     return letters;
 }
 

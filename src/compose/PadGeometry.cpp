@@ -1,8 +1,11 @@
 #include "compose/PadGeometry.h"
 
 namespace {
-int Trunc(double value) { return static_cast<int>(value); }
-} // namespace
+int Trunc(double value)
+{
+    return static_cast<int>(value);
+}
+}  // namespace
 
 PadGeometry ComputePadGeometry(QSize page)
 {
@@ -57,9 +60,15 @@ QRect PadGeometry::TriggerBox(int row) const
     return {left, Y0 + row * H + (H - BH) / 2, width, BH};
 }
 
-QRect PadGeometry::TriggerLabelArea(int row) const { return {0, Y0 + row * H, 2 * W, H}; }
+QRect PadGeometry::TriggerLabelArea(int row) const
+{
+    return {0, Y0 + row * H, 2 * W, H};
+}
 
-QRect PadGeometry::HeadingArea() const { return {0, Trunc(0.2 * H), 2 * W, Y0 - Trunc(0.2 * H)}; }
+QRect PadGeometry::HeadingArea() const
+{
+    return {0, Trunc(0.2 * H), 2 * W, Y0 - Trunc(0.2 * H)};
+}
 
 QRect PadGeometry::FollowUpLabelArea(int column) const
 {

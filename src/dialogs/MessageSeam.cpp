@@ -19,7 +19,7 @@ MessageSeam::AskHook &AskOverride()
 
 const QString kTitle = QStringLiteral("Quillmaren");
 
-} // namespace
+}  // namespace
 
 void MessageSeam::Notify(QWidget *parent, const QString &text)
 {

@@ -6,8 +6,11 @@
 namespace ULib {
 
 namespace {
-bool IsBlank(QChar c) { return c.unicode() <= 0x20; }
-} // namespace
+bool IsBlank(QChar c)
+{
+    return c.unicode() <= 0x20;
+}
+}  // namespace
 
 QStringList SplitCommaText(QStringView line)
 {
@@ -51,7 +54,6 @@ QStringList SplitCommaText(QStringView line)
     }
     return fields;
 }
-
 
 QString DecodeTextBytes(const QByteArray &bytes)
 {
@@ -105,7 +107,10 @@ QString JoinLinesCrLf(const QStringList &lines)
 
 namespace {
 
-bool IsPrintableAscii(QChar c) { return c.unicode() >= 0x20 && c.unicode() <= 0x7E; }
+bool IsPrintableAscii(QChar c)
+{
+    return c.unicode() >= 0x20 && c.unicode() <= 0x7E;
+}
 
 template <typename Encode> QString EncodeNcr(QStringView text, Encode encode)
 {
@@ -120,7 +125,7 @@ template <typename Encode> QString EncodeNcr(QStringView text, Encode encode)
     return out;
 }
 
-} // namespace
+}  // namespace
 
 QString EncodeHexNcr(QStringView text)
 {
@@ -146,4 +151,4 @@ QString EncodeDecNcr(QStringView text)
     return EncodeNcr(text, [](char16_t unit) { return QStringLiteral("&#%1;").arg(uint(unit)); });
 }
 
-} // namespace ULib
+}  // namespace ULib

@@ -11,10 +11,16 @@
 namespace ULib {
 
 /// U+0030 to U+0039 only (no other script's digits).
-inline bool IsDecimalDigit(QChar c) { return c.unicode() >= u'0' && c.unicode() <= u'9'; }
+inline bool IsDecimalDigit(QChar c)
+{
+    return c.unicode() >= u'0' && c.unicode() <= u'9';
+}
 
 /// U+0041 to U+0046 only: the letters of an upper-case hexadecimal number.
-inline bool IsUpperHexLetter(QChar c) { return c.unicode() >= u'A' && c.unicode() <= u'F'; }
+inline bool IsUpperHexLetter(QChar c)
+{
+    return c.unicode() >= u'A' && c.unicode() <= u'F';
+}
 
 /// Splits one line of comma text into fields: blanks (U+0000..U+0020) separate like commas,
 /// double-quoted fields may hold blanks and commas (two quotes stand for one), an empty field
@@ -47,4 +53,4 @@ QString EncodeDecNcr(QStringView text);
 /// Returns no value for five characters that are not a decimal number.
 std::optional<int> FiveCharCode(QStringView text);
 
-} // namespace ULib
+}  // namespace ULib

@@ -16,8 +16,9 @@ CategoryPanel::CategoryPanel(const QString &caption, QWidget *parent) : QWidget(
     header_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);  // the panel's width rules
     header_->setFixedHeight(22);
     header_->setFocusPolicy(Qt::NoFocus);
-    header_->setStyleSheet(QStringLiteral("QToolButton { background: rgb(200, 208, 230); border: 1px solid rgb(150, 160, 190);"
-                                          " text-align: left; font-weight: bold; padding-left: 2px; }"));
+    header_->setStyleSheet(
+        QStringLiteral("QToolButton { background: rgb(200, 208, 230); border: 1px solid rgb(150, 160, 190);"
+                       " text-align: left; font-weight: bold; padding-left: 2px; }"));
     connect(header_, &QToolButton::clicked, this, [this] { SetCollapsed(!collapsed_); });
     layout->addWidget(header_);
 
@@ -38,4 +39,7 @@ void CategoryPanel::SetCollapsed(bool collapsed)
     emit CollapsedChanged(collapsed);
 }
 
-int CategoryPanel::HeaderHeight() const { return header_->height(); }
+int CategoryPanel::HeaderHeight() const
+{
+    return header_->height();
+}

@@ -150,7 +150,7 @@ void CostaRica(QPainter &p)
     HorizontalBands(p, {{blue, 1}, {Qt::white, 1}, {red, 2}, {Qt::white, 1}, {blue, 1}});
 }
 
-} // namespace
+}  // namespace
 
 QImage FlagPicture(int index)
 {

@@ -21,7 +21,8 @@ InputPage::InputPage(CompositionEngine &engine, Settings &settings, QPlainTextEd
     auto *padColumn = new QVBoxLayout(padHolder);
     padColumn->setContentsMargins(0, 0, 0, 0);
     padColumn->setSpacing(2);
-    padColumn->addWidget(new QLabel(QStringLiteral("⇒ トリガーキーを押すと、次に押すべきキーが青字で表示されます。"), padHolder));
+    padColumn->addWidget(
+        new QLabel(QStringLiteral("⇒ トリガーキーを押すと、次に押すべきキーが青字で表示されます。"), padHolder));
     Panel19 = new QWidget(padHolder);
     Panel19->setObjectName(QStringLiteral("Panel19"));
     (new QVBoxLayout(Panel19))->setContentsMargins(0, 0, 0, 0);

@@ -37,7 +37,7 @@ QLabel *NoteLabel(const QString &text, QWidget *parent)
     return label;
 }
 
-} // namespace
+}  // namespace
 
 OptionSidePanel::OptionSidePanel(Settings &settings, TransferOptions &transferOptions, LanguageState &language,
                                  QWidget *parent)
@@ -64,8 +64,9 @@ void OptionSidePanel::BuildPanels()
     auto *column = new QVBoxLayout(stack);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(1);
-    const char *captions[] = {"言語変更", "転送オプション", "画面オプション", "発音記号オプション",
-                              "Fユニコード・オプション", "単語帳オプション", "選択中の言語"};
+    const char *captions[] = {"言語変更",           "転送オプション",          "画面オプション",
+                              "発音記号オプション", "Fユニコード・オプション", "単語帳オプション",
+                              "選択中の言語"};
     for (int i = 0; i < 7; ++i) {
         CategoryPanels[i] = new CategoryPanel(QString::fromUtf8(captions[i]), stack);
         CategoryPanels[i]->setObjectName(QStringLiteral("CategoryPanel%1").arg(i + 1));
@@ -73,7 +74,8 @@ void OptionSidePanel::BuildPanels()
     }
     column->addStretch(1);
     CategoryPanelGroup1->setWidget(stack);
-    stack->setStyleSheet(QStringLiteral("QToolButton:checked { background: rgb(170, 190, 230); border: 1px inset gray; }"));
+    stack->setStyleSheet(
+        QStringLiteral("QToolButton:checked { background: rgb(170, 190, 230); border: 1px inset gray; }"));
 
     // 言語変更: one choice per language, captioned by the language table.
     QVBoxLayout *languages = CategoryPanels[0]->ContentLayout();
@@ -308,13 +310,25 @@ void OptionSidePanel::ShowLanguage()
     CategoryPanels[0]->Collapse();
 }
 
-void OptionSidePanel::ClearStretchDown() { CheckBox6->setChecked(false); }
+void OptionSidePanel::ClearStretchDown()
+{
+    CheckBox6->setChecked(false);
+}
 
-bool OptionSidePanel::PadButtonDown() const { return SpeedButton16->isChecked(); }
+bool OptionSidePanel::PadButtonDown() const
+{
+    return SpeedButton16->isChecked();
+}
 
-void OptionSidePanel::SetPadButtonDown(bool down) { SpeedButton16->setChecked(down); }
+void OptionSidePanel::SetPadButtonDown(bool down)
+{
+    SpeedButton16->setChecked(down);
+}
 
-void OptionSidePanel::SetPadButtonEnabled(bool enabled) { SpeedButton16->setEnabled(enabled); }
+void OptionSidePanel::SetPadButtonEnabled(bool enabled)
+{
+    SpeedButton16->setEnabled(enabled);
+}
 
 void OptionSidePanel::FitLanguagePanel(int fieldsHeight, bool secondFieldShown)
 {

@@ -39,7 +39,7 @@ namespace {
 
 constexpr int kStandardPageHeight = 289;
 
-} // namespace
+}  // namespace
 
 TMainFrm::TMainFrm(const AppPaths &paths, QWidget *parent) : QMainWindow(parent), paths_(paths)
 {
@@ -243,9 +243,9 @@ void TMainFrm::FormClose()
 
     QString error;
     if (!WriteParameterFile(paths_.SysFolder, settings_, &error)) {
-        MessageSeam::Notify(this, QStringLiteral("設定ファイルを保存できませんでした。\n%1\n%2")
-                                      .arg(QDir::toNativeSeparators(paths_.SysFolder + u'/' + ParameterFileName),
-                                           error));
+        MessageSeam::Notify(this,
+                            QStringLiteral("設定ファイルを保存できませんでした。\n%1\n%2")
+                                .arg(QDir::toNativeSeparators(paths_.SysFolder + u'/' + ParameterFileName), error));
     }
 }
 
@@ -352,7 +352,10 @@ std::optional<ComposeHost> TMainFrm::Edit1Host()
     return ComposeHost{padPanel_->LetterPad(), edit1Field_.get()};
 }
 
-void TMainFrm::ReloadPhoneticSymbolSet() { padPanel_->ReloadPhoneticSymbolSet(); }
+void TMainFrm::ReloadPhoneticSymbolSet()
+{
+    padPanel_->ReloadPhoneticSymbolSet();
+}
 
 void TMainFrm::PageChanged()
 {
@@ -401,7 +404,10 @@ void TMainFrm::AllClearExecute()
     Edit1->clear();
 }
 
-void TMainFrm::TogglePadPanel(bool down) { padPanel_->Slide(down); }
+void TMainFrm::TogglePadPanel(bool down)
+{
+    padPanel_->Slide(down);
+}
 
 bool TMainFrm::eventFilter(QObject *watched, QEvent *event)
 {

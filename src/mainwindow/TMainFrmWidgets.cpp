@@ -70,7 +70,7 @@ QToolButton *ActionButton(QWidget *parent, QAction *action, const QString &capti
     return button;
 }
 
-} // namespace
+}  // namespace
 
 void TMainFrm::BuildActions()
 {
@@ -91,7 +91,8 @@ void TMainFrm::BuildActions()
     InitWB = MakeAction(this, "InitWB", QStringLiteral("単語帳の初期化"));
     OpenWB = MakeAction(this, "OpenWB", QStringLiteral("単語帳を開く"));
     N501 = MakeAction(this, "N501", QStringLiteral("bookGフォルダに空の辞書ファイルを一括生成する（確認あり）"));
-    bookG1 = MakeAction(this, "bookG1", QStringLiteral("bookGフォルダに空の英語の文法ファイルを一括生成する（確認あり）"));
+    bookG1 =
+        MakeAction(this, "bookG1", QStringLiteral("bookGフォルダに空の英語の文法ファイルを一括生成する（確認あり）"));
 
     N27 = MakeAction(this, "N27", QStringLiteral("開く"));
     N28 = MakeAction(this, "N28", QStringLiteral("上書き保存"));
@@ -104,7 +105,8 @@ void TMainFrm::BuildActions()
     EditCopy1 = MakeAction(this, "EditCopy1", QStringLiteral("コピー(&C)"), QKeySequence(Qt::CTRL | Qt::Key_C));
     EditPaste1 = MakeAction(this, "EditPaste1", QStringLiteral("貼り付け(&P)"), QKeySequence(Qt::CTRL | Qt::Key_V));
     EditDelete1 = MakeAction(this, "EditDelete1", QStringLiteral("削除(&D)"));
-    EditSelectAll1 = MakeAction(this, "EditSelectAll1", QStringLiteral("すべてを選択(&A)"), QKeySequence(Qt::CTRL | Qt::Key_A));
+    EditSelectAll1 =
+        MakeAction(this, "EditSelectAll1", QStringLiteral("すべてを選択(&A)"), QKeySequence(Qt::CTRL | Qt::Key_A));
     EditUndo1->setStatusTip(QStringLiteral("元に戻す|直前の操作を取り消す"));
     EditCut1->setStatusTip(QStringLiteral("切り取り|選択部分を切り取り、クリップボードに送る"));
     EditCopy1->setStatusTip(QStringLiteral("コピー|選択部分をコピーし、クリップボードに送る"));
@@ -119,10 +121,14 @@ void TMainFrm::BuildActions()
         const char *caption;
         int mode;
     } modes[] = {
-        {"N22", "標準転送モード（リッチテキスト）", 0}, {"N161", "16進数値文字参照", 1},
-        {"N101", "10進数値文字参照", 2},             {"N23", "ユニコードテキスト", 3},
-        {"N25", "発音記号　リッチテキスト", 10},      {"N162", "発音記号　16進数値文字参照", 11},
-        {"N102", "発音記号　10進数値文字参照", 12},   {"N26", "発音記号　ユニコードテキスト", 13},
+        {"N22", "標準転送モード（リッチテキスト）", 0},
+        {"N161", "16進数値文字参照", 1},
+        {"N101", "10進数値文字参照", 2},
+        {"N23", "ユニコードテキスト", 3},
+        {"N25", "発音記号　リッチテキスト", 10},
+        {"N162", "発音記号　16進数値文字参照", 11},
+        {"N102", "発音記号　10進数値文字参照", 12},
+        {"N26", "発音記号　ユニコードテキスト", 13},
     };
     for (std::size_t i = 0; i < TransferModeItems.size(); ++i) {
         QAction *item = MakeAction(this, modes[i].name, QString::fromUtf8(modes[i].caption));
@@ -268,11 +274,12 @@ QWidget *TMainFrm::BuildUpperArea()
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     fields->addWidget(Memo1, 1);
 
-    const TIPAboard::Context phoneticContext{
-        paths_.TblFolder, [this] { return settings_.IpaFullFlg; }, [this] { return settings_.IPAFont; },
-        [this](const QString &message) { MessageSeam::Notify(this, message); }};
-    padPanel_ = new PadPanel(engine_, phoneticContext, Memo1, Edit1,
-                             [this] { return wordBookPage_ && wordBookPage_->FillInBookOpen(); }, upper);
+    const TIPAboard::Context phoneticContext{paths_.TblFolder, [this] { return settings_.IpaFullFlg; },
+                                             [this] { return settings_.IPAFont; },
+                                             [this](const QString &message) { MessageSeam::Notify(this, message); }};
+    padPanel_ = new PadPanel(
+        engine_, phoneticContext, Memo1, Edit1, [this] { return wordBookPage_ && wordBookPage_->FillInBookOpen(); },
+        upper);
     fields->addWidget(padPanel_);
     row->addLayout(fields, 1);
 

@@ -8,7 +8,10 @@ TFreeUni1::TFreeUni1(FreeSymbols &symbols, QPlainTextEdit *memo, QWidget *parent
     setObjectName(QStringLiteral("TFreeUni1"));
 }
 
-void TFreeUni1::LayoutPalette() { LayoutWith({36, 47, 20, 56, 6}); }
+void TFreeUni1::LayoutPalette()
+{
+    LayoutWith({36, 47, 20, 56, 6});
+}
 
 void TFreeUni1::InsertSymbol(const QString &text)
 {

@@ -13,7 +13,7 @@ constexpr int kFramePoints = 11;  // Tahoma, 15 pixels high
 const QColor kSilver(192, 192, 192);
 const QColor kAqua(0, 255, 255);
 
-} // namespace
+}  // namespace
 
 /// One choice slot: grey while empty, white with its symbol when filled, aqua when highlighted.
 /// A press moves it 2 pixels right and down until the button is released.
@@ -83,8 +83,7 @@ const std::array<QChar, 48> &TIPAboard::KeyCharacters()
     return keys;
 }
 
-TIPAboard::TIPAboard(Context context, QWidget *parent)
-    : QFrame(parent), context_(std::move(context)), entry_(*this)
+TIPAboard::TIPAboard(Context context, QWidget *parent) : QFrame(parent), context_(std::move(context)), entry_(*this)
 {
     setObjectName(QStringLiteral("TIPAboard"));
     QFont frameFont(QStringLiteral("Tahoma"));

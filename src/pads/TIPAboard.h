@@ -49,9 +49,9 @@ public:
     const IpaPadGeometry &Geometry() const { return geometry_; }
     QWidget *Panel1 = nullptr;
     QWidget *Panel2 = nullptr;
-    std::array<QToolButton *, 48> Keys{};  ///< SpeedButton1..48
-    std::array<QWidget *, 10> Slots{};     ///< Image1..10
-    std::array<QLabel *, 10> SlotLabels{}; ///< Label1..10
+    std::array<QToolButton *, 48> Keys{};   ///< SpeedButton1..48
+    std::array<QWidget *, 10> Slots{};      ///< Image1..10
+    std::array<QLabel *, 10> SlotLabels{};  ///< Label1..10
 
     /// The key characters in key order; the tenth key is the space.
     static const std::array<QChar, 48> &KeyCharacters();

@@ -17,4 +17,7 @@ void TIPAboard1::InsertSymbol(const QString &text)
     field_->insert(text);
 }
 
-void TIPAboard1::ShowSymbolInfo(char16_t code) { info_->setPlainText(PhoneticSymbolInfoText(code)); }
+void TIPAboard1::ShowSymbolInfo(char16_t code)
+{
+    info_->setPlainText(PhoneticSymbolInfoText(code));
+}

@@ -5,11 +5,11 @@
 
 #include <QEvent>
 
-#include <algorithm>
 #include <QLabel>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -34,9 +34,12 @@ QFont PadFont(const QString &family, int points, bool bold = false)
     return font;
 }
 
-QString Name(const char *kind, int number) { return QString::fromLatin1(kind) + QString::number(number); }
+QString Name(const char *kind, int number)
+{
+    return QString::fromLatin1(kind) + QString::number(number);
+}
 
-} // namespace
+}  // namespace
 
 TQuillmaren::TQuillmaren(CompositionEngine &engine, QWidget *parent) : QFrame(parent), engine_(engine)
 {
@@ -142,8 +145,7 @@ void TQuillmaren::LayoutPage(Page &page, bool upper)
         page.triggerBoxes[row]->setGeometry(g.TriggerBox(row));
         page.triggerBoxes[row]->SetBrush(boxBrush);
         page.triggerBoxes[row]->SetPen(QColor(128, 128, 128), 3);
-        page.triggerLabels[row]->setFont(
-            PadFont(QStringLiteral("Tahoma"), kFrameFontSize + (row == 3 ? 4 : 1), true));
+        page.triggerLabels[row]->setFont(PadFont(QStringLiteral("Tahoma"), kFrameFontSize + (row == 3 ? 4 : 1), true));
         page.triggerLabels[row]->setGeometry(g.TriggerLabelArea(row));
     }
 

@@ -45,10 +45,10 @@ private:
         QWidget *sheet = nullptr;
         TShape *background = nullptr;
         QLabel *heading = nullptr;
-        std::array<QLabel *, 9> followUps{};      ///< over columns 0..8
-        std::array<TShape *, 4> triggerBoxes{};   ///< rows 0..3
+        std::array<QLabel *, 9> followUps{};     ///< over columns 0..8
+        std::array<TShape *, 4> triggerBoxes{};  ///< rows 0..3
         std::array<QLabel *, 4> triggerLabels{};
-        std::array<TShape *, 5> highlights{};     ///< [ ] ^ ~ backslash
+        std::array<TShape *, 5> highlights{};  ///< [ ] ^ ~ backslash
         std::array<QToolButton *, 36> buttons{};
     };
 

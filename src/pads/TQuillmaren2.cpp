@@ -8,4 +8,7 @@ TQuillmaren2::TQuillmaren2(CompositionEngine &engine, QPlainTextEdit *memo, QWid
     setObjectName(QStringLiteral("TQuillmaren2"));
 }
 
-void TQuillmaren2::InsertSymbol(const QString &text) { memo_->insertPlainText(text); }
+void TQuillmaren2::InsertSymbol(const QString &text)
+{
+    memo_->insertPlainText(text);
+}

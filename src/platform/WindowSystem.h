@@ -37,4 +37,4 @@ public:
 /// Win32 on Windows, otherwise (Wayland and anything else) the null backend.
 std::unique_ptr<WindowSystem> CreateWindowSystem();
 
-} // namespace platform
+}  // namespace platform

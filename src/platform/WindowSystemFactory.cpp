@@ -32,4 +32,4 @@ std::unique_ptr<WindowSystem> CreateWindowSystem()
 #endif
 }
 
-} // namespace platform
+}  // namespace platform

@@ -11,7 +11,7 @@ namespace {
 // A pad has ten choice slots; the key character always takes the last one.
 constexpr int kMaxChoices = 10;
 
-} // namespace
+}  // namespace
 
 QString CandidateFileName(bool fullSet)
 {
@@ -36,11 +36,12 @@ CandidateFileResult ParseCandidateText(const QString &text, const QString &fileN
             }
             const std::optional<int> code = ULib::FiveCharCode(fields[i]);
             if (!code || *code < 0 || *code > 0xFFFF) {
-                result.error = QStringLiteral("発音記号の候補ファイル %1 の %2 行目に、数値でない5文字のコード「%3」があります。"
-                                              "この行から後は読み込まれませんでした。")
-                                   .arg(fileName)
-                                   .arg(number + 1)
-                                   .arg(fields[i]);
+                result.error =
+                    QStringLiteral("発音記号の候補ファイル %1 の %2 行目に、数値でない5文字のコード「%3」があります。"
+                                   "この行から後は読み込まれませんでした。")
+                        .arg(fileName)
+                        .arg(number + 1)
+                        .arg(fields[i]);
                 return result;
             }
             candidates += QChar(char16_t(*code));

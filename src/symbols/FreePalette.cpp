@@ -6,7 +6,10 @@
 
 namespace {
 
-bool IsCodeDigit(QChar c) { return ULib::IsDecimalDigit(c) || ULib::IsUpperHexLetter(c); }
+bool IsCodeDigit(QChar c)
+{
+    return ULib::IsDecimalDigit(c) || ULib::IsUpperHexLetter(c);
+}
 
 FreeSymbols Symbols(std::array<char16_t, 8> codes)
 {
@@ -16,7 +19,7 @@ FreeSymbols Symbols(std::array<char16_t, 8> codes)
     return symbols;
 }
 
-} // namespace
+}  // namespace
 
 CodeBoxOutcome ApplyCodeBoxText(QStringView text)
 {

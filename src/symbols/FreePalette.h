@@ -9,10 +9,10 @@
 
 /// What the text of a palette code box does to its place.
 struct CodeBoxOutcome {
-    bool changesCaption = false;          ///< the button's caption becomes caption
+    bool changesCaption = false;  ///< the button's caption becomes caption
     QString caption;
-    std::optional<QChar> stored;          ///< the place's symbol becomes this
-    std::optional<QString> boxText;       ///< the box's text is replaced by this (a code)
+    std::optional<QChar> stored;     ///< the place's symbol becomes this
+    std::optional<QString> boxText;  ///< the box's text is replaced by this (a code)
 };
 
 /// The rules of a code box: four upper-case hexadecimal digits choose a symbol; one digit,

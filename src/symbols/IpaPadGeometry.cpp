@@ -5,11 +5,14 @@
 namespace {
 
 /// The integer nearest to x, halves going to the even neighbour.
-int Nearest(double x) { return static_cast<int>(std::nearbyint(x)); }
+int Nearest(double x)
+{
+    return static_cast<int>(std::nearbyint(x));
+}
 
 constexpr int kRowStarts[4] = {1, 14, 26, 38};  // first key of each row
 
-} // namespace
+}  // namespace
 
 IpaPadGeometry ComputeIpaPadGeometry(QSize frame)
 {
@@ -39,7 +42,10 @@ int IpaPadGeometry::RowOfKey(int key)
     return row;
 }
 
-int IpaPadGeometry::PlaceOfKey(int key) { return key - kRowStarts[RowOfKey(key)]; }
+int IpaPadGeometry::PlaceOfKey(int key)
+{
+    return key - kRowStarts[RowOfKey(key)];
+}
 
 QRect IpaPadGeometry::KeyRect(int key) const
 {

@@ -15,6 +15,7 @@ struct Row {
 
 // Sounds are described by their phonetic category; marks by their function. "1989廃止" and
 // the like note a symbol's withdrawal from the IPA, "非IPA" a symbol outside it.
+// clang-format off
 constexpr Row kRows[] = {
     {0x002E, "Period", "ピリオド", "音節の区切り", "Syllable break"},
     {0x0060, "Grave accent", "重アクセント（重ね打ちなし）", "非IPA", "not IPA"},
@@ -196,6 +197,7 @@ constexpr Row kRows[] = {
     {0x203F, "Bottom tie bar", "下部連結線", "連結（切れ目がないこと）", "Linking (absence of a break)"},
     {0x207F, "Superscript N", "上つきのN", "鼻腔開放", "Nasal release"},
 };
+// clang-format on
 
 std::vector<PhoneticSymbol> MakeCatalogue()
 {
@@ -208,7 +210,7 @@ std::vector<PhoneticSymbol> MakeCatalogue()
     return catalogue;
 }
 
-} // namespace
+}  // namespace
 
 std::span<const PhoneticSymbol> PhoneticCatalogue()
 {
@@ -233,4 +235,3 @@ QString PhoneticSymbolInfoText(char16_t code)
         .arg(symbol.japaneseName, symbol.japaneseDescription,
              QStringLiteral("%1").arg(uint(code), 4, 16, QLatin1Char('0')).toUpper());
 }
-

@@ -1,7 +1,6 @@
 #include "transfer/TargetTracker.h"
 #include "transfer/TransferLogging.h"
 
-
 namespace {
 
 // Windows' own desktop and start menu are never targets.
@@ -10,7 +9,7 @@ bool IsShellTitle(const QString &title)
     return title == QStringLiteral("Program Manager") || title == QStringLiteral("スタート メニュー");
 }
 
-} // namespace
+}  // namespace
 
 QString TargetTracker::TitleWithTarget(const QString &targetTitle)
 {

@@ -22,14 +22,17 @@ namespace {
 
 /// The field's own characters: a no-break space or a line separator stays what it is; only the
 /// paragraph breaks between the lines become line feeds.
-QString OwnCharacters(QString text) { return text.replace(QChar::ParagraphSeparator, u'\n'); }
+QString OwnCharacters(QString text)
+{
+    return text.replace(QChar::ParagraphSeparator, u'\n');
+}
 
 FieldText TextOf(const QPlainTextEdit *memo)
 {
     return {OwnCharacters(memo->document()->toRawText()), OwnCharacters(memo->textCursor().selectedText())};
 }
 
-} // namespace
+}  // namespace
 
 TransferController::TransferController(Settings &settings, const TransferOptions &options, QString sysFolder,
                                        QPlainTextEdit *memo, QLineEdit *edit, QWidget *window)
@@ -83,7 +86,8 @@ void TransferController::TransferExecute()
         const std::optional<QByteArray> document = RtfForClipboard(plan, sysFolder_, &error);
         if (!document) {
             const QString path = QDir::toNativeSeparators(sysFolder_ + u'/' + WorkRtfFileName);
-            MessageSeam::Notify(window_, QStringLiteral("転送用のファイルを書き込めませんでした。\n%1\n%2").arg(path, error));
+            MessageSeam::Notify(window_,
+                                QStringLiteral("転送用のファイルを書き込めませんでした。\n%1\n%2").arg(path, error));
             return;
         }
         rtf = *document;
@@ -102,9 +106,10 @@ void TransferController::TransferExecute()
     if (plan.sendToTarget) {
         if (!windowSystem_->CanPaste() && !toldNoAutoPaste_) {
             toldNoAutoPaste_ = true;
-            MessageSeam::Notify(window_, QStringLiteral("この画面環境では、転送先のウィンドウへの自動貼り付けができません。\n"
-                                                        "転送した文字はクリップボードに入っていますので、"
-                                                        "貼り付け先で貼り付けて下さい。"));
+            MessageSeam::Notify(window_,
+                                QStringLiteral("この画面環境では、転送先のウィンドウへの自動貼り付けができません。\n"
+                                               "転送した文字はクリップボードに入っていますので、"
+                                               "貼り付け先で貼り付けて下さい。"));
         }
         SendToTarget();
     }
@@ -121,7 +126,10 @@ void TransferController::SendToTarget()
     }
 }
 
-void TransferController::ForgetTarget() { tracker_->ForgetTarget(); }
+void TransferController::ForgetTarget()
+{
+    tracker_->ForgetTarget();
+}
 
 void TransferController::ShowTarget(const QString &windowTitle)
 {

@@ -26,10 +26,11 @@ QString EscapeHtml(QStringView text)
     return out;
 }
 
-} // namespace
+}  // namespace
 
 QString BuildTransferHtml(QStringView text, QStringView fontName, int pointSize)
 {
-    return QStringLiteral("<meta charset=\"utf-8\"><span style=\"font-family:&quot;%1&quot;; font-size:%2pt\">%3</span>")
+    return QStringLiteral(
+               "<meta charset=\"utf-8\"><span style=\"font-family:&quot;%1&quot;; font-size:%2pt\">%3</span>")
         .arg(EscapeHtml(fontName), QString::number(pointSize), EscapeHtml(text));
 }

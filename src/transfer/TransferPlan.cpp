@@ -20,7 +20,10 @@ QString TransferPlan::TextWithCrLf() const
     return out.replace(QLatin1String("\n"), QLatin1String("\r\n"));
 }
 
-QString TransferPlan::RtfDocument() const { return BuildTransferRtf(0, pointSize, TextWithCrLf(), fontName); }
+QString TransferPlan::RtfDocument() const
+{
+    return BuildTransferRtf(0, pointSize, TextWithCrLf(), fontName);
+}
 
 TransferPlan PlanTransfer(const Settings &settings, const RichBuffers &buffers, const FieldText &main,
                           const FieldText &phonetic)

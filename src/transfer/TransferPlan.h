@@ -17,15 +17,15 @@ struct FieldText {
 
 /// Everything one press of the transfer key does, decided before anything is done.
 struct TransferPlan {
-    bool phonetic = false;        ///< the source is the second field, not the input area
+    bool phonetic = false;  ///< the source is the second field, not the input area
     TransferEncoding encoding = TransferEncoding::Nothing;
-    QString text;                 ///< the text to transfer, before encoding; empty: no transfer
-    QString fontName;             ///< rich text: the font the document carries
-    int pointSize = 0;            ///< rich text: its size
-    bool viaWorkFile = false;     ///< rich text by the second method, through the work file
-    bool selectWholeField = false;///< the whole field was taken: select it afterwards
-    bool clearFields = false;     ///< empty both fields afterwards
-    bool sendToTarget = false;    ///< hand over to the automatic paste
+    QString text;                   ///< the text to transfer, before encoding; empty: no transfer
+    QString fontName;               ///< rich text: the font the document carries
+    int pointSize = 0;              ///< rich text: its size
+    bool viaWorkFile = false;       ///< rich text by the second method, through the work file
+    bool selectWholeField = false;  ///< the whole field was taken: select it afterwards
+    bool clearFields = false;       ///< empty both fields afterwards
+    bool sendToTarget = false;      ///< hand over to the automatic paste
 
     /// The text as the encoded forms carry it: with CR LF line breaks, as a Windows text has
     /// them (the fields hold LF).

@@ -7,7 +7,14 @@
 int RtfCharsetCode(int code)
 {
     switch (code) {
-    case 1: case 129: case 134: case 161: case 162: case 163: case 204: case 222: return code;
+    case 1:
+    case 129:
+    case 134:
+    case 161:
+    case 162:
+    case 163:
+    case 204:
+    case 222: return code;
     default: return 0;
     }
 }
@@ -37,7 +44,8 @@ QString EscapeRtfFontName(QStringView fontName)
 
 QString BuildTransferRtf(int charsetCode, int pointSize, QStringView text, QStringView fontName)
 {
-    return QLatin1String("{\\rtf1\\ansi\\ansicpg932\\deff0\\deflang1033\\deflangfe1041{\\fonttbl{\\f0\\fnil\\fcharset") +
+    return QLatin1String(
+               "{\\rtf1\\ansi\\ansicpg932\\deff0\\deflang1033\\deflangfe1041{\\fonttbl{\\f0\\fnil\\fcharset") +
            QString::number(RtfCharsetCode(charsetCode)) + QLatin1Char(' ') + EscapeRtfFontName(fontName) +
            QLatin1String(";}}\\viewkind4\\uc1\\pard\\lang1041\\f0\\fs") + QString::number(2 * pointSize) +
            EscapeRtfUnicode(text) + QLatin1String("\\f1\\par}");

@@ -75,11 +75,20 @@ void WordBookPage::ShowLanguage(const LanguageState &language)
     SelectFolder(kind);
 }
 
-void WordBookPage::FormShow() { CheckBox2->setChecked(true); }
+void WordBookPage::FormShow()
+{
+    CheckBox2->setChecked(true);
+}
 
-void WordBookPage::SelectFolder(int kind) { settings_.CurrentFolderIndex = kind; }
+void WordBookPage::SelectFolder(int kind)
+{
+    settings_.CurrentFolderIndex = kind;
+}
 
-int WordBookPage::CurrentFolder() const { return qBound(0, settings_.CurrentFolderIndex, 2); }
+int WordBookPage::CurrentFolder() const
+{
+    return qBound(0, settings_.CurrentFolderIndex, 2);
+}
 
 void WordBookPage::CaptionFolderButtons()
 {

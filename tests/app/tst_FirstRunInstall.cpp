@@ -48,7 +48,7 @@ struct Machine {
     }
 };
 
-} // namespace
+}  // namespace
 
 class tst_FirstRunInstall : public QObject
 {
@@ -59,11 +59,13 @@ private slots:
     {
         QTest::addColumn<QString>("version");
         QTest::addColumn<QString>("marker");
+        // clang-format off
         QTest::addRow("7.9") << "7.9" << "Leaf790.txt";
         QTest::addRow("8") << "8" << "Leaf800.txt";
         QTest::addRow("7.9.1") << "7.9.1" << "Leaf791.txt";
         QTest::addRow("10.2.3") << "10.2.3" << "Leaf999.txt";
         QTest::addRow("not a number") << "beta" << "Leaf999.txt";
+        // clang-format on
     }
     void VersionMarkerName()
     {

@@ -59,6 +59,7 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("expected");  // -1: refused
+        // clang-format off
         QTest::addRow("7 is too small") << "7" << -1;
         QTest::addRow("8") << "8" << 8;
         QTest::addRow("200") << "200" << 200;
@@ -66,6 +67,7 @@ private slots:
         QTest::addRow("fraction") << "12.5" << -1;
         QTest::addRow("word") << "big" << -1;
         QTest::addRow("empty") << "" << -1;
+        // clang-format on
     }
     void SizeFromText()
     {

@@ -28,7 +28,7 @@ void WriteBytes(const QString &path, const QByteArray &bytes)
     file.write(bytes);
 }
 
-} // namespace
+}  // namespace
 
 class tst_ParameterFile : public QObject
 {
@@ -120,10 +120,12 @@ private slots:
             le.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
             be.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
         }
+        // clang-format off
         QTest::addRow("utf-8 with mark") << QByteArray("\xEF\xBB\xBF") + text.toUtf8();
         QTest::addRow("utf-16 le") << le;
         QTest::addRow("utf-16 be") << be;
         QTest::addRow("no mark: system encoding") << text.toUtf8();
+        // clang-format on
     }
     void readHonoursByteOrderMarks()
     {
@@ -163,10 +165,12 @@ private slots:
     {
         QTest::addColumn<WindowGeometry>("window");
         QTest::addColumn<WindowGeometry>("saved");
+        // clang-format off
         QTest::addRow("inside") << WindowGeometry{10, 20, 800, 700} << WindowGeometry{10, 20, 800, 700};
         QTest::addRow("left at 0") << WindowGeometry{0, 20, 800, 700} << WindowGeometry{590, 170, 740, 740};
         QTest::addRow("past right edge") << WindowGeometry{1200, 20, 800, 700} << WindowGeometry{590, 170, 740, 740};
         QTest::addRow("touching bottom") << WindowGeometry{10, 380, 800, 700} << WindowGeometry{590, 170, 740, 740};
+        // clang-format on
     }
     void GeometryToSave()
     {

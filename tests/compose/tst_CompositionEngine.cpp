@@ -36,7 +36,7 @@ QString TypeKeys(CompositionEngine &engine, FakeField &field, FakePad *pad, cons
     return field.text;
 }
 
-} // namespace
+}  // namespace
 
 class tst_CompositionEngine : public QObject
 {
@@ -47,6 +47,7 @@ private slots:
     {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("expected");
+        // clang-format off
         // Every pair of the table.
         const struct {
             const char16_t *keys;
@@ -80,6 +81,7 @@ private slots:
         QTest::addRow("plain keys pass") << "Hello, world!" << "Hello, world!";
         QTest::addRow("words") << "caf]e ~nand[u" << "café ñandù";
         QTest::addRow("follow-up case is not folded") << "~N~n" << "Ññ";
+        // clang-format on
     }
     void composes()
     {
@@ -162,8 +164,9 @@ private slots:
                 for (int column = 0; column < 9; ++column) {
                     // Vowels: index row*5+column; special columns 1..4 hold 20+2row, 21+2row,
                     // 28+2row, 29+2row. Row 2's special columns 2..4 belong to ~.
-                    const int index = column < 5 ? row * 5 + column
-                                                 : (column < 7 ? 20 + 2 * row + (column - 5) : 28 + 2 * row + (column - 7));
+                    const int index = column < 5
+                                          ? row * 5 + column
+                                          : (column < 7 ? 20 + 2 * row + (column - 5) : 28 + 2 * row + (column - 7));
                     const QChar trigger = (row == 2 && column >= 6) ? QChar(u'~') : rowTrigger[row];
                     QCOMPARE(ComposeResult(trigger, keys[row][column]), letters[index]);
                 }

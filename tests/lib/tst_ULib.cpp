@@ -11,6 +11,7 @@ private slots:
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QStringList>("fields");
+        // clang-format off
         QTest::addRow("key and value") << "MainLeft,100" << QStringList{"MainLeft", "100"};
         QTest::addRow("unquoted spaces split") << "MainFont,Times New Roman"
                                                << QStringList{"MainFont", "Times", "New", "Roman"};
@@ -25,6 +26,7 @@ private slots:
         QTest::addRow("comma then blank at end adds nothing") << "MainLeft, " << QStringList{"MainLeft"};
         QTest::addRow("control characters separate") << "a\x01" "b" << QStringList{"a", "b"};
         QTest::addRow("empty line") << "" << QStringList{};
+        // clang-format on
     }
     void SplitCommaText()
     {
@@ -37,11 +39,13 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("lines");
+        // clang-format off
         QTest::addRow("crlf") << "a\r\nb\r\n" << QStringList{"a", "b"};
         QTest::addRow("lone cr and lf") << "a\rb\nc" << QStringList{"a", "b", "c"};
         QTest::addRow("empty lines kept inside") << "a\r\n\r\nb" << QStringList{"a", "", "b"};
         QTest::addRow("lf cr is two breaks") << "a\n\rb" << QStringList{"a", "", "b"};
         QTest::addRow("empty") << "" << QStringList{};
+        // clang-format on
     }
     void SplitLines()
     {

@@ -2,9 +2,9 @@
 
 #include "app/AppPaths.h"
 #include "dialogs/MessageSeam.h"
-#include "mainwindow/TMainFrm.h"
 #include "mainwindow/CategoryPanel.h"
 #include "mainwindow/PadPanel.h"
+#include "mainwindow/TMainFrm.h"
 #include "pads/TShape.h"
 #include "support/TempHome.h"
 #include "support/WidgetLookup.h"

@@ -11,8 +11,7 @@
 inline bool IsNamingScope(const QObject *object)
 {
     const QByteArray name = object->metaObject()->className();
-    return name.size() > 1 && name[0] == 'T' && QChar::isUpper(name[1]) &&
-           object->objectName() == QLatin1String(name);
+    return name.size() > 1 && name[0] == 'T' && QChar::isUpper(name[1]) && object->objectName() == QLatin1String(name);
 }
 
 /// The component called name in the naming scope of scope (not inside a nested frame), or
@@ -36,8 +35,7 @@ template <typename T> T *Find(const QObject *scope, const QString &name)
 {
     if (T *found = TryFind<T>(scope, name))
         return found;
-    qFatal("No %s named %s in %s", T::staticMetaObject.className(), qPrintable(name),
-           qPrintable(scope->objectName()));
+    qFatal("No %s named %s in %s", T::staticMetaObject.className(), qPrintable(name), qPrintable(scope->objectName()));
     return nullptr;
 }
 

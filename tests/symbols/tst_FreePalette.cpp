@@ -14,6 +14,7 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("stored");   // empty: the stored symbol stays
         QTest::addColumn<QString>("boxText");  // empty: the box keeps its text
+        // clang-format off
         QTest::addRow("four digits") << "2665" << true << "♥" << "♥" << "";
         QTest::addRow("upper-case hex") << "266A" << true << "♪" << "♪" << "";
         QTest::addRow("lower-case hex changes nothing") << "266a" << false << "" << "" << "";
@@ -25,6 +26,7 @@ private slots:
         QTest::addRow("pasted lower-case letter") << "a" << true << "a" << "" << "0061";
         QTest::addRow("pasted non-bmp character stores nothing") << QString::fromUcs4(U"\U0001F600") << true << ""
                                                                  << "" << "";
+        // clang-format on
     }
     void codeBoxRules()
     {
@@ -42,7 +44,7 @@ private slots:
 
     void presets()
     {
-        QCOMPARE(FreeSymbolPresets()[4].symbols, Settings{}.FreeUBox);  // shapes are the default
+        QCOMPARE(FreeSymbolPresets()[4].symbols, Settings{}.FreeUBox);                   // shapes are the default
         QCOMPARE(FreeSymbolPresets()[2].symbols[2], FreeSymbolPresets()[2].symbols[6]);  // š twice
         QCOMPARE(FreeSymbolPresets()[0].caption, QStringLiteral("ﾄﾗﾝﾌﾟ"));
     }

@@ -1,6 +1,6 @@
 #include "lib/ULib.h"
-#include "symbols/IpaPadGeometry.h"
 #include "symbols/CandidateFile.h"
+#include "symbols/IpaPadGeometry.h"
 #include "symbols/PhoneticCatalogue.h"
 #include "symbols/PhoneticEntry.h"
 
@@ -29,7 +29,7 @@ struct FakePad : PhoneticEntryView {
     void InsertSymbol(const QString &text) override { inserted += text; }
 };
 
-} // namespace
+}  // namespace
 
 class tst_PhoneticSymbols : public QObject
 {
@@ -50,8 +50,10 @@ private slots:
         QCOMPARE(schwa.japaneseName, QStringLiteral("シュワー"));
         QCOMPARE(schwa.japaneseDescription, QStringLiteral("「ウ」をあいまいに発音する感じ。中段 中舌 母音"));
         QCOMPARE(schwa.englishDescription, QStringLiteral("Mid central vowel"));
-        QCOMPARE(PhoneticSymbolInfo(0x0072).japaneseDescription,
-                 QStringLiteral("舌を持ち上げ、舌先はどこにも付かず奥へそらし、巻き舌で「アー」。こもった音。有声　歯あるいは歯茎 ふるえ音"));
+        QCOMPARE(
+            PhoneticSymbolInfo(0x0072).japaneseDescription,
+            QStringLiteral(
+                "舌を持ち上げ、舌先はどこにも付かず奥へそらし、巻き舌で「アー」。こもった音。有声　歯あるいは歯茎 ふるえ音"));
         QCOMPARE(PhoneticSymbolInfo(0x01AB).englishDescription,
                  QStringLiteral("Palatalized voiceless dental or aveolar plosive"));
         QCOMPARE(PhoneticSymbolInfo(0x02E2).japaneseDescription, QStringLiteral("1989廃止"));
@@ -78,6 +80,7 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("candidates");  // empty: the key has none
+        // clang-format off
         QTest::addRow("codes") << "E,00601,00603" << "E" << "əɛE";
         QTest::addRow("one field only") << "E" << "E" << "";
         QTest::addRow("eleven fields") << "E,a,b,c,d,e,f,g,h,i,j" << "E" << "";
@@ -88,6 +91,7 @@ private slots:
         QTest::addRow("longer lists keep the key last") << "T,abcdefghijkl" << "T" << "abcdefghiT";
         QTest::addRow("quoted comma key") << "\"\"\",\",00712" << "\"" << "ˈ\"";
         QTest::addRow("empty key field skipped") << ",00601" << "," << "";
+        // clang-format on
     }
     void candidateLines()
     {
@@ -148,6 +152,7 @@ private slots:
         QTest::addColumn<QString>("typed");     // what reaches the field as typing
         QTest::addColumn<QString>("inserted");  // what the pad inserted
         QTest::addColumn<bool>("selecting");
+        // clang-format off
         QTest::addRow("E opens, Enter inserts the first") << "E\r" << "" << "ə" << false;
         QTest::addRow("space cycles") << "E \r" << "" << "ɛ" << false;
         QTest::addRow("space wraps") << "E   \r" << "" << "ə" << false;
@@ -158,6 +163,7 @@ private slots:
         QTest::addRow("other key ends and is typed") << "Ex" << "x" << "" << false;
         QTest::addRow("lower case never opens") << "e" << "e" << "" << false;
         QTest::addRow("plain typing") << "hello" << "hello" << "" << false;
+        // clang-format on
     }
     void entryStateMachine()
     {

@@ -1,3 +1,4 @@
+#include "support/FakeDesktop.h"
 #include "transfer/TargetTracker.h"
 
 #include <QTest>
@@ -5,27 +6,6 @@
 #include <map>
 
 namespace {
-
-/// A desktop of named windows; the test puts one in front and records what the tracker does.
-struct FakeDesktop : platform::WindowSystem {
-    std::map<platform::WindowId, std::u16string> titles;
-    platform::WindowId front = 0;
-    platform::WindowId desktop = 0;  ///< a desktop or dock window
-    bool refuse = false;
-    int pastes = 0;
-    bool CanPaste() const override { return true; }
-    platform::WindowId ForegroundWindow() override { return front; }
-    std::u16string WindowTitle(platform::WindowId w) override { return titles[w]; }
-    bool IsDesktopWindow(platform::WindowId w) override { return w == desktop; }
-    bool BringToFront(platform::WindowId w) override
-    {
-        if (refuse)
-            return false;
-        front = w;
-        return true;
-    }
-    void SendPasteKeystroke() override { ++pastes; }
-};
 
 struct FakeView : TargetView {
     QString title = QStringLiteral("Quillmaren");
@@ -44,7 +24,7 @@ struct FakeView : TargetView {
     }
 };
 
-} // namespace
+}  // namespace
 
 class tst_TargetTracker : public QObject
 {
@@ -57,8 +37,9 @@ private slots:
     void init()
     {
         desktop_ = FakeDesktop{};
-        desktop_.titles = {{1, u"Editor"}, {2, u"Program Manager"}, {3, u"スタート メニュー"}, {4, u"Panel"},
-                           {5, u"Start - Microsoft Edge"}, {6, u"microsoft edge"}, {7, u""}};
+        desktop_.titles = {{1, u"Editor"}, {2, u"Program Manager"},        {3, u"スタート メニュー"},
+                           {4, u"Panel"},  {5, u"Start - Microsoft Edge"}, {6, u"microsoft edge"},
+                           {7, u""}};
         desktop_.desktop = 4;
         view_ = FakeView{};
     }
@@ -101,11 +82,13 @@ private slots:
         QTest::addColumn<platform::WindowId>("window");
         QTest::addColumn<bool>("slow");
         QTest::addColumn<int>("delay");
+        // clang-format off
         QTest::addRow("ordinary") << platform::WindowId(1) << false << 300;
         QTest::addRow("edge") << platform::WindowId(5) << false << 900;
         QTest::addRow("edge in other case") << platform::WindowId(6) << false << 300;
         QTest::addRow("slow") << platform::WindowId(1) << true << 1200;
         QTest::addRow("slow edge") << platform::WindowId(5) << true << 1200;
+        // clang-format on
     }
     void pasteDelays()
     {
@@ -119,7 +102,7 @@ private slots:
         QCOMPARE(tracker.SendToTarget(slow), std::optional<int>(delay));
         QCOMPARE(desktop_.front, window);
         tracker.PasteTimerTimer();
-        QCOMPARE(desktop_.pastes, 1);
+        QCOMPARE(*desktop_.pastes, 1);
     }
 
     void noPasteWhenAnotherWindowCameToTheFront()
@@ -130,7 +113,7 @@ private slots:
         QVERIFY(tracker.SendToTarget(false));
         desktop_.front = 5;
         tracker.PasteTimerTimer();
-        QCOMPARE(desktop_.pastes, 0);
+        QCOMPARE(*desktop_.pastes, 0);
     }
 
     void targetThatRefusesIsForgotten()

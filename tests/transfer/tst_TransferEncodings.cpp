@@ -17,6 +17,7 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("hex");
         QTest::addColumn<QString>("decimal");
+        // clang-format off
         QTest::addRow("printable ascii stays") << "a<b & c;" << "a<b & c;" << "a<b & c;";
         QTest::addRow("accented") << "é" << "&#x00E9;" << "&#233;";
         QTest::addRow("crlf") << "\r\n" << "&#x000D;&#x000A;" << "&#13;&#10;";
@@ -25,6 +26,7 @@ private slots:
                                                             << "&#xD83D;&#xDE00;" << "&#55357;&#56832;";
         QTest::addRow("lone surrogate, U+FFFF, nul") << QString(QChar(0xDC00)) + QChar(0xFFFF) + QChar(0)
                                                      << "&#xDC00;&#xFFFF;&#x0000;" << "&#56320;&#65535;&#0;";
+        // clang-format on
     }
     void references()
     {
@@ -38,8 +40,9 @@ private slots:
     void rtfDocument()
     {
         QCOMPARE(BuildTransferRtf(0, 20, u"é", u"Times New Roman"),
-                 QStringLiteral("{\\rtf1\\ansi\\ansicpg932\\deff0\\deflang1033\\deflangfe1041{\\fonttbl{\\f0\\fnil"
-                                "\\fcharset0 Times New Roman;}}\\viewkind4\\uc1\\pard\\lang1041\\f0\\fs40\\u233?\\f1\\par}"));
+                 QStringLiteral(
+                     "{\\rtf1\\ansi\\ansicpg932\\deff0\\deflang1033\\deflangfe1041{\\fonttbl{\\f0\\fnil"
+                     "\\fcharset0 Times New Roman;}}\\viewkind4\\uc1\\pard\\lang1041\\f0\\fs40\\u233?\\f1\\par}"));
         QCOMPARE(EscapeRtfUnicode(QString(QChar(40000)) + "A\r"), QStringLiteral("\\u40000?\\u65?\\u13?"));
         QCOMPARE(EscapeRtfUnicode(QString(QChar(0xFFFF))), QStringLiteral("\\u65535?"));
         // A font name cannot break out of the font table.
@@ -80,8 +83,9 @@ private slots:
         QTest::addColumn<int>("mode");
         QTest::addColumn<QString>("memoSelection");
         QTest::addColumn<QString>("editText");
-        QTest::addColumn<QString>("plain");      // empty: nothing is transferred
+        QTest::addColumn<QString>("plain");  // empty: nothing is transferred
         QTest::addColumn<bool>("selectWhole");
+        // clang-format off
         QTest::addRow("rich whole field") << 0 << "" << "" << "ab\nc" << true;
         QTest::addRow("selection wins") << 3 << "b" << "" << "b" << false;
         QTest::addRow("hex with CR LF") << 1 << "" << "" << "ab&#x000D;&#x000A;c" << true;
@@ -89,6 +93,7 @@ private slots:
         QTest::addRow("phonetic with empty second field") << 13 << "" << "" << "" << false;
         QTest::addRow("invalid mode is the default") << 5 << "" << "" << "ab\nc" << true;
         QTest::addRow("invalid phonetic mode is the default") << 17 << "" << "x" << "ab\nc" << true;
+        // clang-format on
     }
     void plan()
     {
@@ -140,6 +145,7 @@ private slots:
         QTest::addColumn<int>("value");
         QTest::addColumn<bool>("phonetic");
         QTest::addColumn<QString>("display");
+        // clang-format off
         QTest::addRow("0") << 0 << 0 << false << "リッチテキスト";
         QTest::addRow("1") << 1 << 1 << false << "16進数値";
         QTest::addRow("2") << 2 << 2 << false << "10進数値";
@@ -151,6 +157,7 @@ private slots:
         QTest::addRow("21") << 21 << 0 << false << "リッチテキスト";
         QTest::addRow("101") << 101 << 0 << false << "リッチテキスト";
         QTest::addRow("-1") << -1 << 0 << false << "リッチテキスト";
+        // clang-format on
     }
     void modes()
     {

@@ -1,6 +1,6 @@
-#include "symbols/FreePalette.h"
 #include "pads/TFreeUni1.h"
 #include "support/MainWindowFixture.h"
+#include "symbols/FreePalette.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -80,7 +80,8 @@ private slots:
         QCOMPARE(palette_->Buttons[1]->text(), QStringLiteral("♪"));
         Find<QTabWidget>(w_, "PageControl2")->setCurrentWidget(Find<QWidget>(w_, "TabSheet4"));
         Find<QTabWidget>(w_, "PageControl1")->setCurrentIndex(TMainFrm::WordBook);
-        QTest::mouseClick(Find<QToolButton>(w_, FreeSymbolPresets()[5].buttonName), Qt::LeftButton);  // 矢印, without switching pages
+        QTest::mouseClick(Find<QToolButton>(w_, FreeSymbolPresets()[5].buttonName),
+                          Qt::LeftButton);  // 矢印, without switching pages
         QCOMPARE(Find<QTabWidget>(w_, "PageControl2")->currentWidget(), Find<QWidget>(w_, "TabSheet4"));
         QCOMPARE(palette_->Buttons[6]->text(), QStringLiteral("⇒"));
         w_->close();

@@ -55,13 +55,20 @@ private slots:
         const struct {
             QAction *action;
             QKeySequence key;
-        } keys[] = {{Find<QAction>(w, "Exit1"), Qt::Key_F1}, {Find<QAction>(w, "AllClear"), Qt::Key_F2}, {Find<QAction>(w, "PDisp"), Qt::Key_F3},
-                    {Find<QAction>(w, "RegWord"), Qt::Key_F4}, {Find<QAction>(w, "ModWord"), Qt::Key_F5}, {Find<QAction>(w, "Search"), Qt::Key_F6},
-                    {Find<QAction>(w, "Transfer"), Qt::Key_F9}, {Find<QAction>(w, "EditCut1"), QKeySequence(Qt::CTRL | Qt::Key_T)}};
+        } keys[] = {{Find<QAction>(w, "Exit1"), Qt::Key_F1},
+                    {Find<QAction>(w, "AllClear"), Qt::Key_F2},
+                    {Find<QAction>(w, "PDisp"), Qt::Key_F3},
+                    {Find<QAction>(w, "RegWord"), Qt::Key_F4},
+                    {Find<QAction>(w, "ModWord"), Qt::Key_F5},
+                    {Find<QAction>(w, "Search"), Qt::Key_F6},
+                    {Find<QAction>(w, "Transfer"), Qt::Key_F9},
+                    {Find<QAction>(w, "EditCut1"), QKeySequence(Qt::CTRL | Qt::Key_T)}};
         for (const auto &k : keys)
             QCOMPARE(k.action->shortcut(), k.key);
         // Without an open book the word commands are off; 発音 works only on the word-book page.
-        for (QAction *off : {Find<QAction>(w, "ChangeProp"), Find<QAction>(w, "DelWB"), Find<QAction>(w, "CloseWB"), Find<QAction>(w, "RegWord"), Find<QAction>(w, "MoveWord"), Find<QAction>(w, "DelWord"), Find<QAction>(w, "ModWord")})
+        for (QAction *off : {Find<QAction>(w, "ChangeProp"), Find<QAction>(w, "DelWB"), Find<QAction>(w, "CloseWB"),
+                             Find<QAction>(w, "RegWord"), Find<QAction>(w, "MoveWord"), Find<QAction>(w, "DelWord"),
+                             Find<QAction>(w, "ModWord")})
             QVERIFY2(!off->isEnabled(), qPrintable(off->objectName()));
         QVERIFY(!Find<QAction>(w, "PDisp")->isEnabled());
         QVERIFY(!Find<QToolButton>(w, "SpeedButton16")->isEnabled());
@@ -106,7 +113,8 @@ private slots:
         QTest::mouseClick(Find<QToolButton>(w, "SpeedButton14"), Qt::LeftButton);
         QCOMPARE(w->settings().InpMode, 3);
         QCOMPARE(w->language().FlagIndex, 6);
-        QCOMPARE(Find<QLabel>(w, "Image1")->pixmap().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), FlagPicture(6));
+        QCOMPARE(Find<QLabel>(w, "Image1")->pixmap().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                 FlagPicture(6));
         QCOMPARE(Find<QLabel>(w, "Label23")->text(), QStringLiteral("スペイン語"));
         QCOMPARE(Find<QRadioButton>(w, "RadioButton1")->text(), QStringLiteral("西日"));
         QCOMPARE(Find<QRadioButton>(w, "RadioButton2")->text(), QStringLiteral("日西"));
@@ -195,7 +203,8 @@ private slots:
         Find<QCheckBox>(w, "CheckBox10")->setChecked(true);
         QVERIFY(w->settings().KanaFlg);
         QVERIFY(Find<QLineEdit>(w, "Edit1")->text().isEmpty());
-        QCOMPARE(Find<QLineEdit>(w, "Edit1")->palette().color(QPalette::Base), w->palette().color(QPalette::ToolTipBase));
+        QCOMPARE(Find<QLineEdit>(w, "Edit1")->palette().color(QPalette::Base),
+                 w->palette().color(QPalette::ToolTipBase));
         Find<QCheckBox>(w, "CheckBox10")->setChecked(false);
         QCOMPARE(Find<QLineEdit>(w, "Edit1")->palette().color(QPalette::Base), QColor(Qt::white));
         QCOMPARE(Find<QLineEdit>(w, "Edit1")->font().family(), QStringLiteral("Segoe UI"));

@@ -30,7 +30,7 @@ int CountFiles(const QString &folder, const QString &pattern)
     return count;
 }
 
-} // namespace
+}  // namespace
 
 class tst_TMainFrm : public QObject
 {

@@ -1,5 +1,6 @@
 #include "pads/TShape.h"
 #include "platform/null/NullWindowSystem.h"
+#include "support/FakeDesktop.h"
 #include "support/MainWindowFixture.h"
 
 #include <QAction>
@@ -13,40 +14,29 @@
 
 namespace {
 
-/// A desktop with one other window, "Editor", that records the pastes it receives.
-struct FakeDesktop : platform::WindowSystem {
-    platform::WindowId front = 0xED170;  // not an id the program's own windows have
-    int *pastes;
-    explicit FakeDesktop(int *counter) : pastes(counter) {}
-    bool CanPaste() const override { return true; }
-    platform::WindowId ForegroundWindow() override { return front; }
-    std::u16string WindowTitle(platform::WindowId) override { return u"Editor"; }
-    bool IsDesktopWindow(platform::WindowId) override { return false; }
-    bool BringToFront(platform::WindowId w) override
-    {
-        front = w;
-        return true;
-    }
-    void SendPasteKeystroke() override { ++*pastes; }
-};
+QString ClipboardText()
+{
+    return QGuiApplication::clipboard()->text();
+}
 
-QString ClipboardText() { return QGuiApplication::clipboard()->text(); }
-
-} // namespace
+}  // namespace
 
 class tst_Transfer : public QObject
 {
     Q_OBJECT
 
     std::unique_ptr<MainWindowFixture> f_;
-    int pastes_ = 0;
+    std::shared_ptr<int> pastes_;
 
     TMainFrm *Start(const QByteArray &parameters = {})
     {
         f_->WriteParameters(parameters);
         TMainFrm *w = f_->Start();
-        if (w)
-            w->transfer().SetWindowSystem(std::make_unique<FakeDesktop>(&pastes_));
+        if (w) {
+            auto desktop = std::make_unique<FakeDesktop>();
+            pastes_ = desktop->pastes;
+            w->transfer().SetWindowSystem(std::move(desktop));
+        }
         QGuiApplication::clipboard()->setText(QStringLiteral("earlier"));
         return w;
     }
@@ -55,7 +45,7 @@ private slots:
     void init()
     {
         f_ = std::make_unique<MainWindowFixture>();
-        pastes_ = 0;
+        pastes_ = std::make_shared<int>(0);
     }
     void cleanup() { f_.reset(); }
 
@@ -70,11 +60,13 @@ private slots:
         QTest::mouseClick(button, Qt::LeftButton);  // the toolbar button runs the same action as F9
         const QMimeData *data = QGuiApplication::clipboard()->mimeData();
         QCOMPARE(data->text(), QStringLiteral("é"));
-        QCOMPARE(data->data("text/rtf"),
-                 QByteArray("{\\rtf1\\ansi\\ansicpg932\\deff0\\deflang1033\\deflangfe1041{\\fonttbl{\\f0\\fnil\\fcharset0 "
-                            "Times New Roman;}}\\viewkind4\\uc1\\pard\\lang1041\\f0\\fs40\\u233?\\f1\\par}"));
+        QCOMPARE(
+            data->data("text/rtf"),
+            QByteArray("{\\rtf1\\ansi\\ansicpg932\\deff0\\deflang1033\\deflangfe1041{\\fonttbl{\\f0\\fnil\\fcharset0 "
+                       "Times New Roman;}}\\viewkind4\\uc1\\pard\\lang1041\\f0\\fs40\\u233?\\f1\\par}"));
         QVERIFY(data->html().contains(QStringLiteral("font-size:20pt\">é</span>")));
-        QCOMPARE(Find<QPlainTextEdit>(w, "Memo1")->textCursor().selectedText(), QStringLiteral("é"));  // whole field selected
+        QCOMPARE(Find<QPlainTextEdit>(w, "Memo1")->textCursor().selectedText(),
+                 QStringLiteral("é"));  // whole field selected
     }
 
     void selectionWinsAndClearEmptiesBothFields()
@@ -148,7 +140,8 @@ private slots:
 
         w->settings().Method2Flg = false;  // the first method carries the transfer size, same text
         w->transfer().TransferExecute();
-        QVERIFY(QGuiApplication::clipboard()->mimeData()->data("text/rtf").contains("\\fs80\\u252?\\u13?\\u10?\\u120?"));
+        QVERIFY(
+            QGuiApplication::clipboard()->mimeData()->data("text/rtf").contains("\\fs80\\u252?\\u13?\\u10?\\u120?"));
     }
 
     void unwritableWorkFileStopsTheTransfer()
@@ -177,7 +170,7 @@ private slots:
         Find<QPlainTextEdit>(w, "Memo1")->setPlainText("ça");
         QTest::keyClick(w, Qt::Key_F9);
         QCOMPARE(Find<QTimer>(w, "PasteTimer")->interval(), 300);
-        QTRY_COMPARE(pastes_, 1);
+        QTRY_COMPARE(*pastes_, 1);
         QVERIFY(!Find<QTimer>(w, "PasteTimer")->isActive());
 
         Find<QCheckBox>(w, "CheckBox1")->setChecked(false);  // automatic paste off forgets the target at once

@@ -17,4 +17,4 @@ public:
     void SendPasteKeystroke() override {}
 };
 
-} // namespace platform
+}  // namespace platform

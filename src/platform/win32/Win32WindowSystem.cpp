@@ -5,8 +5,11 @@
 namespace platform {
 
 namespace {
-HWND Handle(WindowId window) { return reinterpret_cast<HWND>(static_cast<ULONG_PTR>(window)); }
-} // namespace
+HWND Handle(WindowId window)
+{
+    return reinterpret_cast<HWND>(static_cast<ULONG_PTR>(window));
+}
+}  // namespace
 
 WindowId Win32WindowSystem::ForegroundWindow()
 {
@@ -20,7 +23,10 @@ std::u16string Win32WindowSystem::WindowTitle(WindowId window)
     return std::u16string(reinterpret_cast<const char16_t *>(buffer), length > 0 ? length : 0);
 }
 
-bool Win32WindowSystem::BringToFront(WindowId window) { return SetForegroundWindow(Handle(window)) != 0; }
+bool Win32WindowSystem::BringToFront(WindowId window)
+{
+    return SetForegroundWindow(Handle(window)) != 0;
+}
 
 void Win32WindowSystem::SendPasteKeystroke()
 {
@@ -30,4 +36,4 @@ void Win32WindowSystem::SendPasteKeystroke()
     keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
 }
 
-} // namespace platform
+}  // namespace platform

@@ -16,4 +16,4 @@ public:
     void SendPasteKeystroke() override;
 };
 
-} // namespace platform
+}  // namespace platform

@@ -37,10 +37,7 @@ int CountError(Display *, XErrorEvent *)
 class ErrorTrap
 {
 public:
-    explicit ErrorTrap(Display *display) : display_(display), previous_(XSetErrorHandler(CountError))
-    {
-        g_errors = 0;
-    }
+    explicit ErrorTrap(Display *display) : display_(display), previous_(XSetErrorHandler(CountError)) { g_errors = 0; }
     ~ErrorTrap() { XSetErrorHandler(previous_); }
     /// Waits for the server to answer everything sent so far; true when nothing failed.
     bool Ok()
@@ -63,8 +60,8 @@ std::vector<unsigned char> Property(Display *display, Window window, Atom proper
     unsigned char *data = nullptr;
     items = 0;
     format = 0;
-    if (XGetWindowProperty(display, window, property, 0, 1024, False, type, &actualType, &format, &items,
-                           &remaining, &data) != Success ||
+    if (XGetWindowProperty(display, window, property, 0, 1024, False, type, &actualType, &format, &items, &remaining,
+                           &data) != Success ||
         !data) {
         return {};
     }
@@ -90,8 +87,8 @@ std::u16string Utf8ToUtf16(const std::string &utf8)
             code = ((c & 0x0F) << 12) | ((utf8[i + 1] & 0x3F) << 6) | (utf8[i + 2] & 0x3F);
             length = 3;
         } else if ((c >> 3) == 0x1E && i + 3 < utf8.size()) {
-            code = ((c & 0x07) << 18) | ((utf8[i + 1] & 0x3F) << 12) | ((utf8[i + 2] & 0x3F) << 6) |
-                   (utf8[i + 3] & 0x3F);
+            code =
+                ((c & 0x07) << 18) | ((utf8[i + 1] & 0x3F) << 12) | ((utf8[i + 2] & 0x3F) << 6) | (utf8[i + 3] & 0x3F);
             length = 4;
         }
         if (code >= 0x10000) {
@@ -106,7 +103,7 @@ std::u16string Utf8ToUtf16(const std::string &utf8)
     return out;
 }
 
-} // namespace
+}  // namespace
 
 std::unique_ptr<X11WindowSystem> X11WindowSystem::Open()
 {
@@ -157,8 +154,7 @@ std::u16string X11WindowSystem::WindowTitle(WindowId window)
     std::u16string title;
     int format = 0;
     unsigned long items = 0;
-    const std::vector<unsigned char> name =
-        Property(x_->display, window, x_->netWmName, x_->utf8String, format, items);
+    const std::vector<unsigned char> name = Property(x_->display, window, x_->netWmName, x_->utf8String, format, items);
     if (format == 8 && !name.empty()) {
         title = Utf8ToUtf16(std::string(name.begin(), name.end()));
     } else {
@@ -184,8 +180,7 @@ bool X11WindowSystem::IsDesktopWindow(WindowId window)
     ErrorTrap trap(x_->display);
     int format = 0;
     unsigned long items = 0;
-    const std::vector<unsigned char> types =
-        Property(x_->display, window, x_->netWmWindowType, XA_ATOM, format, items);
+    const std::vector<unsigned char> types = Property(x_->display, window, x_->netWmWindowType, XA_ATOM, format, items);
     trap.Ok();
     for (unsigned long i = 0; format == 32 && i < items; ++i) {
         Atom type = 0;
@@ -235,4 +230,4 @@ void X11WindowSystem::SendPasteKeystroke()
     XFlush(x_->display);
 }
 
-} // namespace platform
+}  // namespace platform

@@ -29,4 +29,4 @@ private:
     std::unique_ptr<Connection> x_;
 };
 
-} // namespace platform
+}  // namespace platform
