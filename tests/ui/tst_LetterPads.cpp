@@ -70,6 +70,44 @@ private slots:
         QVERIFY(!Shown("Label7") && !Shown("Label13"));
     }
 
+    void everyTriggerShowsTheKeysOfItsRow_data()
+    {
+        QTest::addColumn<QChar>("trigger");
+        QTest::addColumn<bool>("vowels");
+        QTest::addColumn<QString>("lower");  // labels over special columns 1..4; "." kept as it was
+        QTest::addColumn<QString>("upper");
+        // clang-format off
+        QTest::addRow("[") << QChar(u'[') << true << "\"y$[" << "<Y.[";
+        QTest::addRow("]") << QChar(u']') << true << "\"cs]" << ">C.]";
+        QTest::addRow("^") << QChar(u'^') << true << "'" << "\"";
+        QTest::addRow("~") << QChar(u'~') << false << "_nao" << "_NAO";
+        QTest::addRow("backslash") << QChar(u'\\') << true << "'h!?" << "\"H-=";
+        // clang-format on
+    }
+    void everyTriggerShowsTheKeysOfItsRow()
+    {
+        QFETCH(QChar, trigger);
+        QFETCH(bool, vowels);
+        QFETCH(QString, lower);
+        QFETCH(QString, upper);
+        QTest::keyClick(Find<QPlainTextEdit>(w_, "Memo1"), trigger.toLatin1());
+        // Lower-case labels are Label7..15, upper-case Label20..28, over columns 0..8; "_" marks
+        // a column whose label the trigger leaves hidden.
+        for (int page = 0; page < 2; ++page) {
+            const int first = page == 0 ? 7 : 20;
+            const QString &special = page == 0 ? lower : upper;
+            for (int column = 0; column < 5; ++column)
+                QCOMPARE(Shown(qPrintable(QStringLiteral("Label%1").arg(first + column))), vowels);
+            for (int column = 0; column < 4; ++column) {
+                const QString name = QStringLiteral("Label%1").arg(first + 5 + column);
+                const bool shown = column < special.size() && special[column] != u'_';
+                QCOMPARE(Shown(qPrintable(name)), shown);
+                if (shown)
+                    QCOMPARE(Child<QLabel>(qPrintable(name))->text(), QString(special[column]));
+            }
+        }
+    }
+
     void tildeShowsOnlyItsColumns()
     {
         QTest::keyClick(Find<QPlainTextEdit>(w_, "Memo1"), '~');

@@ -122,8 +122,22 @@ private slots:
         QVERIFY(Key(pad, u'A')->isCheckable());
         QVERIFY(!Key(pad, u'S')->isCheckable());
         const qsizetype told = f_->messages.size();
-        pad->resize(pad->width() + 10, pad->height());  // a new layout reads the file again
+        pad->resize(pad->width() + 10, pad->height());  // a new layout tells nothing again
         QCOMPARE(f_->messages.size(), told);
+    }
+
+    void resizeKeepsTheCandidatesItRead()
+    {
+        TIPAboard1 *pad = OpenPad();
+        QVERIFY(pad);
+        QVERIFY(!Key(pad, u'Q')->isCheckable());
+        WriteTable("ipa_cand1.txt", "Q,00670\r\n");
+        pad->resize(pad->width() + 10, pad->height());  // laid out again, the set is not read again
+        QVERIFY(!Key(pad, u'Q')->isCheckable());
+        QVERIFY(Key(pad, u'E')->isCheckable());
+        w_->ReloadPhoneticSymbolSet();  // the user chose a set: read now
+        QVERIFY(Key(pad, u'Q')->isCheckable());
+        QVERIFY(!Key(pad, u'E')->isCheckable());
     }
 
     void symbolSetChangeReloadsAtOnce()
