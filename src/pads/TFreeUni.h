@@ -30,12 +30,12 @@ public:
     /// Gives the buttons the font the user chose for foreign text.
     void RefreshPaletteFont(const QString &mainFont);
 
+protected:
     QWidget *Panel3 = nullptr;
     std::array<QToolButton *, 8> Buttons{};  ///< SpeedButton1..8
     std::array<QLineEdit *, 8> Boxes{};      ///< Edit1..8
     std::array<QLabel *, 8> Labels{};        ///< Label1..8
 
-protected:
     /// Sizes of one host's palette.
     struct Metrics {
         int button, box, buttonLeft, boxLeft, labelLeft;

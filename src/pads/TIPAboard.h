@@ -47,11 +47,6 @@ public:
 
     const PhoneticEntry &Entry() const { return entry_; }
     const IpaPadGeometry &Geometry() const { return geometry_; }
-    QWidget *Panel1 = nullptr;
-    QWidget *Panel2 = nullptr;
-    std::array<QToolButton *, 48> Keys{};   ///< SpeedButton1..48
-    std::array<QWidget *, 10> Slots{};      ///< Image1..10
-    std::array<QLabel *, 10> SlotLabels{};  ///< Label1..10
 
     /// The key characters in key order; the tenth key is the space.
     static const std::array<QChar, 48> &KeyCharacters();
@@ -72,5 +67,10 @@ private:
     IpaPadGeometry geometry_;
     TShape *shape1_ = nullptr;
     QString reportedError_;
-    std::optional<bool> loadedFullSet_;  ///< the set the candidates were read from
+    std::optional<bool> loadedFullSet_;
+    QWidget *Panel1 = nullptr;
+    QWidget *Panel2 = nullptr;
+    std::array<QToolButton *, 48> Keys{};   ///< SpeedButton1..48
+    std::array<QWidget *, 10> Slots{};      ///< Image1..10
+    std::array<QLabel *, 10> SlotLabels{};  ///< Label1..10  ///< the set the candidates were read from
 };

@@ -33,7 +33,6 @@ public:
     /// Puts a clicked character into the host's field; the base pad inserts nowhere.
     virtual void InsertSymbol(const QString &text);
 
-    QTabWidget *PageControl1 = nullptr;  ///< the two pages, tabs at the bottom
     const PadGeometry &Geometry() const { return geometry_; }
 
 protected:
@@ -57,6 +56,7 @@ private:
 
     CompositionEngine &engine_;
     PadGeometry geometry_;
+    QTabWidget *PageControl1 = nullptr;  ///< the two pages, tabs at the bottom
     Page lower_;
     Page upper_;
 };

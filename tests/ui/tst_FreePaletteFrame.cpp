@@ -28,35 +28,35 @@ private slots:
 
     void showsTheStoredSymbolsAsCodes()
     {
-        QCOMPARE(palette_->Buttons[0]->text(), QStringLiteral("○"));
-        QCOMPARE(palette_->Boxes[0]->text(), QStringLiteral("25CB"));
-        QCOMPARE(palette_->Boxes[7]->text(), QStringLiteral("2605"));
-        QCOMPARE(palette_->Buttons[0]->size(), QSize(36, 36));
-        QCOMPARE(palette_->Boxes[0]->width(), 47);
-        QCOMPARE(palette_->Buttons[4]->x(), palette_->Panel3->width() / 2 + 20);
+        QCOMPARE(Find<QToolButton>(palette_, "SpeedButton1")->text(), QStringLiteral("○"));
+        QCOMPARE(Find<QLineEdit>(palette_, "Edit1")->text(), QStringLiteral("25CB"));
+        QCOMPARE(Find<QLineEdit>(palette_, "Edit8")->text(), QStringLiteral("2605"));
+        QCOMPARE(Find<QToolButton>(palette_, "SpeedButton1")->size(), QSize(36, 36));
+        QCOMPARE(Find<QLineEdit>(palette_, "Edit1")->width(), 47);
+        QCOMPARE(Find<QToolButton>(palette_, "SpeedButton5")->x(), Find<QWidget>(palette_, "Panel3")->width() / 2 + 20);
     }
 
     void typingAndPastingCodes()
     {
-        QLineEdit *box = palette_->Boxes[2];
+        QLineEdit *box = Find<QLineEdit>(palette_, "Edit3");
         box->clear();
         QTest::keyClicks(box, "2665");
-        QCOMPARE(palette_->Buttons[2]->text(), QStringLiteral("♥"));
+        QCOMPARE(Find<QToolButton>(palette_, "SpeedButton3")->text(), QStringLiteral("♥"));
         QCOMPARE(w_->settings().FreeUBox[2], QChar(0x2665));
         box->clear();
         QTest::keyClicks(box, "2");
-        QVERIFY(palette_->Buttons[2]->text().isEmpty());
+        QVERIFY(Find<QToolButton>(palette_, "SpeedButton3")->text().isEmpty());
         QCOMPARE(w_->settings().FreeUBox[2], QChar(0x2665));  // still stored
 
         box->clear();
         box->insert(QStringLiteral("★"));  // as a paste
         QCOMPARE(box->text(), QStringLiteral("2605"));
-        QCOMPARE(palette_->Buttons[2]->text(), QStringLiteral("★"));
+        QCOMPARE(Find<QToolButton>(palette_, "SpeedButton3")->text(), QStringLiteral("★"));
         QCOMPARE(w_->settings().FreeUBox[2], QChar(0x2605));
 
         box->clear();
         box->insert(QString::fromUcs4(U"\U0001F600"));
-        QVERIFY(palette_->Buttons[2]->text().isEmpty());
+        QVERIFY(Find<QToolButton>(palette_, "SpeedButton3")->text().isEmpty());
         QCOMPARE(w_->settings().FreeUBox[2], QChar(0x2605));
     }
 
@@ -64,11 +64,11 @@ private slots:
     {
         Find<QPlainTextEdit>(w_, "Memo1")->setPlainText("ab");
         Find<QPlainTextEdit>(w_, "Memo1")->moveCursor(QTextCursor::End);
-        QTest::mouseClick(palette_->Buttons[3], Qt::LeftButton);
+        QTest::mouseClick(Find<QToolButton>(palette_, "SpeedButton4"), Qt::LeftButton);
         QCOMPARE(Find<QPlainTextEdit>(w_, "Memo1")->toPlainText(), QStringLiteral("ab☆"));
         QCOMPARE(QApplication::focusWidget(), Find<QPlainTextEdit>(w_, "Memo1"));
-        palette_->Boxes[3]->setText("12");  // a blank button inserts nothing
-        QTest::mouseClick(palette_->Buttons[3], Qt::LeftButton);
+        Find<QLineEdit>(palette_, "Edit4")->setText("12");  // a blank button inserts nothing
+        QTest::mouseClick(Find<QToolButton>(palette_, "SpeedButton4"), Qt::LeftButton);
         QCOMPARE(Find<QPlainTextEdit>(w_, "Memo1")->toPlainText(), QStringLiteral("ab☆"));
     }
 
@@ -77,13 +77,13 @@ private slots:
         QCOMPARE(Find<QTabWidget>(w_, "PageControl2")->currentWidget(), Find<QWidget>(w_, "TabSheet4"));
         QTest::mouseClick(Find<QToolButton>(w_, FreeSymbolPresets()[1].buttonName), Qt::LeftButton);  // 音符等
         QCOMPARE(Find<QTabWidget>(w_, "PageControl2")->currentWidget(), Find<QWidget>(w_, "TabSheet5"));
-        QCOMPARE(palette_->Buttons[1]->text(), QStringLiteral("♪"));
+        QCOMPARE(Find<QToolButton>(palette_, "SpeedButton2")->text(), QStringLiteral("♪"));
         Find<QTabWidget>(w_, "PageControl2")->setCurrentWidget(Find<QWidget>(w_, "TabSheet4"));
         Find<QTabWidget>(w_, "PageControl1")->setCurrentIndex(TMainFrm::WordBook);
         QTest::mouseClick(Find<QToolButton>(w_, FreeSymbolPresets()[5].buttonName),
                           Qt::LeftButton);  // 矢印, without switching pages
         QCOMPARE(Find<QTabWidget>(w_, "PageControl2")->currentWidget(), Find<QWidget>(w_, "TabSheet4"));
-        QCOMPARE(palette_->Buttons[6]->text(), QStringLiteral("⇒"));
+        QCOMPARE(Find<QToolButton>(palette_, "SpeedButton7")->text(), QStringLiteral("⇒"));
         w_->close();
         QFile rng(f_->home->dataFolder() + "/Sys/Quillo.rng");
         QVERIFY(rng.open(QIODevice::ReadOnly));
@@ -97,8 +97,8 @@ private slots:
         w_ = f_->Start();
         QVERIFY(w_);
         palette_ = FindPad<TFreeUni1>(w_);
-        QCOMPARE(palette_->Boxes[0]->text(), QStringLiteral("A"));
-        QVERIFY(palette_->Buttons[0]->text().isEmpty());
+        QCOMPARE(Find<QLineEdit>(palette_, "Edit1")->text(), QStringLiteral("A"));
+        QVERIFY(Find<QToolButton>(palette_, "SpeedButton1")->text().isEmpty());
     }
 };
 

@@ -45,9 +45,9 @@ private slots:
             QCOMPARE(lower->font().family(), QStringLiteral("Arial"));
             QCOMPARE(lower->font().pointSize(), 16);
         }
-        QCOMPARE(pad_->PageControl1->tabText(0), QStringLiteral("小文字"));
-        QCOMPARE(pad_->PageControl1->tabText(1), QStringLiteral("大文字"));
-        QCOMPARE(pad_->PageControl1->tabPosition(), QTabWidget::South);
+        QCOMPARE(Find<QTabWidget>(pad_, "PageControl1")->tabText(0), QStringLiteral("小文字"));
+        QCOMPARE(Find<QTabWidget>(pad_, "PageControl1")->tabText(1), QStringLiteral("大文字"));
+        QCOMPARE(Find<QTabWidget>(pad_, "PageControl1")->tabPosition(), QTabWidget::South);
     }
 
     void triggerShowsItsRowAndFollowUps()

@@ -36,7 +36,7 @@ class tst_PhoneticPad : public QObject
     {
         for (int n = 0; n < 48; ++n) {
             if (TIPAboard::KeyCharacters()[n] == character)
-                return pad->Keys[n];
+                return Find<QToolButton>(pad, QStringLiteral("SpeedButton%1").arg(n + 1));
         }
         return nullptr;
     }
@@ -57,8 +57,8 @@ private slots:
         QCOMPARE(Find<QTabWidget>(w_, "PageControl3")->currentWidget(), Find<QWidget>(w_, "TabSheet7"));
         QVERIFY(Key(pad, u'E')->isCheckable());
         QVERIFY(!Key(pad, u'Q')->isCheckable());
-        QCOMPARE(pad->Keys[9]->text(), QStringLiteral("sp"));
-        QCOMPARE(pad->Keys[9]->toolTip(), QStringLiteral("Space"));
+        QCOMPARE(Find<QToolButton>(pad, "SpeedButton10")->text(), QStringLiteral("sp"));
+        QCOMPARE(Find<QToolButton>(pad, "SpeedButton10")->toolTip(), QStringLiteral("Space"));
 
         QTest::keyClick(Find<QLineEdit>(w_, "Edit1"), 'E', Qt::ShiftModifier);
         QVERIFY(pad->Entry().Selecting());
@@ -82,10 +82,10 @@ private slots:
         TIPAboard1 *pad = OpenPad();
         QVERIFY(pad);
         QTest::mouseClick(Key(pad, u'S'), Qt::LeftButton);
-        QTest::mouseClick(pad->Slots[0], Qt::LeftButton);
+        QTest::mouseClick(Find<QWidget>(pad, "Image1"), Qt::LeftButton);
         QCOMPARE(Find<QLineEdit>(w_, "Edit1")->text(), QStringLiteral("ʃ"));
-        QTest::mouseClick(pad->Slots[9], Qt::LeftButton);  // empty
-        QTest::mouseClick(pad->Keys[9], Qt::LeftButton);   // sp
+        QTest::mouseClick(Find<QWidget>(pad, "Image10"), Qt::LeftButton);            // empty
+        QTest::mouseClick(Find<QToolButton>(pad, "SpeedButton10"), Qt::LeftButton);  // sp
         QCOMPARE(Find<QLineEdit>(w_, "Edit1")->text(), QStringLiteral("ʃ "));
     }
 
