@@ -21,7 +21,7 @@ bool CopyFileAtomically(const QString &source, const QString &target)
     if (!in.open(QIODevice::ReadOnly))
         return false;
     QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly))
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))  // a full disk fails the write
         return false;
     char buffer[64 * 1024];
     for (;;) {
@@ -33,7 +33,7 @@ bool CopyFileAtomically(const QString &source, const QString &target)
         if (out.write(buffer, got) != got)
             return false;
     }
-    return out.commit();
+    return out.flush() && out.commit();
 }
 
 void CopySampleBooks(const AppPaths &paths, bool overwrite)

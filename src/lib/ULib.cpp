@@ -68,8 +68,11 @@ QString DecodeTextBytes(const QByteArray &bytes)
 
 bool SaveBytesAtomically(const QString &path, const QByteArray &bytes, QString *error)
 {
+    // Unbuffered, so that a full disk fails the write itself: a buffered write would only fail
+    // at the flush inside commit, too late to tell. The old file stays until the commit.
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size() &&
+        file.flush() && file.commit())
         return true;
     if (error)
         *error = file.errorString();

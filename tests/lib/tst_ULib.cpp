@@ -1,6 +1,14 @@
 #include "lib/ULib.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 class tst_ULib : public QObject
 {
@@ -52,6 +60,39 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QStringList, lines);
         QCOMPARE(ULib::SplitLines(text), lines);
+    }
+
+    void fullDiskKeepsTheOldFile_data()
+    {
+        QTest::addColumn<int>("size");  // bytes written; the disk takes 4096
+        QTest::addRow("small, fails at the flush") << 5000;
+        QTest::addRow("large, fails while writing") << 200000;
+    }
+    void fullDiskKeepsTheOldFile()
+    {
+        // A child process whose files may not grow past 4 KiB stands for a full disk.
+        QFETCH(int, size);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Quillo.rng");
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("MainLeft,200\r\n");
+        old.close();
+        const pid_t child = fork();
+        if (child == 0) {
+            rlimit limit{4096, 4096};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            std::signal(SIGXFSZ, SIG_IGN);
+            QString error;
+            const bool saved = ULib::SaveBytesAtomically(path, QByteArray(size, 'x'), &error);
+            _exit(!saved && !error.isEmpty() ? 0 : 1);
+        }
+        int status = 0;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 0, "the save must fail with a reason");
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("MainLeft,200\r\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Quillo.rng"});  // nothing left beside
     }
 
     void JoinLinesCrLf() { QCOMPARE(ULib::JoinLinesCrLf({"a", "", "b"}), QStringLiteral("a\r\n\r\nb\r\n")); }
