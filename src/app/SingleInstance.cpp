@@ -5,26 +5,42 @@
 
 namespace {
 
-QString LockFolder()
+/// Where the lock may lie, in order: the runtime folder is private to the logged-on user; the
+/// temporary folder, shared by all users on some systems, is only the fall-back.
+QStringList LockFolders()
 {
-    // The runtime folder is private to the logged-on user; the temporary folder, shared by
-    // all users on some systems, is only the fall-back.
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return folder;
+    QStringList folders;
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!runtime.isEmpty())
+        folders << runtime;
+    folders << QDir::tempPath();
+    return folders;
 }
 
 }  // namespace
 
-SingleInstanceLock::SingleInstanceLock(const QString &name)
-    : lock_(std::make_unique<QLockFile>(LockFolder() + u'/' + name + QStringLiteral(".lock")))
+SingleInstanceLock::SingleInstanceLock(const QString &name) : SingleInstanceLock(name, LockFolders()) {}
+
+SingleInstanceLock::SingleInstanceLock(const QString &name, QStringList folders)
+    : name_(name), folders_(std::move(folders))
 {
-    // Never treat a lock as stale by its age: only a dead owner makes it stale.
-    lock_->setStaleLockTime(0);
 }
+
+SingleInstanceLock::~SingleInstanceLock() = default;
 
 bool SingleInstanceLock::TryAcquire()
 {
-    return lock_->tryLock(0);
+    for (const QString &folder : folders_) {
+        auto lock = std::make_unique<QLockFile>(folder + u'/' + name_ + QStringLiteral(".lock"));
+        // Never treat a lock as stale by its age: only a dead owner makes it stale.
+        lock->setStaleLockTime(0);
+        if (lock->tryLock(0)) {
+            lock_ = std::move(lock);
+            return true;
+        }
+        if (lock->error() == QLockFile::LockFailedError)
+            return false;  // a live copy holds it
+        // This folder cannot hold a lock (missing, read-only, full): try the next one.
+    }
+    return true;  // nowhere to put a lock: the program starts without one
 }

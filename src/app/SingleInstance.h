@@ -2,6 +2,7 @@
 
 #include <QLockFile>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -13,11 +14,21 @@ inline const QString InstanceName = QStringLiteral("新しい時代に、いい�
 class SingleInstanceLock
 {
 public:
+    /// A lock in the user's runtime folder, else in the temporary folder.
     explicit SingleInstanceLock(const QString &name);
+    /// A lock in the first of these folders that can hold one.
+    SingleInstanceLock(const QString &name, QStringList folders);
+    ~SingleInstanceLock();
 
-    /// True when this process now holds the lock; false when another copy runs.
+    /// False only when another live copy holds the lock. A lock that cannot be created at all
+    /// (no writable runtime or temporary folder) does not stop the program: it then runs
+    /// without one.
     bool TryAcquire();
+    /// This process holds the lock.
+    bool Held() const { return lock_ != nullptr; }
 
 private:
+    QString name_;
+    QStringList folders_;
     std::unique_ptr<QLockFile> lock_;
 };
