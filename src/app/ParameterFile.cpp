@@ -216,3 +216,20 @@ WindowGeometry GeometryToSave(const WindowGeometry &window, QSize screen)
         return window;
     return {(screen.width() - 740) / 2, (screen.height() - 740) / 2, 740, 740};
 }
+
+WindowGeometry GeometryToRestore(const Settings &settings, QSize screen, QSize available)
+{
+    constexpr int minimumWidth = 740, minimumHeight = 730;
+    const bool usable = settings.MainWidth >= minimumWidth && settings.MainHeight >= minimumHeight;
+    WindowGeometry g;
+    g.width = usable ? qMax(minimumWidth, qMin(settings.MainWidth, available.width())) : minimumWidth;
+    g.height = usable ? qMax(minimumHeight, qMin(settings.MainHeight, available.height())) : minimumHeight;
+    if (usable && settings.MainLeft != -1 && settings.MemPosFlg) {
+        g.left = settings.MainLeft;
+        g.top = settings.MainTop;
+    } else {
+        g.left = (screen.width() - g.width) / 2;
+        g.top = (screen.height() - g.height) / 2;
+    }
+    return g;
+}

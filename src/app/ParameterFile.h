@@ -40,3 +40,9 @@ struct WindowGeometry {
 /// The geometry to save for a window: as it is when it lies wholly inside the screen, with a
 /// margin, otherwise a 740 × 740 window centred on the screen.
 WindowGeometry GeometryToSave(const WindowGeometry &window, QSize screen);
+
+/// The geometry to restore at start-up from the settings. A saved size beyond the screen's
+/// available area is bounded by it; a size below the window's minimum (or none, -1) is the
+/// default 740 × 730, centred. The saved place is used when MemPosFlg is on and one was saved;
+/// otherwise the window is centred on the screen.
+WindowGeometry GeometryToRestore(const Settings &settings, QSize screen, QSize available);

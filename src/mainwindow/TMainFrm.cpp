@@ -184,6 +184,40 @@ void TMainFrm::InitCaptions()
     PageControl1->blockSignals(false);
 }
 
+void TMainFrm::setVisible(bool visible)
+{
+    // The place is applied before the window exists, so that it is taken as the frame's place
+    // (as it is saved); once the window exists, Qt would take it as the client area's.
+    if (visible && !shown_)
+        PlaceWindow();
+    QMainWindow::setVisible(visible);
+}
+
+void TMainFrm::PlaceWindow()
+{
+    const QScreen *screen = this->screen();
+    const QSize screenSize = screen ? screen->geometry().size() : QSize(1024, 768);
+    const QSize available = screen ? screen->availableGeometry().size() : screenSize;
+    const WindowGeometry g = GeometryToRestore(settings_, screenSize, available);
+    resize(g.width, g.height);
+    move(g.left, g.top);
+    centred_ = !(settings_.MainLeft != -1 && settings_.MemPosFlg && g.width == settings_.MainWidth);
+}
+
+void TMainFrm::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    // A centred window is centred by its frame, whose size is known only once the window
+    // manager has framed it.
+    if (!centred_ || frameGeometry().size() == size())
+        return;
+    centred_ = false;
+    if (const QScreen *screen = this->screen()) {
+        const QSize screenSize = screen->geometry().size();
+        move((screenSize.width() - frameGeometry().width()) / 2, (screenSize.height() - frameGeometry().height()) / 2);
+    }
+}
+
 void TMainFrm::showEvent(QShowEvent *event)
 {
     if (!shown_) {
@@ -196,13 +230,6 @@ void TMainFrm::showEvent(QShowEvent *event)
 void TMainFrm::FormShow()
 {
     setWindowTitle(QStringLiteral("Quillmaren"));
-    resize(settings_.MainWidth, settings_.MainHeight);
-    if (settings_.MainLeft != -1 && settings_.MemPosFlg) {
-        move(settings_.MainLeft, settings_.MainTop);
-    } else if (const QScreen *screen = this->screen()) {
-        const QSize size = screen->geometry().size();
-        move((size.width() - settings_.MainWidth) / 2, (size.height() - settings_.MainHeight) / 2);
-    }
     lowerHeight_ = kStandardPageHeight;
     KeepSplitterHeights();
     inputPage_->LayoutPads();

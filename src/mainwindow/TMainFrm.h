@@ -60,10 +60,13 @@ public:
     /// The symbol set changed: the open phonetic pad loads its candidates again at once.
     void ReloadPhoneticSymbolSet();
 
+    void setVisible(bool visible) override;
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -78,6 +81,8 @@ private:
     void ConnectEditCommands();
 
     void FormCreate();
+    /// Size and place from the settings, bounded by the screen (before the first show).
+    void PlaceWindow();
     void FormShow();
     void FormClose();
     void InitCaptions();
@@ -111,6 +116,7 @@ private:
     int lowerHeight_ = 289;  ///< height the pages keep while 下伸び is off
     int upperHeight_ = 0;    ///< height the input area keeps while 下伸び is on
     bool shown_ = false;
+    bool centred_ = false;  ///< placed in the screen's centre rather than where it was saved
     bool parameterResetRequested_ = false;
 
     // Actions shared by menu, toolbar and shortcut.

@@ -180,6 +180,40 @@ private slots:
         // Division truncates toward zero on a screen smaller than the window.
         QCOMPARE(::GeometryToSave({-5, 0, 100, 100}, QSize(701, 500)), (WindowGeometry{-19, -120, 740, 740}));
     }
+
+    void GeometryToRestore_data()
+    {
+        QTest::addColumn<QByteArray>("parameters");
+        QTest::addColumn<WindowGeometry>("restored");  // on a 1920 × 1080 screen, 1920 × 1040 available
+        // clang-format off
+        QTest::addRow("saved place") << QByteArray("MainLeft,200\r\nMainTop,150\r\nMainWidth,800\r\nMainHeight,760\r\n")
+                                     << WindowGeometry{200, 150, 800, 760};
+        QTest::addRow("place not remembered") << QByteArray("MainLeft,200\r\nMainTop,150\r\nMemPosFlg,0\r\n")
+                                              << WindowGeometry{590, 175, 740, 730};
+        QTest::addRow("no place saved") << QByteArray("MainWidth,1000\r\nMainHeight,800\r\n")
+                                        << WindowGeometry{460, 140, 1000, 800};
+        QTest::addRow("beyond the screen") << QByteArray("MainLeft,0\r\nMainTop,0\r\nMainWidth,100000\r\nMainHeight,100000\r\n")
+                                           << WindowGeometry{0, 0, 1920, 1040};
+        QTest::addRow("not a number") << QByteArray("MainLeft,20\r\nMainTop,20\r\nMainWidth,wide\r\n")
+                                      << WindowGeometry{590, 175, 740, 730};
+        QTest::addRow("below the minimum") << QByteArray("MainLeft,20\r\nMainTop,20\r\nMainWidth,300\r\nMainHeight,200\r\n")
+                                           << WindowGeometry{590, 175, 740, 730};
+        // clang-format on
+    }
+    void GeometryToRestore()
+    {
+        QFETCH(QByteArray, parameters);
+        QFETCH(WindowGeometry, restored);
+        QTemporaryDir dir;
+        QFile file(dir.filePath(ParameterFileName));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(parameters);
+        file.close();
+        Settings settings;
+        SetDefaults(settings);
+        ReadParameterFile(dir.path(), settings);
+        QCOMPARE(::GeometryToRestore(settings, QSize(1920, 1080), QSize(1920, 1040)), restored);
+    }
 };
 
 QTEST_APPLESS_MAIN(tst_ParameterFile)

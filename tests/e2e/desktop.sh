@@ -12,6 +12,7 @@ export XDG_DATA_HOME="$HOME/.local/share" XDG_CONFIG_HOME="$HOME/.config" XDG_CA
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 unset WAYLAND_DISPLAY XDG_SESSION_TYPE QT_QPA_PLATFORM
 E2E_PIDS=()
+E2E_LOGS=()
 
 e2e_cleanup() {
   for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
@@ -20,7 +21,34 @@ e2e_cleanup() {
 }
 trap e2e_cleanup EXIT
 
-fail() { echo "FAIL: $*"; exit 1; }
+# Fails the test, showing what the programs reported on their error output.
+fail() {
+  echo "FAIL: $*"
+  for log in "${E2E_LOGS[@]}"; do [ -s "$log" ] && { echo "--- $log"; cat "$log"; }; done
+  exit 1
+}
+
+# Starts the program under test ($program) with its error output kept; sets QUILL_PID.
+start_quill() {
+  local log="$E2E_ROOT/quill-${#E2E_LOGS[@]}.log"
+  E2E_LOGS+=("$log")
+  "$program" "$@" 2>"$log" &
+  QUILL_PID=$!
+  E2E_PIDS+=("$QUILL_PID")
+}
+
+# Closes the program's window $1 and checks that its process $2 ended with status 0 and
+# reported no crash or sanitizer finding.
+close_quill() {
+  wmctrl -i -c "$1"
+  wait_exit "$2"
+  local status=0
+  wait "$2" || status=$?
+  [ "$status" -eq 0 ] || fail "the program ended with status $status"
+  for log in "${E2E_LOGS[@]}"; do
+    ! grep -qE 'Sanitizer|runtime error:|QFATAL|Segmentation fault' "$log" || fail "the program reported an error"
+  done
+}
 
 # Starts Xvfb on a free display and openbox on it.
 start_desktop() {
@@ -32,7 +60,8 @@ start_desktop() {
   export DISPLAY=":$number"
   openbox >"$E2E_ROOT/openbox.log" 2>&1 &
   E2E_PIDS+=($!)
-  for _ in $(seq 100); do wmctrl -m >/dev/null 2>&1 && return 0; sleep 0.1; done
+  # A loaded machine may take a while; 30 s before giving up.
+  for _ in $(seq 300); do wmctrl -m >/dev/null 2>&1 && return 0; sleep 0.1; done
   fail "openbox did not start"
 }
 

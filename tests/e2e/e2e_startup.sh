@@ -6,7 +6,7 @@ program=$1
 source "$(dirname "$0")/desktop.sh"
 start_desktop
 
-"$program" & E2E_PIDS+=($!); first=$!
+start_quill; first=$QUILL_PID
 window=$(wait_window Quillmaren)
 [ -f "$XDG_DATA_HOME/Bertovan/Quillmaren/Sys/Leaf790.txt" ] || fail "no version marker"
 
@@ -24,8 +24,7 @@ sleep 0.3
 [ "$(clipboard)" = "é" ] || fail "input area holds '$(clipboard)' instead of é"
 
 # Closing writes the parameter file with its 43 keys.
-wmctrl -i -c "$window"
-wait_exit "$first"
+close_quill "$window" "$first"
 rng="$XDG_DATA_HOME/Bertovan/Quillmaren/Sys/Quillo.rng"
 [ "$(grep -c $'\r$' "$rng")" -eq 43 ] || fail "Quillo.rng does not hold 43 CR LF lines"
 
@@ -35,8 +34,16 @@ wait_window Quillmaren >/dev/null
 kill -9 "$killed"; wait "$killed" 2>/dev/null || true
 for _ in $(seq 100); do [ -z "$(visible_windows Quillmaren)" ] && break; sleep 0.1; done
 ls "$XDG_RUNTIME_DIR"/*.lock >/dev/null 2>&1 || fail "the killed copy left no lock to take over"
-"$program" & E2E_PIDS+=($!); third=$!
-wait_window Quillmaren >/dev/null
+start_quill; third=$QUILL_PID
+window=$(wait_window Quillmaren)
 sleep 0.5
 kill -0 "$third" 2>/dev/null || fail "the start after a killed copy ended"
+close_quill "$window" "$third"
+
+# A runtime folder that cannot hold the lock does not stop the start.
+XDG_RUNTIME_DIR="$E2E_ROOT/home/.profile-file/run"
+touch "$E2E_ROOT/home/.profile-file"
+start_quill; fourth=$QUILL_PID
+window=$(wait_window Quillmaren)
+close_quill "$window" "$fourth"
 echo "PASS"

@@ -16,7 +16,7 @@ start_both() {
   mkdir -p "$sys"
   printf '%s\r\n' "MainLeft,20" "MainTop,40" "$@" > "$sys/Quillo.rng"
   : > "$received"
-  "$program" & E2E_PIDS+=($!); quill_pid=$!
+  start_quill; quill_pid=$QUILL_PID
   quill=$(wait_window Quillmaren)
   "$target" PasteTarget "$received" & E2E_PIDS+=($!); target_pid=$!
   target_window=$(wait_window PasteTarget)
@@ -24,8 +24,7 @@ start_both() {
 
 stop_both() {
   kill "$target_pid" 2>/dev/null || true
-  wmctrl -i -c "$quill"
-  wait_exit "$quill_pid"
+  close_quill "$quill" "$quill_pid"
 }
 
 # Waits up to 5 s for a command to succeed.
