@@ -71,8 +71,8 @@ bool SaveBytesAtomically(const QString &path, const QByteArray &bytes, QString *
     // Unbuffered, so that a full disk fails the write itself: a buffered write would only fail
     // at the flush inside commit, too late to tell. The old file stays until the commit.
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size() &&
-        file.flush() && file.commit())
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size() && file.flush() &&
+        file.commit())
         return true;
     if (error)
         *error = file.errorString();
