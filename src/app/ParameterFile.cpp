@@ -233,3 +233,17 @@ WindowGeometry GeometryToRestore(const Settings &settings, QSize screen, QSize a
     }
     return g;
 }
+
+void KeepFontSizesInRange(Settings &settings)
+{
+    Settings defaults;
+    SetDefaults(defaults);
+    const auto keep = [](int &size, int minimum, int maximum, int fallback) {
+        if (size < minimum || size > maximum)
+            size = fallback;
+    };
+    keep(settings.MainFontSize, 8, 200, defaults.MainFontSize);
+    keep(settings.IPAFontSize, 9, 40, defaults.IPAFontSize);
+    keep(settings.TransMainFSize, 8, 200, defaults.TransMainFSize);
+    keep(settings.TransIPAFSize, 8, 200, defaults.TransIPAFSize);
+}

@@ -28,6 +28,11 @@ QStringList BuildParameterLines(const Settings &settings);
 /// On failure returns false and puts the system's reason into error.
 bool WriteParameterFile(const QString &sysFolder, const Settings &settings, QString *error);
 
+/// Puts every font size that lies outside what its selector accepts back to its default:
+/// the main and transfer sizes take 8 to 200 points, the phonetic size 9 to 40. A hand-edited
+/// size such as 1500000000 would otherwise overflow the rich text and be written back.
+void KeepFontSizesInRange(Settings &settings);
+
 /// A window's frame position and size in pixels.
 struct WindowGeometry {
     int left = 0;

@@ -47,7 +47,7 @@ QString BuildTransferRtf(int charsetCode, int pointSize, QStringView text, QStri
     return QLatin1String(
                "{\\rtf1\\ansi\\ansicpg932\\deff0\\deflang1033\\deflangfe1041{\\fonttbl{\\f0\\fnil\\fcharset") +
            QString::number(RtfCharsetCode(charsetCode)) + QLatin1Char(' ') + EscapeRtfFontName(fontName) +
-           QLatin1String(";}}\\viewkind4\\uc1\\pard\\lang1041\\f0\\fs") + QString::number(2 * pointSize) +
+           QLatin1String(";}}\\viewkind4\\uc1\\pard\\lang1041\\f0\\fs") + QString::number(2 * qint64(pointSize)) +
            EscapeRtfUnicode(text) + QLatin1String("\\f1\\par}");
 }
 

@@ -181,6 +181,21 @@ private slots:
         QCOMPARE(::GeometryToSave({-5, 0, 100, 100}, QSize(701, 500)), (WindowGeometry{-19, -120, 740, 740}));
     }
 
+    void fontSizesOutsideTheirSelectorsAreDefaults()
+    {
+        Settings settings;
+        SetDefaults(settings);
+        settings.MainFontSize = 1500000000;
+        settings.IPAFontSize = 41;
+        settings.TransMainFSize = 8;
+        settings.TransIPAFSize = -3;
+        KeepFontSizesInRange(settings);
+        QCOMPARE(settings.MainFontSize, 20);
+        QCOMPARE(settings.IPAFontSize, 16);
+        QCOMPARE(settings.TransMainFSize, 8);  // a typed 8 is accepted
+        QCOMPARE(settings.TransIPAFSize, 16);
+    }
+
     void GeometryToRestore_data()
     {
         QTest::addColumn<QByteArray>("parameters");

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -142,6 +143,32 @@ private slots:
         w->transfer().TransferExecute();
         QVERIFY(
             QGuiApplication::clipboard()->mimeData()->data("text/rtf").contains("\\fs80\\u252?\\u13?\\u10?\\u120?"));
+    }
+
+    void absurdSavedSizeIsTheDefault()
+    {
+        TMainFrm *w = Start("TransMode,0\r\nMainFontSize,1500000000\r\n");
+        QVERIFY(w);
+        Find<QPlainTextEdit>(w, "Memo1")->setPlainText("x");
+        w->transfer().TransferExecute();
+        const QByteArray rtf = QGuiApplication::clipboard()->mimeData()->data("text/rtf");
+        QVERIFY2(rtf.contains("\\fs40\\u120?"), rtf.constData());
+        QCOMPARE(Find<QComboBox>(w, "ComboBox3")->currentText(), QStringLiteral("20"));
+    }
+
+    void ownCharactersAreTransferred()
+    {
+        // A no-break space (common in French) and a line separator are the field's own
+        // characters; only the lines' breaks become CR LF.
+        TMainFrm *w = Start("TransMode,1\r\n");
+        QVERIFY(w);
+        Find<QPlainTextEdit>(w, "Memo1")->setPlainText(QStringLiteral("a\u00A0b\u2028c\nd"));
+        w->transfer().TransferExecute();
+        QCOMPARE(ClipboardText(), QStringLiteral("a&#x00A0;b&#x2028;c&#x000D;&#x000A;d"));
+        Find<QPlainTextEdit>(w, "Memo1")->selectAll();
+        w->settings().TransMode = 3;
+        w->transfer().TransferExecute();
+        QCOMPARE(ClipboardText(), QStringLiteral("a\u00A0b\u2028c\nd"));
     }
 
     void unwritableWorkFileStopsTheTransfer()
