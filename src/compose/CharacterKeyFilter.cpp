@@ -8,6 +8,9 @@ namespace {
 /// without text; they are character keys all the same.
 QString TypedText(const QKeyEvent &event)
 {
+    // Delete arrives as U+007F on some platforms; it edits the field and types nothing.
+    if (event.key() == Qt::Key_Delete || event.text() == QStringLiteral("\x7f"))
+        return {};
     if (!event.text().isEmpty())
         return event.text();
     switch (event.key()) {
@@ -35,11 +38,15 @@ bool CharacterKeyFilter::eventFilter(QObject *watched, QEvent *event)
     const QString typed = TypedText(*static_cast<QKeyEvent *>(event));
     QString passed;
     bool swallowedAny = false;
-    for (QChar unit : typed) {
-        if (handler_(unit))
+    for (qsizetype i = 0; i < typed.size(); ++i) {
+        const bool pair = typed[i].isHighSurrogate() && i + 1 < typed.size() && typed[i + 1].isLowSurrogate();
+        const QStringView character = QStringView(typed).mid(i, pair ? 2 : 1);
+        if (pair)
+            ++i;
+        if (handler_(character))
             swallowedAny = true;
         else
-            passed += unit;
+            passed += character;
     }
     if (!swallowedAny)
         return false;

@@ -25,3 +25,19 @@ bool CompositionEngine::ComposeKey(const ComposeHost &host, QChar typed)
     }
     return false;
 }
+
+bool CompositionEngine::ComposeCharacter(const ComposeHost &host, QStringView character)
+{
+    if (character.size() == 1)
+        return ComposeKey(host, character.front());
+    if (!pending_)
+        return false;
+    pending_.reset();
+    if (host.pad)
+        host.pad->ClearFollowUps();
+    if (host.resultField) {
+        host.resultField->FocusField();
+        host.resultField->ReplaceSelection(character.toString());
+    }
+    return true;
+}

@@ -40,6 +40,10 @@ public:
     /// Feeds one typed UTF-16 code unit of a host field, before the field handles it.
     /// Returns true when the field must drop the character.
     bool ComposeKey(const ComposeHost &host, QChar typed);
+    /// Feeds one typed character: a single code unit, or a surrogate pair (a character outside
+    /// the BMP). A pair is never a trigger nor a follow-up: after a trigger it ends the
+    /// pending state and is inserted whole. Returns true when the field must drop it.
+    bool ComposeCharacter(const ComposeHost &host, QStringView character);
 
     /// The pending trigger, if any.
     std::optional<QChar> PendingTrigger() const { return pending_; }

@@ -83,17 +83,18 @@ TMainFrm::TMainFrm(const AppPaths &paths, QWidget *parent) : QMainWindow(parent)
     edit1Field_ = std::make_unique<LineEditComposeField>(Edit1);
     new CharacterKeyFilter(
         Memo1,
-        [this](QChar typed) {
+        [this](QStringView typed) {
             const std::optional<ComposeHost> host = Memo1Host();
-            return host && engine_.ComposeKey(*host, typed);
+            return host && engine_.ComposeCharacter(*host, typed);
         },
         [this](const QString &text) { memo1Field_->ReplaceSelection(text); });
     new CharacterKeyFilter(
         Edit1,
-        [this](QChar typed) {
+        [this](QStringView typed) {
             if (const std::optional<ComposeHost> host = Edit1Host())
-                return engine_.ComposeKey(*host, typed);
-            return PhoneticEntryRuns() && padPanel_->PhoneticPad()->PhoneticKeyPress(typed);
+                return engine_.ComposeCharacter(*host, typed);
+            return PhoneticEntryRuns() && typed.size() == 1 &&
+                   padPanel_->PhoneticPad()->PhoneticKeyPress(typed.front());
         },
         [this](const QString &text) { edit1Field_->ReplaceSelection(text); });
     Memo1->installEventFilter(this);

@@ -140,6 +140,20 @@ private slots:
         QCOMPARE(firstPad.shown, QStringLiteral("["));
     }
 
+    void surrogatePairIsOneCharacter()
+    {
+        CompositionEngine engine;
+        FakeField field;
+        FakePad pad;
+        const QString pair = QString::fromUcs4(U"\U00010348");
+        QVERIFY(!engine.ComposeCharacter({&pad, &field}, pair));  // nothing pending: the field types it
+        QVERIFY(engine.ComposeCharacter({&pad, &field}, u"["));
+        QVERIFY(engine.ComposeCharacter({&pad, &field}, pair));
+        QCOMPARE(field.text, pair);
+        QVERIFY(!engine.PendingTrigger());
+        QCOMPARE(pad.shown, QString());
+    }
+
     void resetEndsPending()
     {
         CompositionEngine engine;

@@ -153,6 +153,30 @@ private slots:
         QTest::keyClicks(Find<QPlainTextEdit>(window.get(), "Memo1"), "[e");
         QCOMPARE(Find<QPlainTextEdit>(window.get(), "Memo1")->toPlainText(), QStringLiteral("[e"));
     }
+
+    void deleteAndWideCharactersAfterATrigger()
+    {
+        auto window = Start();
+        QVERIFY(window);
+        auto *memo = Find<QPlainTextEdit>(window.get(), "Memo1");
+        // Delete edits the field and leaves the trigger pending: abc, Home, [, Delete, e.
+        QTest::keyClicks(memo, "abc");
+        QTest::keyClick(memo, Qt::Key_Home);
+        QTest::keyClick(memo, '[');
+        QTest::sendKeyEvent(QTest::Click, memo, Qt::Key_Delete, QStringLiteral("\x7f"), Qt::NoModifier);
+        QTest::keyClick(memo, 'e');
+        QCOMPARE(memo->toPlainText(), QStringLiteral("èbc"));
+
+        // A character outside the BMP (one key, two code units) ends the trigger and is
+        // inserted whole.
+        memo->clear();
+        const QString smile = QString::fromUcs4(U"\U0001F600");
+        QTest::keyClick(memo, ']');
+        QTest::sendKeyEvent(QTest::Click, memo, Qt::Key_unknown, smile, Qt::NoModifier);
+        QCOMPARE(memo->toPlainText(), smile);
+        QTest::keyClick(memo, 'e');
+        QCOMPARE(memo->toPlainText(), smile + "e");
+    }
 };
 
 QTEST_MAIN(tst_TMainFrm)
