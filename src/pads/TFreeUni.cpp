@@ -1,5 +1,7 @@
 #include "pads/TFreeUni.h"
 
+#include "pads/SymbolCaption.h"
+
 #include "symbols/FreePalette.h"
 
 #include <QLabel>
@@ -38,8 +40,8 @@ TFreeUni::TFreeUni(FreeSymbols &symbols, QWidget *parent) : QFrame(parent), symb
         Buttons[i]->setObjectName(QStringLiteral("SpeedButton%1").arg(i + 1));
         Buttons[i]->setFocusPolicy(Qt::NoFocus);
         connect(Buttons[i], &QToolButton::clicked, this, [this, i] {
-            if (!Buttons[i]->text().isEmpty())
-                InsertSymbol(Buttons[i]->text());
+            if (!SymbolOf(Buttons[i]).isEmpty())
+                InsertSymbol(SymbolOf(Buttons[i]));
         });
         Boxes[i] = new QLineEdit(Panel3);
         Boxes[i]->setObjectName(QStringLiteral("Edit%1").arg(i + 1));
@@ -107,7 +109,7 @@ void TFreeUni::Edit1Change(int place)
 {
     const CodeBoxOutcome outcome = ApplyCodeBoxText(Boxes[place]->text());
     if (outcome.changesCaption)
-        Buttons[place]->setText(outcome.caption);
+        SetSymbolCaption(Buttons[place], outcome.caption);
     if (outcome.stored)
         symbols_[place] = *outcome.stored;
     if (outcome.boxText)

@@ -1,5 +1,7 @@
 #include "pads/TIPAboard.h"
 
+#include "pads/SymbolCaption.h"
+
 #include "pads/TShape.h"
 
 #include <QLabel>
@@ -112,7 +114,7 @@ TIPAboard::TIPAboard(Context context, QWidget *parent) : QFrame(parent), context
     for (int n = 0; n < 48; ++n) {
         auto *key = new QToolButton(Panel2);
         key->setObjectName(QStringLiteral("SpeedButton%1").arg(n + 1));
-        key->setText(n == 9 ? QStringLiteral("sp") : QString(KeyCharacters()[n]));
+        SetSymbolCaption(key, n == 9 ? QStringLiteral("sp") : QString(KeyCharacters()[n]));
         key->setFocusPolicy(Qt::NoFocus);
         const QChar character = KeyCharacters()[n];
         connect(key, &QToolButton::clicked, this, [this, key, character] {

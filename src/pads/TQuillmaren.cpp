@@ -1,5 +1,7 @@
 #include "pads/TQuillmaren.h"
 
+#include "pads/SymbolCaption.h"
+
 #include "compose/ComposeTable.h"
 #include "pads/TShape.h"
 
@@ -93,10 +95,10 @@ void TQuillmaren::BuildPage(Page &page, bool upper)
     for (int index = 0; index < 36; ++index) {
         auto *button = new QToolButton(page.sheet);
         button->setObjectName(Name("SpeedButton", names.firstButton + index));
-        button->setText(letters[index]);
+        SetSymbolCaption(button, letters[index]);
         button->setFocusPolicy(Qt::NoFocus);  // the host's field keeps the focus
         button->setAutoRaise(false);
-        connect(button, &QToolButton::clicked, this, [this, button] { InsertSymbol(button->text()); });
+        connect(button, &QToolButton::clicked, this, [this, button] { InsertSymbol(SymbolOf(button)); });
         page.buttons[index] = button;
     }
 }

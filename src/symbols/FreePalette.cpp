@@ -11,6 +11,13 @@ bool IsCodeDigit(QChar c)
     return ULib::IsDecimalDigit(c) || ULib::IsUpperHexLetter(c);
 }
 
+/// Control characters and lone surrogate halves are no symbols: inserted and transferred they
+/// would cut or corrupt the text in other programs.
+bool IsSymbol(QChar c)
+{
+    return c.category() != QChar::Other_Control && !c.isSurrogate();
+}
+
 FreeSymbols Symbols(std::array<char16_t, 8> codes)
 {
     FreeSymbols symbols;
@@ -28,13 +35,15 @@ CodeBoxOutcome ApplyCodeBoxText(QStringView text)
         if (std::all_of(text.begin(), text.end(), IsCodeDigit)) {
             const QChar symbol(static_cast<char16_t>(text.toUInt(nullptr, 16)));
             outcome.changesCaption = true;
-            outcome.caption = symbol;
-            outcome.stored = symbol;
+            if (IsSymbol(symbol)) {
+                outcome.caption = symbol;
+                outcome.stored = symbol;
+            }
         }
         return outcome;
     }
     outcome.changesCaption = true;
-    if (text.size() == 1 && !IsCodeDigit(text[0])) {
+    if (text.size() == 1 && !IsCodeDigit(text[0]) && IsSymbol(text[0])) {
         outcome.caption = text.toString();
         outcome.boxText = QStringLiteral("%1").arg(text[0].unicode(), 4, 16, QLatin1Char('0')).toUpper();
     }

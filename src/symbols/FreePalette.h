@@ -18,7 +18,8 @@ struct CodeBoxOutcome {
 /// The rules of a code box: four upper-case hexadecimal digits choose a symbol; one digit,
 /// two or three characters or an empty box blank the button (the user is typing a code);
 /// a single other character is taken as the symbol itself and replaced by its code; four
-/// characters that are not all digits change nothing.
+/// characters that are not all digits change nothing. A control character or a lone surrogate
+/// half is no symbol: its code blanks the button and stores nothing.
 CodeBoxOutcome ApplyCodeBoxText(QStringView text);
 
 /// One preset set of the palette.

@@ -24,6 +24,12 @@ private slots:
         QTest::addRow("empty blanks") << "" << true << "" << "" << "";
         QTest::addRow("pasted symbol becomes its code") << "★" << true << "★" << "" << "2605";
         QTest::addRow("pasted lower-case letter") << "a" << true << "a" << "" << "0061";
+        QTest::addRow("code of NUL is no symbol") << "0000" << true << "" << "" << "";
+        QTest::addRow("code of a control character") << "001B" << true << "" << "" << "";
+        QTest::addRow("code of DEL") << "007F" << true << "" << "" << "";
+        QTest::addRow("code of a surrogate half") << "D800" << true << "" << "" << "";
+        QTest::addRow("pasted control character") << "\t" << true << "" << "" << "";
+        QTest::addRow("ampersand is a symbol") << "0026" << true << "&" << "&" << "";
         QTest::addRow("pasted non-bmp character stores nothing") << QString::fromUcs4(U"\U0001F600") << true << ""
                                                                  << "" << "";
         // clang-format on

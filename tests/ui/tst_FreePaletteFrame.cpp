@@ -72,6 +72,17 @@ private slots:
         QCOMPARE(Find<QPlainTextEdit>(w_, "Memo1")->toPlainText(), QStringLiteral("ab☆"));
     }
 
+    void ampersandShowsAsItself()
+    {
+        // "&" would be taken as a shortcut mark and show blank; the caption escapes it.
+        Find<QLineEdit>(palette_, "Edit5")->setText("0026");
+        auto *button = Find<QToolButton>(palette_, "SpeedButton5");
+        QCOMPARE(button->text(), QStringLiteral("&&"));
+        Find<QPlainTextEdit>(w_, "Memo1")->clear();
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(Find<QPlainTextEdit>(w_, "Memo1")->toPlainText(), QStringLiteral("&"));
+    }
+
     void presetsFillAllPlacesAndAreSaved()
     {
         QCOMPARE(Find<QTabWidget>(w_, "PageControl2")->currentWidget(), Find<QWidget>(w_, "TabSheet4"));

@@ -59,6 +59,7 @@ private slots:
         QVERIFY(!Key(pad, u'Q')->isCheckable());
         QCOMPARE(Find<QToolButton>(pad, "SpeedButton10")->text(), QStringLiteral("sp"));
         QCOMPARE(Find<QToolButton>(pad, "SpeedButton10")->toolTip(), QStringLiteral("Space"));
+        QCOMPARE(Find<QToolButton>(pad, "SpeedButton6")->text(), QStringLiteral("&&"));  // shows "&"
 
         QTest::keyClick(Find<QLineEdit>(w_, "Edit1"), 'E', Qt::ShiftModifier);
         QVERIFY(pad->Entry().Selecting());
