@@ -35,6 +35,12 @@ QString EscapeRtfFontName(QStringView fontName)
 {
     QString out;
     for (QChar c : fontName) {
+        if (c.unicode() > 0x7F) {
+            // The document declares a code page; a name outside ASCII is written as Unicode
+            // escapes, which RTF readers take back whatever the code page.
+            out += EscapeRtfUnicode(QStringView(&c, 1));
+            continue;
+        }
         if (c == u'\\' || c == u'{' || c == u'}')
             out += QLatin1Char('\\');
         out += c;

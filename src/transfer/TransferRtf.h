@@ -10,7 +10,8 @@ int RtfCharsetCode(int code);
 QString EscapeRtfUnicode(QStringView text);
 
 /// A font name made safe for the font table: "\", "{" and "}" are escaped, so that a name
-/// holding them cannot end the table or the document early.
+/// holding them cannot end the table or the document early; characters outside ASCII are
+/// written as "\u" escapes, so that a reader gets the name back whatever the code page.
 QString EscapeRtfFontName(QStringView fontName);
 
 /// The one-line rich-text document of a transfer: the text in one font at one size.

@@ -47,6 +47,9 @@ private slots:
         QCOMPARE(EscapeRtfUnicode(QString(QChar(0xFFFF))), QStringLiteral("\\u65535?"));
         // A font name cannot break out of the font table.
         QVERIFY(BuildTransferRtf(0, 12, u"x", u"Evil}}\\par{").contains(QStringLiteral("Evil\\}\\}\\\\par\\{;}}")));
+        // A Japanese font name as escapes, which a reader decodes whatever the code page says.
+        QVERIFY(BuildTransferRtf(0, 12, u"x", u"ＭＳ Ｐ明朝")
+                    .contains(QStringLiteral("\\fcharset0 \\u65325?\\u65331? \\u65328?\\u26126?\\u26397?;}}")));
     }
 
     void charsetCodes()
