@@ -28,10 +28,14 @@ PathRoots PlatformPathRoots()
 
     const QString installed =
         QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share") + kVendorProduct);
-#ifdef QUILL_SOURCE_DATA_DIR
-    roots.installFolder = QFileInfo(installed).isDir() ? installed : QStringLiteral(QUILL_SOURCE_DATA_DIR);
-#else
     roots.installFolder = installed;
+#if defined(QUILL_SOURCE_DATA_DIR) && defined(QUILL_BUILD_DIR)
+    // A program started from its build tree reads the source tree's data; an installed one
+    // never does, even when its own share folder is missing.
+    const QString buildDir = QDir(QStringLiteral(QUILL_BUILD_DIR)).canonicalPath();
+    const QString programDir = QDir(QCoreApplication::applicationDirPath()).canonicalPath();
+    if (!buildDir.isEmpty() && (programDir == buildDir || programDir.startsWith(buildDir + u'/')))
+        roots.installFolder = QStringLiteral(QUILL_SOURCE_DATA_DIR);
 #endif
     return roots;
 }

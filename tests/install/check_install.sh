@@ -29,4 +29,12 @@ mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 timeout 3 "$prefix/bin/quillmaren" >/dev/null 2>&1 || true
 [ -f "$HOME/Documents/Bertovan/Quillmaren/English/bookA/InstalledOnly.utx" ] ||
   fail "the installed program did not read its installation tree"
+
+# Without its share folder the installed program installs nothing, and never the build
+# machine's source data.
+rm -rf "$HOME" "$prefix/share"
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+timeout 3 "$prefix/bin/quillmaren" >/dev/null 2>&1 || true
+[ -z "$(ls "$HOME/Documents/Bertovan/Quillmaren/English/bookA/" 2>/dev/null)" ] ||
+  fail "the installed program without its share folder installed sample books"
 echo "PASS"

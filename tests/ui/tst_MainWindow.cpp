@@ -109,6 +109,10 @@ private slots:
         QCOMPARE(Find<QLabel>(w, "Label23")->text(), QStringLiteral("英　語"));
         QCOMPARE(Find<QToolButton>(w, "SpeedButton15")->text(), QStringLiteral("<"));
 
+        QStringList captions;
+        for (int i = 3; i <= 8; ++i)
+            captions << Find<QRadioButton>(w, QStringLiteral("RadioButton%1").arg(i))->text();
+        QCOMPARE(captions, (QStringList{"英語", "イタリア語", "フランス語", "スペイン語", "ポルトガル語", "ドイツ語"}));
         Find<QRadioButton>(w, "RadioButton6")->setChecked(true);  // Spanish
         QTest::mouseClick(Find<QToolButton>(w, "SpeedButton14"), Qt::LeftButton);
         QCOMPARE(w->settings().InpMode, 3);
