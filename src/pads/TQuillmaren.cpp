@@ -6,6 +6,7 @@
 #include "pads/TShape.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 
 #include <QLabel>
 #include <QTabWidget>
@@ -34,6 +35,26 @@ QFont PadFont(const QString &family, int points, bool bold = false)
     font.setPointSize(points);
     font.setBold(bold);
     return font;
+}
+
+/// The font at its given size, or smaller until its line fits into height pixels: on a small
+/// pad the labels keep their whole glyphs instead of being cut.
+QFont FontToFit(QFont font, int height)
+{
+    while (font.pointSize() > 6 && QFontMetrics(font).height() > height)
+        font.setPointSize(font.pointSize() - 1);
+    return font;
+}
+
+/// An area of at least the text line's height, centred where the layout puts it and moved up
+/// so that it ends at bottom at the latest and starts at the page's top at the earliest.
+QRect LineArea(const QRect &area, const QFont &font, int bottom)
+{
+    const int line = QFontMetrics(font).height();
+    if (line <= area.height())
+        return area;
+    const int top = qMax(0, qMin(area.top(), bottom - line));
+    return {area.left(), top, area.width(), line};
 }
 
 QString Name(const char *kind, int number)
@@ -139,26 +160,33 @@ void TQuillmaren::LayoutPage(Page &page, bool upper)
         page.buttons[index]->setFont(buttonFont);
     }
 
-    page.heading->setFont(PadFont(QStringLiteral("Tahoma"), kFrameFontSize + 2));
-    page.heading->setGeometry(g.HeadingArea());
+    // Heading and key hints share the band above the first row.
+    const QFont headingFont = FontToFit(PadFont(QStringLiteral("Tahoma"), kFrameFontSize + 2), g.Y0);
+    page.heading->setFont(headingFont);
+    const QRect headingArea = LineArea(g.HeadingArea(), headingFont, g.Y0);
+    const int headingWidth = QFontMetrics(headingFont).horizontalAdvance(page.heading->text()) + 2;
+    page.heading->setGeometry(headingArea.adjusted(0, 0, qMax(0, headingWidth - headingArea.width()), 0));
 
     const QColor boxBrush = upper ? palette().color(QPalette::ToolTipBase) : QColor(Qt::white);
     for (int row = 0; row < 4; ++row) {
         page.triggerBoxes[row]->setGeometry(g.TriggerBox(row));
         page.triggerBoxes[row]->SetBrush(boxBrush);
         page.triggerBoxes[row]->SetPen(QColor(128, 128, 128), 3);
-        page.triggerLabels[row]->setFont(PadFont(QStringLiteral("Tahoma"), kFrameFontSize + (row == 3 ? 4 : 1), true));
+        // A trigger's label stays inside its box.
+        page.triggerLabels[row]->setFont(
+            FontToFit(PadFont(QStringLiteral("Tahoma"), kFrameFontSize + (row == 3 ? 4 : 1), true), g.BH));
         page.triggerLabels[row]->setGeometry(g.TriggerLabelArea(row));
     }
 
     const QString vowels = upper ? QStringLiteral("AEIOU") : QStringLiteral("aeiou");
     QPalette blue = page.followUps[0]->palette();
     blue.setColor(QPalette::WindowText, Qt::blue);
+    const QFont hintFont = FontToFit(PadFont(QStringLiteral("Tahoma"), kFrameFontSize + 3), g.Y0);
     for (int column = 0; column < 9; ++column) {
         QLabel *label = page.followUps[column];
-        label->setFont(PadFont(QStringLiteral("Tahoma"), kFrameFontSize + 3));
+        label->setFont(hintFont);
         label->setPalette(blue);
-        label->setGeometry(g.FollowUpLabelArea(column));
+        label->setGeometry(LineArea(g.FollowUpLabelArea(column), hintFont, g.Y0));
         if (column < 5)
             label->setText(vowels.at(column));
     }

@@ -157,6 +157,28 @@ private slots:
         QTest::keyClicks(Find<QLineEdit>(w_, "Edit1"), "[a");
         QCOMPARE(Find<QLineEdit>(w_, "Edit1")->text(), QStringLiteral("ñ[a"));
     }
+
+    void hintsAreWholeOnEveryPad()
+    {
+        // The small pad of the word-book page's panel and the large one of the first page:
+        // every key hint and trigger label has room for its whole line of text.
+        Find<QTabWidget>(w_, "PageControl1")->setCurrentIndex(TMainFrm::WordBook);
+        QTest::mouseClick(Find<QToolButton>(w_, "SpeedButton16"), Qt::LeftButton);
+        QTRY_VERIFY(FindPad<TQuillmaren5>(w_));
+        for (TQuillmaren *pad : {static_cast<TQuillmaren *>(FindPad<TQuillmaren5>(w_)), pad_}) {
+            const PadGeometry &g = pad->Geometry();
+            for (int n : {7, 11, 15, 20, 28, 1, 5}) {  // key hints, then the "Trigger" headings
+                auto *label = pad->findChild<QLabel *>(QStringLiteral("Label%1").arg(n));
+                const QFontMetrics metrics(label->font());
+                QVERIFY2(label->height() >= metrics.height(), qPrintable(label->objectName()));
+                QVERIFY(label->y() >= 0 && label->geometry().bottom() < g.Y0);
+            }
+            for (int n : {2, 3, 4, 6}) {
+                auto *label = pad->findChild<QLabel *>(QStringLiteral("Label%1").arg(n));
+                QVERIFY2(QFontMetrics(label->font()).height() <= g.BH, qPrintable(label->objectName()));
+            }
+        }
+    }
 };
 
 QTEST_MAIN(tst_LetterPads)
