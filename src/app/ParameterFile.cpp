@@ -184,7 +184,7 @@ void ReadParameterFile(const QString &sysFolder, Settings &settings)
     QFile file(sysFolder + u'/' + ParameterFileName);
     if (!file.open(QIODevice::ReadOnly))
         return;
-    const QStringList lines = ULib::SplitLines(ULib::DecodeTextBytes(file.read(kMaxParameterFileBytes)));
+    const QStringList lines = ULib::SplitLines(ULib::ReadTextFileCapped(file, kMaxParameterFileBytes));
     ApplyParameterLines(lines, settings);
 }
 

@@ -79,6 +79,17 @@ bool SaveBytesAtomically(const QString &path, const QByteArray &bytes, QString *
     return false;
 }
 
+QString ReadTextFileCapped(QIODevice &file, qint64 maxBytes)
+{
+    const QByteArray bytes = file.read(maxBytes);
+    QString text = DecodeTextBytes(bytes);
+    if (!file.atEnd()) {
+        const qsizetype lastBreak = qMax(text.lastIndexOf(u'\n'), text.lastIndexOf(u'\r'));
+        text.truncate(lastBreak + 1);
+    }
+    return text;
+}
+
 QStringList SplitLines(QStringView text)
 {
     QStringList lines;

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QChar>
+#include <QIODevice>
 #include <QString>
 #include <QStringList>
 
@@ -30,6 +31,11 @@ QStringList SplitCommaText(QStringView line);
 /// Decodes a text file's bytes: a UTF-8 or UTF-16 byte-order mark is honoured, otherwise the
 /// system encoding is used.
 QString DecodeTextBytes(const QByteArray &bytes);
+
+/// Reads and decodes a small text file of the program's own (settings, symbol sets), at most
+/// maxBytes of it: a file of garbage cannot stall the program. When the file is longer, the
+/// line cut by the limit is dropped, so that only whole lines are read.
+QString ReadTextFileCapped(QIODevice &file, qint64 maxBytes);
 
 /// Writes bytes to path through a file beside it that is renamed over it, so that a failure
 /// leaves the previous file whole. On failure returns false with the system's reason in error.

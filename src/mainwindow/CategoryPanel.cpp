@@ -18,7 +18,7 @@ CategoryPanel::CategoryPanel(const QString &caption, QWidget *parent) : QWidget(
     header_->setFocusPolicy(Qt::NoFocus);
     header_->setStyleSheet(
         QStringLiteral("QToolButton { background: rgb(200, 208, 230); border: 1px solid rgb(150, 160, 190);"
-                       " text-align: left; font-weight: bold; padding-left: 2px; }"));
+                       " text-align: left; font-weight: bold; font-size: 12px; padding-left: 1px; }"));
     connect(header_, &QToolButton::clicked, this, [this] { SetCollapsed(!collapsed_); });
     layout->addWidget(header_);
 

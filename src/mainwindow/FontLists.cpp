@@ -1,8 +1,11 @@
 #include "mainwindow/FontLists.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QLineEdit>
 #include <QRegularExpression>
+#include <QStyle>
 
 QStringList FilterFontFamilies(const QStringList &families)
 {
@@ -37,7 +40,12 @@ void FillFontSelector(QComboBox *selector, const QString &font, const QString &f
     selector->addItems(LatinFontFamilies());
     const bool listed = selector->findText(font, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0;
     selector->setEditText(listed ? font : fallback);
+    if (selector->lineEdit())
+        selector->lineEdit()->setCursorPosition(0);  // a long name shows its beginning
     selector->blockSignals(false);
+    // The drop-down list shows long family names whole, however narrow the box.
+    QAbstractItemView *list = selector->view();
+    list->setMinimumWidth(list->sizeHintForColumn(0) + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
 }
 
 void FillSizeSelector(QComboBox *selector, int first, int last, int shown)

@@ -6,6 +6,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -32,6 +33,10 @@ InputPage::InputPage(CompositionEngine &engine, Settings &settings, QPlainTextEd
     PageControl2 = new QTabWidget(this);
     PageControl2->setObjectName(QStringLiteral("PageControl2"));
     PageControl2->setFocusPolicy(Qt::NoFocus);
+    // Both tab captions stay readable beside the 480-pixel pad at the smallest window width.
+    QFont tabFont = PageControl2->font();
+    tabFont.setPixelSize(12);
+    PageControl2->tabBar()->setFont(tabFont);
     TabSheet4 = new QWidget;
     TabSheet4->setObjectName(QStringLiteral("TabSheet4"));
     TabSheet5 = new QWidget;

@@ -343,5 +343,12 @@ void OptionSidePanel::FitLanguagePanel(int fieldsHeight, bool secondFieldShown)
     }
     const int header = current->HeaderHeight();
     const int content = fieldsHeight - 7 * header - (secondFieldShown ? 4 : 11);
-    current->setFixedHeight(qMax(current->minimumSizeHint().height(), content + header));
+    // Never taller than the room the other panels leave: a scroll bar with nothing to scroll
+    // would squeeze every header.
+    const QLayout *stack = CategoryPanelGroup1->widget()->layout();
+    int room = CategoryPanelGroup1->viewport()->height();
+    for (int i = 0; i < 6; ++i)
+        room -= CategoryPanels[i]->height() + stack->spacing();
+    const int height = qMin(content + header, room);
+    current->setFixedHeight(qMax(current->minimumSizeHint().height(), height));
 }

@@ -152,6 +152,9 @@ void TMainFrm::InitCaptions()
     InitWB->setEnabled(true);
     for (QAction *action : {ChangeProp, DelWB, CloseWB, RegWord, MoveWord, DelWord, ModWord})
         action->setEnabled(false);
+    // No text file is open yet: 上書き保存 and 閉じる wait for one.
+    N28->setEnabled(false);
+    N33->setEnabled(false);
     // 2. Names of the language.
     language_.Switch(settings_.InpMode, settings_.RecFlagNumber);
     // 3. Timers.

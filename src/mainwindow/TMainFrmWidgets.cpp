@@ -248,7 +248,9 @@ void TMainFrm::BuildToolbar()
     ComboBox2->setEditable(true);
     ComboBox2->setInsertPolicy(QComboBox::NoInsert);
     ComboBox2->setMaxVisibleItems(20);
-    ComboBox2->setMinimumWidth(150);
+    // At the window's smallest width the font name box gives way first, never over its arrow.
+    ComboBox2->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ComboBox2->setMinimumContentsLength(9);
     ComboBox3 = Named(new QComboBox(CoolBar1), "ComboBox3");
     ComboBox3->setEditable(true);
     ComboBox3->setInsertPolicy(QComboBox::NoInsert);

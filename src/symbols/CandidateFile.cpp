@@ -11,6 +11,9 @@ namespace {
 // A pad has ten choice slots; the key character always takes the last one.
 constexpr int kMaxChoices = 10;
 
+// A symbol set is a few hundred bytes; a larger file is read only this far.
+constexpr qint64 kMaxCandidateFileBytes = 1 << 20;
+
 }  // namespace
 
 QString CandidateFileName(bool fullSet)
@@ -61,5 +64,5 @@ CandidateFileResult ReadCandidateFile(const QString &tblFolder, bool fullSet)
         qCDebug(lcSymbols) << "no symbol set at" << path;
         return {};
     }
-    return ParseCandidateText(ULib::DecodeTextBytes(file.readAll()), QDir::toNativeSeparators(path));
+    return ParseCandidateText(ULib::ReadTextFileCapped(file, kMaxCandidateFileBytes), QDir::toNativeSeparators(path));
 }

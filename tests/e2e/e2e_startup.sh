@@ -9,6 +9,8 @@ start_desktop
 start_quill; first=$QUILL_PID
 window=$(wait_window Quillmaren)
 [ -f "$XDG_DATA_HOME/Bertovan/Quillmaren/Sys/Leaf790.txt" ] || fail "no version marker"
+# A normal start says nothing on the terminal (logging is off unless asked for).
+[ ! -s "${E2E_LOGS[0]}" ] || fail "the first start wrote to its error output"
 
 # A second copy ends at once, with status 0 and no window of its own.
 status=0; timeout 10 "$program" || status=$?

@@ -1,5 +1,6 @@
 #include "lib/ULib.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -93,6 +94,25 @@ private slots:
         QVERIFY(old.open(QIODevice::ReadOnly));
         QCOMPARE(old.readAll(), QByteArray("MainLeft,200\r\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Quillo.rng"});  // nothing left beside
+    }
+
+    void ReadTextFileCapped_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");  // read with a limit of 12 bytes
+        // clang-format off
+        QTest::addRow("within the limit") << QByteArray("a,1\r\nb,2") << "a,1\r\nb,2";
+        QTest::addRow("cut line dropped") << QByteArray("a,1\r\nMainLeft,1234\r\n") << "a,1\r\n";
+        QTest::addRow("cut at a break") << QByteArray("a,1\r\nbb,22\r\nc") << "a,1\r\nbb,22\r\n";
+        QTest::addRow("one long line") << QByteArray("MainLeft,123456789") << "";
+        // clang-format on
+    }
+    void ReadTextFileCapped()
+    {
+        QFETCH(QByteArray, bytes);
+        QBuffer buffer(&bytes);
+        QVERIFY(buffer.open(QIODevice::ReadOnly));
+        QTEST(ULib::ReadTextFileCapped(buffer, 12), "text");
     }
 
     void JoinLinesCrLf() { QCOMPARE(ULib::JoinLinesCrLf({"a", "", "b"}), QStringLiteral("a\r\n\r\nb\r\n")); }

@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -71,6 +72,9 @@ private slots:
                              Find<QAction>(w, "ModWord")})
             QVERIFY2(!off->isEnabled(), qPrintable(off->objectName()));
         QVERIFY(!Find<QAction>(w, "PDisp")->isEnabled());
+        // No text file is open: nothing to save or close.
+        QVERIFY(!Find<QAction>(w, "N28")->isEnabled());
+        QVERIFY(!Find<QAction>(w, "N33")->isEnabled());
         QVERIFY(!Find<QToolButton>(w, "SpeedButton16")->isEnabled());
         Find<QTabWidget>(w, "PageControl1")->setCurrentIndex(TMainFrm::WordBook);
         QVERIFY(Find<QAction>(w, "PDisp")->isEnabled());
@@ -197,6 +201,20 @@ private slots:
         QCOMPARE(w->transferOptions().Buffers().RichBuffer.fontName, Find<QComboBox>(w, "ComboBox2")->itemText(0));
 
         QCOMPARE(FilterFontFamilies({"b", "@MS Gothic", "$Special", "A", "b"}), (QStringList{"A", "b"}));
+        // One entry per family, whatever foundries provide it.
+        QCOMPARE(FilterFontFamilies({"C059 [urw]", "C059 [UKWN]", "Noto Sans"}), (QStringList{"C059", "Noto Sans"}));
+    }
+
+    void sidePanelNeverScrollsWithNothingToScroll()
+    {
+        TMainFrm *w = f_->Start();
+        QVERIFY(w);
+        Find<QTabWidget>(w, "PageControl1")->setCurrentIndex(TMainFrm::WordBook);
+        Find<QAction>(w, "PDisp")->trigger();  // the second field shown above the input area
+        auto *group = Find<QScrollArea>(w, "CategoryPanelGroup1");
+        QTRY_VERIFY(Find<QLineEdit>(w, "Edit1")->isVisible());
+        QTest::qWait(50);
+        QVERIFY(!group->verticalScrollBar()->isVisible());
     }
 
     void kanaOptionChangesTheSecondField()
