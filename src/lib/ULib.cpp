@@ -165,4 +165,64 @@ QString EncodeDecNcr(QStringView text)
     return EncodeNcr(text, [](char16_t unit) { return QStringLiteral("&#%1;").arg(uint(unit)); });
 }
 
+QString EscapeQuotes(QStringView text)
+{
+    QString out = text.toString();
+    return out.replace(u'"', QStringLiteral("#$22"));
+}
+
+QString UnescapeQuotes(QStringView text)
+{
+    QString out = text.toString();
+    return out.replace(QStringLiteral("#$22"), QStringLiteral("\""));
+}
+
+QString BreaksToMarkers(QStringView text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        if (c == u'\r')
+            out += QStringLiteral("#$0D");
+        else if (c != u'\n')
+            out += c;
+    }
+    return out;
+}
+
+QString MarkersToBreaks(QStringView text)
+{
+    QString out = text.toString();
+    return out.replace(QStringLiteral("#$0D"), QStringLiteral("\r\n"));
+}
+
+namespace {
+
+/// One pass of ReplaceAll: replace the first occurrence, then search again from the start.
+/// The text before a replaced occurrence held none, so the next search may begin just before
+/// the replacement (an occurrence may straddle its start), which keeps the pass linear.
+void ReplacePass(QString &text, const QString &search, const QString &replacement)
+{
+    qsizetype from = 0;
+    for (;;) {
+        const qsizetype at = text.indexOf(search, from);
+        if (at < 0)
+            return;
+        text.replace(at, search.size(), replacement);
+        from = qMax<qsizetype>(0, at - search.size() + 1);
+    }
+}
+
+}  // namespace
+
+QString ReplaceAll(QString text, const QString &search, const QString &replacement)
+{
+    static const QString placeholder = QStringLiteral("WQZR@XOPL");
+    if (search.isEmpty())
+        return text;
+    ReplacePass(text, search, placeholder);
+    ReplacePass(text, placeholder, replacement);
+    return text;
+}
+
 }  // namespace ULib

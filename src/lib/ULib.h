@@ -59,4 +59,17 @@ QString EncodeDecNcr(QStringView text);
 /// Returns no value for five characters that are not a decimal number.
 std::optional<int> FiveCharCode(QStringView text);
 
+/// Every double quote character replaced by the four characters "#$22".
+QString EscapeQuotes(QStringView text);
+/// Every "#$22" replaced by one double quote character.
+QString UnescapeQuotes(QStringView text);
+/// Every CR replaced by the marker "#$0D", every LF dropped: CR LF becomes one marker.
+QString BreaksToMarkers(QStringView text);
+/// Every "#$0D" marker replaced by CR LF.
+QString MarkersToBreaks(QStringView text);
+/// Every occurrence of search (non-empty) replaced by replacement, in two passes through a
+/// fixed placeholder, so that a replacement holding the search text is not caught again. An
+/// occurrence of the placeholder already in the text is replaced too.
+QString ReplaceAll(QString text, const QString &search, const QString &replacement);
+
 }  // namespace ULib

@@ -1,5 +1,7 @@
 #include "wordbook/QuestionType.h"
 
+#include "wordbook/WordBook.h"
+
 std::optional<QuestionType> QuestionTypeFromName(const QString &name)
 {
     if (name == u"単語理解" || name == u"発　音")
@@ -29,4 +31,13 @@ QString QuestionTypeLetter(QuestionType type)
     case QuestionType::C: return QStringLiteral("C");
     }
     return {};
+}
+
+QString CurrentTypeName(const QString &typeName)
+{
+    if (typeName == u"発　音")
+        return QStringLiteral("単語理解");
+    if (typeName == u"問題文")
+        return QStringLiteral("空欄補充");
+    return typeName;
 }

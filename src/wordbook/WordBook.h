@@ -1,0 +1,40 @@
+#pragma once
+
+#include "wordbook/QuestionType.h"
+
+#include <QList>
+#include <QString>
+
+/// One word of a book, its six fields in file order, held in stored form: a line break inside
+/// Phonetic or Notes is the marker "#$0D"; a double quote is an ordinary character (it is
+/// escaped only in the file). Its row number is its position in the book.
+struct WordEntry {
+    QString Foreign;
+    QString Phonetic;  ///< IPA (W), a problem sentence (B) or an instruction (C)
+    QString Kana;
+    QString Japanese;
+    QString Notes;
+    QString Reserve;  ///< always created empty; kept as a file holds it
+    bool operator==(const WordEntry &) const = default;
+};
+
+/// The open word book: where its file lies, its three header lines and its words.
+struct WordBook {
+    QString Folder;
+    QString FileName;  ///< with ".utx"; empty while no book is open
+    QString Title;
+    QString Group;
+    QString TypeName;  ///< the stored type name (header line 3)
+    QList<WordEntry> Entries;
+
+    bool IsOpen() const { return !FileName.isEmpty(); }
+    QString Path() const { return Folder + u'/' + FileName; }
+    /// The book's type; W for an unknown type name.
+    QuestionType Type() const { return QuestionTypeFromName(TypeName).value_or(QuestionType::W); }
+    /// Empties the entries and the four header fields.
+    void Clear() { *this = WordBook{}; }
+};
+
+/// The current name for a stored type name: the older "発　音" and "問題文" become "単語理解"
+/// and "空欄補充"; every other text stays as it is.
+QString CurrentTypeName(const QString &typeName);

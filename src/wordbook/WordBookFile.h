@@ -1,0 +1,75 @@
+#pragma once
+
+#include "wordbook/WordBook.h"
+
+#include <QIODevice>
+#include <QStringList>
+
+/// The file name extension of word books.
+inline const QString WordBookExtension = QStringLiteral(".utx");
+
+/// Files larger than this are no word book (100 000 words take about 10 MB) and are not read.
+inline constexpr qint64 MaxWordBookBytes = qint64(256) << 20;
+
+/// What reading a word book came to.
+enum class WordBookStatus {
+    Read,         ///< header and words taken
+    Missing,      ///< no such file: nothing changed
+    TooFewLines,  ///< fewer than three lines: no header, no words
+    Unreadable,   ///< could not be opened or read
+    TooLarge,     ///< larger than MaxWordBookBytes
+};
+
+struct WordBookReadResult {
+    WordBookStatus status = WordBookStatus::Read;
+    QString message;  ///< the Japanese message for Unreadable and TooLarge
+};
+
+/// The fields of one word line: a field in double quotes runs to the next quote that is not
+/// doubled (a doubled quote stands for one) or to the end of the line; any other field ends
+/// at a comma or a character up to U+0020. Blanks (U+0000..U+0020) around fields are
+/// skipped; a comma that ends the line adds one empty field.
+QStringList SplitWordLine(QStringView line);
+
+/// A word book's text: the bytes after a leading FF FE, as UTF-16 LE whatever they begin with.
+QString DecodeWordBookBytes(const QByteArray &bytes);
+
+/// Reads a word book's text into book: the header lines and every word line of exactly 6 or 7
+/// fields (a seventh is dropped, other lines are skipped), quotes unescaped, an older type
+/// name upgraded. Folder and FileName are left to the caller. With fewer than three lines the
+/// book is left empty and TooFewLines returned.
+WordBookReadResult ReadWordBook(QIODevice &device, WordBook &book);
+
+/// Reads folder/fileName into book. A missing file changes nothing. Any other outcome
+/// replaces the book: read, or emptied and no longer tied to a file (fewer than three lines,
+/// unreadable, too large), so that no later save writes into the book that was open before.
+WordBookReadResult ReadWordBook(const QString &folder, const QString &fileName, WordBook &book);
+
+/// The bytes of a word book: FF FE, then the title, group and type name lines and one line of
+/// six quoted, quote-escaped fields per word, in UTF-16 LE with CR LF after every line.
+QByteArray WordBookBytes(const WordBook &book);
+
+/// Writes the open book to its file, replacing it atomically (an older type name is
+/// upgraded first). Nothing happens when no file name is set. On failure returns false with
+/// the Japanese message ("ファイル "…" を作成できません。…").
+bool WriteWordBook(WordBook &book, QString *error);
+
+/// Writes a new book of exactly the three header lines.
+bool CreateWordBookFile(const QString &path, const QString &title, const QString &group, const QString &typeName,
+                        QString *error);
+
+/// The header of a book file and its number of lines, as the book list shows it.
+struct WordBookHeader {
+    QString title;
+    QString group;
+    QString typeName;
+    qsizetype lineCount = 0;  ///< 0 when the file cannot be read
+};
+
+/// Reads a book file's header and counts its lines, decoded and split as ReadWordBook does.
+WordBookHeader ReadWordBookHeader(const QString &path);
+
+/// The message for a book file that cannot be opened: "ファイル <path> は開けません。 <reason> ".
+QString CannotOpenMessage(const QString &path, const QString &reason);
+/// The message for a book file that cannot be written: "ファイル "<path>" を作成できません。<reason>".
+QString CannotCreateMessage(const QString &path, const QString &reason);

@@ -1,0 +1,248 @@
+#include "lib/ULib.h"
+#include "wordbook/WordBookFile.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+/// The bytes of a book file: FF FE, then the lines in UTF-16 LE, each ending in CR LF.
+QByteArray BookBytes(const QStringList &lines, bool byteOrderMark = true)
+{
+    QByteArray bytes = byteOrderMark ? QByteArray("\xFF\xFE", 2) : QByteArray();
+    for (const QString &line : lines) {
+        const QString withBreak = line + QStringLiteral("\r\n");
+        for (QChar c : withBreak) {
+            bytes.append(char(c.unicode() & 0xFF));
+            bytes.append(char(c.unicode() >> 8));
+        }
+    }
+    return bytes;
+}
+
+WordBook Read(QByteArray bytes, WordBookStatus *status = nullptr)
+{
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    WordBook book;
+    const WordBookReadResult result = ReadWordBook(buffer, book);
+    if (status)
+        *status = result.status;
+    return book;
+}
+
+WordEntry Entry(const QString &foreign, const QString &phonetic = {}, const QString &notes = {})
+{
+    return {foreign, phonetic, QStringLiteral("カナ"), QStringLiteral("日本語"), notes, {}};
+}
+
+}  // namespace
+
+class tst_WordBookFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void SplitWordLine_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QStringList>("fields");
+        // clang-format off
+        QTest::addRow("six quoted") << "\"a\",\"b\",\"c\",\"d\",\"e\",\"f\"" << QStringList{"a", "b", "c", "d", "e", "f"};
+        QTest::addRow("trailing comma adds a field") << "\"a\",\"b\",\"c\",\"d\",\"e\",\"f\"," << QStringList{"a", "b", "c", "d", "e", "f", ""};
+        QTest::addRow("unquoted") << "a,b,c,d,e,f" << QStringList{"a", "b", "c", "d", "e", "f"};
+        QTest::addRow("unquoted split at a space") << "a b,c,d,e,f,g" << QStringList{"a", "b", "c", "d", "e", "f", "g"};
+        QTest::addRow("quoted keeps commas and spaces") << "\"a, b\",\" c \"" << QStringList{"a, b", " c "};
+        QTest::addRow("doubled quote") << "\"say \"\"hi\"\"\",x" << QStringList{"say \"hi\"", "x"};
+        QTest::addRow("unclosed quote runs to the end") << "\"a,b" << QStringList{"a,b"};
+        QTest::addRow("empty quoted fields") << "\"\",\"\"" << QStringList{"", ""};
+        QTest::addRow("blanks around fields") << " \t\"a\" , \"b\"" << QStringList{"a", "b"};
+        QTest::addRow("empty line") << "" << QStringList{};
+        QTest::addRow("a NUL is a blank") << QString("a") + QChar(0) + "b" << QStringList{"a", "b"};
+        // clang-format on
+    }
+    void SplitWordLine()
+    {
+        QFETCH(QString, line);
+        QTEST(::SplitWordLine(line), "fields");
+    }
+
+    void roundTrip_data()
+    {
+        QTest::addColumn<WordEntry>("entry");
+        // clang-format off
+        QTest::addRow("quotes") << Entry("say \"hi\"", "x\"y");
+        QTest::addRow("commas and spaces") << Entry(" a, b ", "c ,d");
+        QTest::addRow("markers") << Entry("go", "ɡoʊ", "go #$0Dwent");
+        QTest::addRow("the text #$0D") << Entry("#$0D", "a#$0D");
+        QTest::addRow("outside the BMP") << Entry(QString::fromUcs4(U"\U0001F600 ok"), QString::fromUcs4(U"\U00010348"));
+        QTest::addRow("empty fields") << WordEntry{"", "", "", "", "", ""};
+        QTest::addRow("reserve kept") << WordEntry{"a", "b", "c", "d", "e", "kept"};
+        // clang-format on
+    }
+    void roundTrip()
+    {
+        QFETCH(WordEntry, entry);
+        WordBook book;
+        book.Title = QStringLiteral("動詞");
+        book.Group = QStringLiteral("01動詞");
+        book.TypeName = QStringLiteral("単語理解");
+        book.Entries = {entry, Entry("second")};
+        const WordBook back = Read(WordBookBytes(book));
+        QCOMPARE(back.Title, book.Title);
+        QCOMPARE(back.Group, book.Group);
+        QCOMPARE(back.TypeName, book.TypeName);
+        QCOMPARE(back.Entries, book.Entries);
+    }
+
+    void bytesAreExact()
+    {
+        WordBook book;
+        book.Title = QStringLiteral("動詞");
+        book.Group = QStringLiteral("01動詞");
+        book.TypeName = QStringLiteral("単語理解");
+        book.Entries = {{"go", "ɡoʊ", "ゴウ", "行く", "go \"to\"#$0Dwent, gone", ""}};
+        QCOMPARE(WordBookBytes(book),
+                 BookBytes({"動詞", "01動詞", "単語理解",
+                            "\"go\",\"ɡoʊ\",\"ゴウ\",\"行く\",\"go #$22to#$22#$0Dwent, gone\",\"\""}));
+        // The four characters #$22 in the file are one double quote.
+        QCOMPARE(Read(BookBytes({"t", "g", "W", "\"#$22\",\"\",\"\",\"\",\"\",\"\""})).Entries.value(0).Foreign,
+                 QStringLiteral("\""));
+        // A book without words: FF FE and exactly three lines.
+        book.Entries.clear();
+        QCOMPARE(WordBookBytes(book), BookBytes({"動詞", "01動詞", "単語理解"}));
+    }
+
+    void readerKeepsOnlyWordLines()
+    {
+        const WordBook book = Read(
+            BookBytes({"t", "g", "単語理解", "\"a\",\"b\",\"c\",\"d\",\"e\",\"f\",", "\"5\",\"b\",\"c\",\"d\",\"e\"",
+                       "", "\"8\",\"b\",\"c\",\"d\",\"e\",\"f\",\"g\",\"h\"", "a b,c,d,e,f,g", "x,y,z,u,v,w"}));
+        QCOMPARE(book.Entries.size(), 3);
+        QCOMPARE(book.Entries[0].Foreign, QStringLiteral("a"));
+        QCOMPARE(book.Entries[1], (WordEntry{"a", "b", "c", "d", "e", "f"}));  // g dropped
+        QCOMPARE(book.Entries[2].Reserve, QStringLiteral("w"));
+    }
+
+    void olderTypeNamesAreUpgraded_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<int>("type");
+        // clang-format off
+        QTest::addRow("発　音") << "発　音" << "単語理解" << int(QuestionType::W);
+        QTest::addRow("問題文") << "問題文" << "空欄補充" << int(QuestionType::B);
+        QTest::addRow("作文問題") << "作文問題" << "作文問題" << int(QuestionType::C);
+        QTest::addRow("unknown stays, counts as W") << "自由" << "自由" << int(QuestionType::W);
+        // clang-format on
+    }
+    void olderTypeNamesAreUpgraded()
+    {
+        QFETCH(QString, stored);
+        const WordBook book = Read(BookBytes({"t", "g", stored}));
+        QTEST(book.TypeName, "current");
+        QTEST(int(book.Type()), "type");
+    }
+
+    void fileWithoutByteOrderMarkIsUtf16()
+    {
+        const WordBook book = Read(BookBytes({"題", "g", "単語理解", "\"a\",\"b\",\"c\",\"d\",\"e\",\"f\""}, false));
+        QCOMPARE(book.Title, QStringLiteral("題"));
+        QCOMPARE(book.Entries.size(), 1);
+    }
+
+    void tooFewLinesLeavesNoBook()
+    {
+        WordBookStatus status;
+        const WordBook book = Read(BookBytes({"t", "g"}), &status);
+        QCOMPARE(status, WordBookStatus::TooFewLines);
+        QVERIFY(book.Title.isEmpty() && book.Entries.isEmpty());
+
+        // Read from a folder, a two-line file unties the open book from its file.
+        QTemporaryDir dir;
+        QFile file(dir.filePath("short.utx"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(BookBytes({"t", "g"}));
+        file.close();
+        WordBook open;
+        open.Folder = dir.path();
+        open.FileName = QStringLiteral("other.utx");
+        open.Entries = {Entry("kept?")};
+        QCOMPARE(ReadWordBook(dir.path(), "short.utx", open).status, WordBookStatus::TooFewLines);
+        QVERIFY(!open.IsOpen());
+        QVERIFY(open.Entries.isEmpty());
+        // A missing file changes nothing.
+        open.FileName = QStringLiteral("other.utx");
+        QCOMPARE(ReadWordBook(dir.path(), "missing.utx", open).status, WordBookStatus::Missing);
+        QCOMPARE(open.FileName, QStringLiteral("other.utx"));
+    }
+
+    void writeCreateAndHeader()
+    {
+        QTemporaryDir dir;
+        QString error;
+        QVERIFY(CreateWordBookFile(dir.filePath("new.utx"), "動詞", "01動詞", "作文問題", &error));
+        QFile created(dir.filePath("new.utx"));
+        QVERIFY(created.open(QIODevice::ReadOnly));
+        QCOMPARE(created.readAll(), BookBytes({"動詞", "01動詞", "作文問題"}));
+
+        WordBook book;
+        QCOMPARE(ReadWordBook(dir.path(), "new.utx", book).status, WordBookStatus::Read);
+        book.TypeName = QStringLiteral("問題文");
+        book.Entries = {Entry("a"), Entry("b")};
+        QVERIFY(WriteWordBook(book, &error));
+        QCOMPARE(book.TypeName, QStringLiteral("空欄補充"));
+        const WordBookHeader header = ReadWordBookHeader(dir.filePath("new.utx"));
+        QCOMPARE(header.title, QStringLiteral("動詞"));
+        QCOMPARE(header.group, QStringLiteral("01動詞"));
+        QCOMPARE(header.typeName, QStringLiteral("空欄補充"));
+        QCOMPARE(header.lineCount, 5);
+
+        // A folder that is gone: the Japanese message names the file.
+        book.Folder = dir.filePath("gone");
+        QVERIFY(!WriteWordBook(book, &error));
+        QVERIFY2(error.startsWith(QStringLiteral("ファイル \"")) &&
+                     error.contains(QStringLiteral("を作成できません。")),
+                 qPrintable(error));
+    }
+
+    void headerCountsLinesAsTheReaderSplitsThem_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("lines");
+        // clang-format off
+        QTest::addRow("three") << BookBytes({"t", "g", "単語理解"}) << 3;
+        QTest::addRow("an empty word line counts") << BookBytes({"t", "g", "単語理解", "", "x"}) << 5;
+        QTest::addRow("two") << BookBytes({"t", "g"}) << 2;
+        QTest::addRow("lone CR and LF, no break at the end")
+            << QByteArray("\xFF\xFEt\0\r\0g\0\n\0W\0\r\0\n\0a\0", 20) << 4;
+        // clang-format on
+    }
+    void headerCountsLinesAsTheReaderSplitsThem()
+    {
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        QFile file(dir.filePath("b.utx"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        QTEST(int(ReadWordBookHeader(file.fileName()).lineCount), "lines");
+    }
+
+    void textHelpers()
+    {
+        QCOMPARE(ULib::EscapeQuotes(u"say \"hi\""), QStringLiteral("say #$22hi#$22"));
+        QCOMPARE(ULib::UnescapeQuotes(u"#$22"), QStringLiteral("\""));
+        QCOMPARE(ULib::BreaksToMarkers(u"a\r\nb"), QStringLiteral("a#$0Db"));
+        QCOMPARE(ULib::BreaksToMarkers(u"a\nb"), QStringLiteral("ab"));
+        QCOMPARE(ULib::MarkersToBreaks(u"a#$0Db"), QStringLiteral("a\r\nb"));
+        QCOMPARE(ULib::ReplaceAll("*12", "*", ""), QStringLiteral("12"));
+        QCOMPARE(ULib::ReplaceAll("a.b.c", ".", ".."), QStringLiteral("a..b..c"));
+        QCOMPARE(ULib::ReplaceAll("xWQZR@XOPLy", "z", "-"), QStringLiteral("x-y"));  // the placeholder too
+    }
+};
+
+QTEST_APPLESS_MAIN(tst_WordBookFile)
+#include "tst_WordBookFile.moc"
