@@ -52,6 +52,15 @@ TMainFrm::TMainFrm(const AppPaths &paths, QWidget *parent) : QMainWindow(parent)
     BuildActions();
     BuildMenus();
     BuildToolbar();
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    for (int i = 0; i < 2; ++i) {
+        StatusPanels[i] = new QLabel(statusBar());
+        StatusPanels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        StatusPanels[i]->setFixedWidth(i == 0 ? 160 : 400);
+        // A fixed height: Japanese text (shown only later) must not make the bar grow.
+        StatusPanels[i]->setFixedHeight(20);
+        statusBar()->addWidget(StatusPanels[i]);
+    }
     QWidget *upperArea = BuildUpperArea();
     BuildPages();
 
@@ -68,13 +77,6 @@ TMainFrm::TMainFrm(const AppPaths &paths, QWidget *parent) : QMainWindow(parent)
     column->addWidget(Splitter1, 1);
     setCentralWidget(central);
 
-    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
-    for (int i = 0; i < 2; ++i) {
-        StatusPanels[i] = new QLabel(statusBar());
-        StatusPanels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        StatusPanels[i]->setFixedWidth(i == 0 ? 160 : 400);
-        statusBar()->addWidget(StatusPanels[i]);
-    }
     CallTimer = new QTimer(this);
     CallTimer->setObjectName(QStringLiteral("CallTimer"));
     CallTimer->setInterval(100);

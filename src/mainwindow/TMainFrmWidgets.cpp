@@ -301,7 +301,9 @@ void TMainFrm::BuildPages()
     PageControl1->addTab(TabSheet3, QString());
 
     inputPage_ = new InputPage(engine_, settings_, Memo1, TabSheet1);
-    wordBookPage_ = new WordBookPage(settings_, TabSheet2);
+    const WordBookActions bookActions{NewWordBook, ChangeProp, DelWB,   CloseWB,  InitWB, OpenWB,
+                                      RegWord,     ModWord,    DelWord, MoveWord, N501,   bookG1};
+    wordBookPage_ = new WordBookPage(settings_, paths_, bookActions, StatusPanels, TabSheet2);
     trainingPage_ = new TrainingPage(TabSheet3);
     for (QWidget *page : std::initializer_list<QWidget *>{inputPage_, wordBookPage_, trainingPage_}) {
         auto *layout = new QVBoxLayout(page->parentWidget());

@@ -1,17 +1,41 @@
 #include "wordbook/WordBookPage.h"
 
+#include "app/AppPaths.h"
+#include "app/Language.h"
 #include "app/LanguageState.h"
 #include "app/Settings.h"
+#include "dialogs/FileDialogSeam.h"
+#include "dialogs/MessageSeam.h"
+#include "wordbook/BookPropertiesForm.h"
+#include "wordbook/BookSets.h"
+#include "wordbook/WordBookFile.h"
 
-#include <QButtonGroup>
+#include <QAction>
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTimer>
 #include <QToolButton>
+#include <QTreeView>
 #include <QVBoxLayout>
 
-WordBookPage::WordBookPage(Settings &settings, QWidget *parent) : QWidget(parent), settings_(settings)
+namespace {
+
+constexpr int kPanelOpenWidth = 400;
+constexpr int kPanelClosedWidth = 40;
+
+}  // namespace
+
+WordBookPage::WordBookPage(Settings &settings, const AppPaths &paths, WordBookActions actions,
+                           std::array<QLabel *, 2> statusPanels, QWidget *parent)
+    : QWidget(parent), settings_(settings), paths_(paths), actions_(actions), statusPanels_(statusPanels)
 {
     setObjectName(QStringLiteral("WordBookPage"));
     auto *row = new QHBoxLayout(this);
@@ -20,25 +44,89 @@ WordBookPage::WordBookPage(Settings &settings, QWidget *parent) : QWidget(parent
     ListView1Area->setObjectName(QStringLiteral("ListView1Area"));
     ListView1Area->setFrameShape(QFrame::StyledPanel);
     row->addWidget(ListView1Area, 1);
+    BuildPanel();
+    row->addWidget(Panel8);
 
+    connect(actions_.InitWB, &QAction::triggered, this, &WordBookPage::InitWBExecute);
+    connect(actions_.OpenWB, &QAction::triggered, this, &WordBookPage::OpenWBExecute);
+    connect(actions_.CloseWB, &QAction::triggered, this, &WordBookPage::CloseWBExecute);
+    connect(actions_.DelWB, &QAction::triggered, this, &WordBookPage::DelWBExecute);
+    connect(actions_.NewWordBook, &QAction::triggered, this, &WordBookPage::NewWordBookExecute);
+    connect(actions_.ChangeProp, &QAction::triggered, this, &WordBookPage::ChangePropExecute);
+    connect(actions_.N501, &QAction::triggered, this, [this] { GenerateSet(true); });
+    connect(actions_.bookG1, &QAction::triggered, this, [this] { GenerateSet(false); });
+}
+
+void WordBookPage::BuildPanel()
+{
     Panel8 = new QFrame(this);
     Panel8->setObjectName(QStringLiteral("Panel8"));
-    Panel8->setFixedWidth(220);
-    auto *bookColumn = new QVBoxLayout(Panel8);
-    bookColumn->setContentsMargins(2, 2, 2, 2);
+    Panel8->setFixedWidth(kPanelOpenWidth);
+    auto *column = new QVBoxLayout(Panel8);
+    column->setContentsMargins(2, 2, 2, 2);
+    column->setSpacing(3);
+
+    auto *menuRow = new QHBoxLayout;
+    SpeedButton13 = new QToolButton(Panel8);
+    SpeedButton13->setObjectName(QStringLiteral("SpeedButton13"));
+    SpeedButton13->setText(QStringLiteral("→"));
+    SpeedButton13->setFixedSize(32, 28);
+    SpeedButton13->setFocusPolicy(Qt::NoFocus);
+    menuRow->addWidget(SpeedButton13);
+    Label1 = new QLabel(QStringLiteral("単語帳メニュー："), Panel8);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    menuRow->addWidget(Label1);
+    SpeedButton9 = new QToolButton(Panel8);
+    SpeedButton9->setObjectName(QStringLiteral("SpeedButton9"));
+    SpeedButton9->setDefaultAction(actions_.NewWordBook);
+    SpeedButton9->setFocusPolicy(Qt::NoFocus);
+    menuRow->addWidget(SpeedButton9);
+    menuRow->addStretch(1);
+    column->addLayout(menuRow);
+
     auto *folderRow = new QHBoxLayout;
-    auto *folderGroup = new QButtonGroup(this);
     for (int kind = 0; kind < 3; ++kind) {
+        // One group in which at most one button is down; clicking the one that is down
+        // releases it (so none is down) and changes nothing else.
         FolderButtons[kind] = new QToolButton(Panel8);
         FolderButtons[kind]->setObjectName(QStringLiteral("SpeedButton%1").arg(10 + kind));
         FolderButtons[kind]->setCheckable(true);
         FolderButtons[kind]->setFixedSize(60, 40);
         FolderButtons[kind]->setFocusPolicy(Qt::NoFocus);
-        folderGroup->addButton(FolderButtons[kind], kind);
         folderRow->addWidget(FolderButtons[kind]);
-        connect(FolderButtons[kind], &QToolButton::clicked, this, [this, kind] { SelectFolder(kind); });
+        connect(FolderButtons[kind], &QToolButton::clicked, this, [this, kind] { FolderButtonClicked(kind); });
     }
-    bookColumn->addLayout(folderRow);
+    folderRow->addStretch(1);
+    column->addLayout(folderRow);
+
+    ListView2 = new QTreeView(Panel8);
+    ListView2->setObjectName(QStringLiteral("ListView2"));
+    ListView2->setModel(&bookList_);
+    ListView2->setRootIsDecorated(false);
+    ListView2->setItemsExpandable(false);
+    ListView2->setUniformRowHeights(true);
+    ListView2->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ListView2->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListView2->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListView2->setFocusPolicy(Qt::NoFocus);
+    ListView2->header()->setStretchLastSection(false);
+    ListView2->header()->setSectionsMovable(false);
+    const int widths[5] = {120, 100, 85, 60, 55};
+    for (int c = 0; c < 5; ++c)
+        ListView2->setColumnWidth(c, widths[c]);
+    QPalette dark = ListView2->palette();
+    dark.setColor(QPalette::Base, QColor(0x40, 0x40, 0x40));
+    dark.setColor(QPalette::Text, Qt::white);
+    ListView2->setPalette(dark);
+    ListView2->setContextMenuPolicy(Qt::CustomContextMenu);
+    PopupMenu3 = new QMenu(ListView2);
+    PopupMenu3->setObjectName(QStringLiteral("PopupMenu3"));
+    PopupMenu3->addAction(actions_.DelWB);
+    connect(ListView2, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &at) { PopupMenu3->popup(ListView2->viewport()->mapToGlobal(at)); });
+    connect(ListView2, &QAbstractItemView::clicked, this, &WordBookPage::ListView2Click);
+    column->addWidget(ListView2, 1);
+
     auto *orderRow = new QHBoxLayout;
     RadioButton1 = new QRadioButton(Panel8);
     RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
@@ -46,14 +134,22 @@ WordBookPage::WordBookPage(Settings &settings, QWidget *parent) : QWidget(parent
     RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
     CheckBox2 = new QCheckBox(Panel8);
     CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
-    orderRow->addWidget(RadioButton1);
-    orderRow->addWidget(RadioButton2);
+    CheckBox2->setFocusPolicy(Qt::NoFocus);
+    for (QRadioButton *radio : {RadioButton1, RadioButton2}) {
+        radio->setFocusPolicy(Qt::NoFocus);
+        orderRow->addWidget(radio);
+    }
     orderRow->addStretch(1);
     orderRow->addWidget(CheckBox2);
-    bookColumn->addLayout(orderRow);
-    bookColumn->addStretch(1);
-    row->addWidget(Panel8);
-    connect(RadioButton1, &QRadioButton::toggled, this, [this](bool on) { settings_.EiwaFlg = on; });
+    column->addLayout(orderRow);
+    connect(RadioButton1, &QRadioButton::clicked, this, [this] { WordOrderClicked(true); });
+    connect(RadioButton2, &QRadioButton::clicked, this, [this] { WordOrderClicked(false); });
+
+    DoorTimer = new QTimer(this);
+    DoorTimer->setObjectName(QStringLiteral("DoorTimer"));
+    DoorTimer->setInterval(10);
+    connect(DoorTimer, &QTimer::timeout, this, &WordBookPage::DoorTimerTimer);
+    connect(SpeedButton13, &QToolButton::clicked, this, &WordBookPage::SpeedButton13Click);
 }
 
 void WordBookPage::InitCaptions(const LanguageState &language)
@@ -71,18 +167,17 @@ void WordBookPage::ShowLanguage(const LanguageState &language)
     RadioButton1->setText(language.PairForward);
     RadioButton2->setText(language.PairBackward);
     const int kind = CurrentFolder();
-    FolderButtons[kind]->setChecked(true);
-    SelectFolder(kind);
+    for (int k = 0; k < 3; ++k)
+        FolderButtons[k]->setChecked(k == kind);
+    if (shown_)  // before the first show the list waits for it
+        SelectFolder(kind);
 }
 
 void WordBookPage::FormShow()
 {
+    shown_ = true;
     CheckBox2->setChecked(true);
-}
-
-void WordBookPage::SelectFolder(int kind)
-{
-    settings_.CurrentFolderIndex = kind;
+    RefreshBookList();
 }
 
 int WordBookPage::CurrentFolder() const
@@ -90,9 +185,326 @@ int WordBookPage::CurrentFolder() const
     return qBound(0, settings_.CurrentFolderIndex, 2);
 }
 
+QString WordBookPage::CurrentFolderPath() const
+{
+    switch (CurrentFolder()) {
+    case 0: return paths_.BookAFolder;
+    case 1: return paths_.BookGFolder;
+    default: return paths_.BookSFolder;
+    }
+}
+
+void WordBookPage::FolderButtonClicked(int kind)
+{
+    // The handler acts only when its button is down: a click on the button that was down
+    // releases it and does nothing else.
+    for (int k = 0; k < 3; ++k) {
+        if (k != kind)
+            FolderButtons[k]->setChecked(false);
+    }
+    if (FolderButtons[kind]->isChecked())
+        SelectFolder(kind);
+}
+
+void WordBookPage::SelectFolder(int kind)
+{
+    settings_.CurrentFolderIndex = kind;
+    RefreshBookList();
+}
+
 void WordBookPage::CaptionFolderButtons()
 {
     FolderButtons[0]->setText(QStringLiteral("会話\nﾌｫﾙﾀﾞ"));
     FolderButtons[1]->setText(settings_.DicNameFlg ? QStringLiteral("辞書\nﾌｫﾙﾀﾞ") : QStringLiteral("文法\nﾌｫﾙﾀﾞ"));
     FolderButtons[2]->setText(QStringLiteral("語彙\nﾌｫﾙﾀﾞ"));
+}
+
+void WordBookPage::RefreshBookList()
+{
+    InitWBExecute();
+    const QString folder = CurrentFolderPath();
+    QList<BookRow> rows;
+    const QFileInfoList files = QDir(folder).entryInfoList({QStringLiteral("*") + WordBookExtension},
+                                                           QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo &file : files) {
+        const WordBookHeader header = ReadWordBookHeader(file.filePath());
+        if (header.lineCount < 3)
+            continue;
+        const QuestionType type = QuestionTypeFromName(header.typeName).value_or(QuestionType::W);
+        rows.append({header.title, file.fileName(), header.group, header.lineCount - 3, QuestionTypeLetter(type)});
+    }
+    bookList_.SetRows(std::move(rows));
+    ShowFolderTotal(bookList_.Total());
+}
+
+void WordBookPage::ShowFolderTotal(qsizetype total)
+{
+    statusPanels_[1]->setText(QStringLiteral("●単語帳ﾌｫﾙﾀﾞ：") + QDir::toNativeSeparators(CurrentFolderPath()) +
+                              QStringLiteral("…[") + QString::number(total) + u']');
+}
+
+void WordBookPage::UpdateBookCount(const QString &fileName)
+{
+    bookList_.SetCount(fileName, book_.Entries.size());
+    ShowFolderTotal(bookList_.Total());
+}
+
+std::optional<int> WordBookPage::SelectedRow() const
+{
+    const QModelIndexList rows = ListView2->selectionModel()->selectedRows();
+    if (rows.isEmpty())
+        return std::nullopt;
+    return rows.constFirst().row();
+}
+
+void WordBookPage::SelectRow(int row)
+{
+    ListView2->setCurrentIndex(bookList_.index(row, 0));
+    ListView2->scrollTo(bookList_.index(row, 0));
+    ListView2Click();
+}
+
+void WordBookPage::SelectBookByFileName(const QString &fileName)
+{
+    for (int row = 0; row < bookList_.Rows().size(); ++row) {
+        if (bookList_.Rows()[row].fileName == fileName)
+            return SelectRow(row);
+    }
+}
+
+void WordBookPage::SelectBookByTitle(const QString &title)
+{
+    for (int row = 0; row < bookList_.Rows().size(); ++row) {
+        if (bookList_.Rows()[row].title == title)
+            return SelectRow(row);
+    }
+}
+
+void WordBookPage::ListView2Click()
+{
+    if (!SelectedRow()) {
+        if (book_.Title.isEmpty()) {
+            for (QAction *action : {actions_.ChangeProp, actions_.DelWB, actions_.CloseWB, actions_.RegWord})
+                action->setEnabled(false);
+        }
+        return;
+    }
+    InitWBExecute();
+    for (QAction *action : {actions_.ChangeProp, actions_.DelWB, actions_.CloseWB, actions_.RegWord})
+        action->setEnabled(true);
+    if (!CheckBox2->isChecked())
+        OpenWBExecute();
+    else
+        SpeedButton13Click();
+    if (auto *memo = window()->findChild<QPlainTextEdit *>(QStringLiteral("Memo1")))
+        memo->setFocus(Qt::OtherFocusReason);
+}
+
+void WordBookPage::InitWBExecute()
+{
+    book_.Clear();
+    statusPanels_[0]->clear();
+    for (QAction *action : {actions_.ChangeProp, actions_.CloseWB, actions_.DelWB, actions_.RegWord, actions_.ModWord,
+                            actions_.DelWord, actions_.MoveWord})
+        action->setEnabled(false);
+    emit OpenBookChanged();
+}
+
+void WordBookPage::ReadBook(const QString &fileName)
+{
+    const WordBookReadResult result = ReadWordBook(CurrentFolderPath(), fileName, book_);
+    if (result.status == WordBookStatus::Missing)
+        return;
+    if (!result.message.isEmpty())
+        MessageSeam::Notify(this, result.message);
+    statusPanels_[0]->setText(book_.IsOpen() ? QStringLiteral("●ﾀｲﾄﾙ：[") + book_.Title + u']' : QString());
+    emit OpenBookChanged();
+}
+
+void WordBookPage::OpenWBExecute()
+{
+    const std::optional<int> row = SelectedRow();
+    if (!row)
+        return;
+    ReadBook(bookList_.Rows()[*row].fileName);
+    actions_.RegWord->setEnabled(book_.IsOpen());
+}
+
+QString WordBookPage::BookLines() const
+{
+    return QStringLiteral("■単語帳タイトル： [") + book_.Title + QStringLiteral("]\r\n■ファイル名：　　\"") +
+           book_.FileName + QStringLiteral("\"\r\n\r\n");
+}
+
+void WordBookPage::CloseWBExecute()
+{
+    if (book_.Title.isEmpty())
+        return;
+    if (!MessageSeam::Ask(this, BookLines() + QStringLiteral("この単語帳を閉じますが、よろしいですか？")))
+        return;
+    InitWBExecute();
+    SpeedButton13Click();
+    ListView2->clearSelection();
+    ListView2->setCurrentIndex({});
+}
+
+void WordBookPage::DelWBExecute()
+{
+    if (book_.Title.isEmpty())
+        return;
+    if (!MessageSeam::Ask(this, BookLines() + QStringLiteral("この単語帳を削除しますがよろしいですか？")))
+        return;
+    const QString path = CurrentFolderPath() + u'/' + book_.FileName;
+    if (!QFileInfo::exists(path))
+        return;
+    if (!QFile::remove(path)) {
+        MessageSeam::Notify(this, QStringLiteral("ファイル %1 を削除できません。").arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    RefreshBookList();
+}
+
+void WordBookPage::NewWordBookExecute()
+{
+    const QString folder = CurrentFolderPath();
+    TNewFrm dialog(
+        folder,
+        [this, folder](const BookProperties &properties) {
+            FileDialogSeam::Request request;
+            request.caption =
+                QStringLiteral("単語帳のファイル名指定　（「保存」ボタンを押し、空のファイルを作って下さい。）");
+            request.proposedPath = folder + u'/' + properties.title + WordBookExtension;
+            request.filter = QStringLiteral("（ユニコードテキスト）　*.utx (*.utx)");
+            request.defaultSuffix = QStringLiteral("utx");
+            const QString path = FileDialogSeam::SaveFileName(this, request);
+            if (path.isEmpty())
+                return false;
+            // Choosing an existing book would replace it by an empty one: ask first.
+            if (QFileInfo::exists(path) &&
+                !MessageSeam::Ask(
+                    this, QStringLiteral("■ファイル名：　　\"") + QFileInfo(path).fileName() +
+                              QStringLiteral("\"\r\n\r\nこのファイルは既にあります。空の単語帳で置き換えますか？")))
+                return false;
+            QString error;
+            if (!CreateWordBookFile(path, properties.title, properties.group, properties.typeName, &error)) {
+                MessageSeam::Notify(this, error);
+                return false;
+            }
+            RefreshBookList();
+            SelectBookByFileName(QFileInfo(path).fileName());
+            return true;
+        },
+        this);
+    dialog.exec();
+}
+
+void WordBookPage::ChangePropExecute()
+{
+    if (!book_.IsOpen())
+        return;
+    TPropFrm dialog(
+        CurrentFolderPath(),
+        [this](const BookProperties &properties) {
+            const QString fileName = book_.FileName;
+            book_.Title = properties.title;
+            book_.Group = properties.group;
+            book_.TypeName = properties.typeName;
+            QString error;
+            if (!WriteWordBook(book_, &error)) {
+                MessageSeam::Notify(this, error);  // the change stays in memory
+                return false;
+            }
+            RefreshBookList();
+            ReadBook(fileName);
+            for (QAction *action : {actions_.RegWord, actions_.ChangeProp, actions_.DelWB, actions_.CloseWB})
+                action->setEnabled(true);
+            actions_.ModWord->setEnabled(false);
+            return true;
+        },
+        this);
+    dialog.SetProperties(book_.Title, book_.Group, book_.Type());
+    dialog.exec();
+}
+
+void WordBookPage::GenerateSet(bool dictionary)
+{
+    const QString question =
+        dictionary ? QStringLiteral("bookGフォルダに46個の空の辞書ファイルを生成します。よろしいですか？")
+                   : QStringLiteral("bookGフォルダに28個の空の英語の文法ファイルを生成します。よろしいですか？");
+    if (!MessageSeam::Ask(this, question))
+        return;
+    const int language = settings_.InpMode >= 0 && settings_.InpMode < LanguageCount ? settings_.InpMode : 0;
+    const QString letter = Languages()[language].code;
+    QString error;
+    const bool made = dictionary ? CreateDictionarySet(paths_.BookGFolder, letter, &error)
+                                 : CreateGrammarSet(paths_.BookGFolder, letter, &error);
+    if (!made)
+        MessageSeam::Notify(this, error);
+    for (int k = 0; k < 3; ++k)
+        FolderButtons[k]->setChecked(k == 1);
+    SelectFolder(1);
+}
+
+void WordBookPage::WordOrderClicked(bool foreignFirst)
+{
+    settings_.EiwaFlg = foreignFirst;
+    emit WordOrderSwitched(foreignFirst);
+    if (book_.IsOpen())
+        ReadBook(book_.FileName);
+    if (CheckBox2->isChecked() && SelectedRow())
+        SpeedButton13Click();
+}
+
+QString WordBookPage::SpeedButton13Caption() const
+{
+    return SpeedButton13->text();
+}
+
+void WordBookPage::SpeedButton13Click()
+{
+    if (SpeedButton13->text() == u"→")
+        SpeedButton9->hide();
+    DoorTimer->start();
+}
+
+void WordBookPage::DoorTimerTimer()
+{
+    const bool closing = SpeedButton13->text() == u"→";
+    const int width = Panel8->width();
+    if (closing) {
+        if (width > kPanelClosedWidth) {
+            Panel8->setFixedWidth(width - 20);
+            return;
+        }
+        Panel8->setFixedWidth(kPanelClosedWidth);
+        SpeedButton13->setText(QStringLiteral("←"));
+        Label1->hide();
+    } else {
+        if (width < kPanelOpenWidth) {
+            Panel8->setFixedWidth(width + 20);
+            return;
+        }
+        Panel8->setFixedWidth(kPanelOpenWidth);
+        SpeedButton13->setText(QStringLiteral("→"));
+        SpeedButton9->show();
+        Label1->show();
+    }
+    // The slide has ended: the selected book opens, unless the search asked otherwise.
+    if (!suppressSlideOpen_) {
+        if (const std::optional<int> row = SelectedRow()) {
+            if (bookList_.Rows()[*row].fileName != book_.FileName)
+                OpenWBExecute();
+            else
+                ListView1Area->update();
+        }
+    }
+    suppressSlideOpen_ = false;
+    DoorTimer->stop();
+}
+
+std::optional<QuestionType> WordBookPage::OpenBookType() const
+{
+    if (!book_.IsOpen())
+        return std::nullopt;
+    return book_.Type();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "wordbook/QuestionType.h"
+#include "wordbook/BookListModel.h"
+#include "wordbook/WordBook.h"
 
 #include <QWidget>
 
@@ -8,43 +9,108 @@
 #include <optional>
 
 class LanguageState;
+class QAction;
 class QCheckBox;
 class QFrame;
+class QLabel;
+class QMenu;
 class QRadioButton;
+class QTimer;
 class QToolButton;
+class QTreeView;
+struct AppPaths;
 struct Settings;
 
-/// The word-book page: the word list and the book panel with the folder buttons and the word
-/// order. It owns the open book; the folder it shows is the setting CurrentFolderIndex.
+/// The main window's actions that the word-book page enables and runs.
+struct WordBookActions {
+    QAction *NewWordBook, *ChangeProp, *DelWB, *CloseWB, *InitWB, *OpenWB;
+    QAction *RegWord, *ModWord, *DelWord, *MoveWord;
+    QAction *N501, *bookG1;  ///< the dictionary and the grammar set
+};
+
+/// The word-book page: the word list and the book panel (Panel8) with the folder buttons, the
+/// book list of the current folder, the word order and the panel slide. It owns the open book.
+/// The current folder is the setting CurrentFolderIndex; the status bar's two panels show the
+/// open book and the folder.
 class WordBookPage : public QWidget
 {
     Q_OBJECT
 
 public:
-    WordBookPage(Settings &settings, QWidget *parent);
+    WordBookPage(Settings &settings, const AppPaths &paths, WordBookActions actions,
+                 std::array<QLabel *, 2> statusPanels, QWidget *parent);
 
     /// Sets the captions and the state the settings give (at start-up).
     void InitCaptions(const LanguageState &language);
     /// The language changed: the word-order captions follow and the folder is chosen again.
     void ShowLanguage(const LanguageState &language);
-    /// The first show: the book list starts expanded.
+    /// The first show: the book list is filled.
     void FormShow();
 
-    /// Chooses the folder 0 (bookA), 1 (bookG) or 2 (bookS).
+    /// Chooses the folder 0 (bookA), 1 (bookG) or 2 (bookS) and lists its books.
     void SelectFolder(int kind);
     int CurrentFolder() const;
+    QString CurrentFolderPath() const;
     /// The folder buttons' captions; bookG is called 辞書 with DicNameFlg.
     void CaptionFolderButtons();
+
+    void RefreshBookList();
+    void ShowFolderTotal(qsizetype total);
+    /// The open book's word count into the rows of that file, and the folder total.
+    void UpdateBookCount(const QString &fileName);
+    void SelectBookByFileName(const QString &fileName);
+    void SelectBookByTitle(const QString &title);
+
+    const WordBook &Book() const { return book_; }
     /// The type of the open book; none while no book is open.
-    std::optional<QuestionType> OpenBookType() const { return openBookType_; }
-    bool FillInBookOpen() const { return openBookType_ == QuestionType::B; }
+    std::optional<QuestionType> OpenBookType() const;
+    bool FillInBookOpen() const { return OpenBookType() == QuestionType::B; }
+    bool PanelOpen() const { return SpeedButton13Caption() == u"→"; }
+
+signals:
+    /// The user switched the word order (the word list exchanges its first and fifth column).
+    void WordOrderSwitched(bool foreignFirst);
+    /// Another book (or none) is open now.
+    void OpenBookChanged();
 
 private:
+    void BuildPanel();
+    void FolderButtonClicked(int kind);
+    void ListView2Click();
+    void InitWBExecute();
+    void OpenWBExecute();
+    void CloseWBExecute();
+    void DelWBExecute();
+    void NewWordBookExecute();
+    void ChangePropExecute();
+    void GenerateSet(bool dictionary);
+    void WordOrderClicked(bool foreignFirst);
+    void SpeedButton13Click();
+    void DoorTimerTimer();
+    void SelectRow(int row);
+    std::optional<int> SelectedRow() const;
+    QString SpeedButton13Caption() const;
+    void ReadBook(const QString &fileName);
+    QString BookLines() const;
+
     Settings &settings_;
-    std::optional<QuestionType> openBookType_;
+    const AppPaths &paths_;
+    WordBookActions actions_;
+    std::array<QLabel *, 2> statusPanels_;
+    WordBook book_;
+    BookListModel bookList_;
+    bool suppressSlideOpen_ = false;
+    bool shown_ = false;
+
     QFrame *ListView1Area = nullptr;
     QFrame *Panel8 = nullptr;
+    QLabel *Label1 = nullptr;
+    QToolButton *SpeedButton9 = nullptr;           ///< 新規作成
+    QToolButton *SpeedButton13 = nullptr;          ///< the panel slide: "→" open, "←" closed
     std::array<QToolButton *, 3> FolderButtons{};  ///< SpeedButton10..12
+    QTreeView *ListView2 = nullptr;
+    QMenu *PopupMenu3 = nullptr;
     QRadioButton *RadioButton1 = nullptr, *RadioButton2 = nullptr;
     QCheckBox *CheckBox2 = nullptr;
+    QTimer *DoorTimer = nullptr;
 };

@@ -1,0 +1,120 @@
+// Word-book file speed against the plain file operations underneath, measured side by side:
+// opening a 100 000-word book against reading its file and decoding it to one QString,
+// writing it against writing the same bytes with a plain QFile, and reading the headers of a
+// folder of 1 000 books against reading just their first three lines. Prints medians and
+// ratios.
+#include "lib/ULib.h"
+#include "wordbook/WordBookFile.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+/// A book of realistic words: foreign words and phrases, IPA, katakana, Japanese, some notes.
+WordBook MakeBook(int words)
+{
+    const QStringList foreign{"government", "to look forward to", "nevertheless", "bread", "I would like a coffee"};
+    const QStringList phonetic{"ˈɡʌvərnmənt", "tə lʊk ˈfɔːrwərd tə", "ˌnɛvərðəˈlɛs", "brɛd", "aɪ wʊd laɪk ə ˈkɔːfi"};
+    const QStringList kana{"ガヴァンメント", "トゥ ルック フォーワード トゥ", "ネヴァザレス", "ブレッド",
+                           "アイ ウッド ライク ア コーフィ"};
+    const QStringList japanese{"政府", "～を楽しみにする", "それにもかかわらず", "パン", "コーヒーをください"};
+    WordBook book;
+    book.Title = QStringLiteral("大きな単語帳");
+    book.Group = QStringLiteral("01語彙");
+    book.TypeName = QStringLiteral("単語理解");
+    for (int i = 0; i < words; ++i) {
+        const int k = i % 5;
+        book.Entries.append({foreign[k] + QString::number(i),
+                             phonetic[k],
+                             kana[k],
+                             japanese[k],
+                             i % 3 ? QString() : QStringLiteral("例文 \"quoted\"#$0D二行目"),
+                             {}});
+    }
+    return book;
+}
+
+double MedianMs(int runs, const std::function<void()> &work)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        work();
+        times.push_back(clock.nsecsElapsed() / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+void Report(const char *what, double ours, const char *against, double base)
+{
+    std::printf("%-34s %8.2f ms   %-38s %8.2f ms   ratio %.2f\n", what, ours, against, base, ours / base);
+}
+
+}  // namespace
+
+int main()
+{
+    QTemporaryDir dir;
+    WordBook book = MakeBook(100000);
+    book.Folder = dir.path();
+    book.FileName = QStringLiteral("big.utx");
+    QString error;
+    WriteWordBook(book, &error);
+    const QByteArray bytes = WordBookBytes(book);
+    std::printf("book: %lld words, %.1f MB\n", qlonglong(book.Entries.size()), bytes.size() / 1048576.0);
+
+    const double decodeOnly = MedianMs(7, [&] {
+        QFile file(book.Path());
+        file.open(QIODevice::ReadOnly);
+        const QByteArray raw = file.readAll();
+        const QString text =
+            QString::fromUtf16(reinterpret_cast<const char16_t *>(raw.constData() + 2), (raw.size() - 2) / 2);
+        Q_UNUSED(text.size());
+    });
+    const double open = MedianMs(7, [&] {
+        WordBook read;
+        ReadWordBook(dir.path(), QStringLiteral("big.utx"), read);
+    });
+    Report("open a 100 000-word book", open, "read + decode to one QString", decodeOnly);
+
+    const double plainWrite = MedianMs(7, [&] {
+        QFile file(dir.filePath("plain.utx"));
+        file.open(QIODevice::WriteOnly);
+        file.write(WordBookBytes(book));
+    });
+    const double write = MedianMs(7, [&] { WriteWordBook(book, &error); });
+    Report("write it (atomic)", write, "its bytes with a plain QFile", plainWrite);
+
+    QDir().mkpath(dir.filePath("folder"));
+    const WordBook small = MakeBook(40);
+    for (int i = 0; i < 1000; ++i) {
+        QFile file(dir.filePath(QStringLiteral("folder/book%1.utx").arg(i)));
+        file.open(QIODevice::WriteOnly);
+        file.write(WordBookBytes(small));
+    }
+    const QStringList names = QDir(dir.filePath("folder")).entryList({"*.utx"}, QDir::Files);
+    const double threeLines = MedianMs(5, [&] {
+        for (const QString &name : names) {
+            QFile file(dir.filePath("folder/" + name));
+            file.open(QIODevice::ReadOnly);
+            const QByteArray head = file.read(512);
+            Q_UNUSED(DecodeWordBookBytes(head).section(u'\n', 0, 2));
+        }
+    });
+    const double headers = MedianMs(5, [&] {
+        for (const QString &name : names)
+            Q_UNUSED(ReadWordBookHeader(dir.filePath("folder/" + name)).lineCount);
+    });
+    Report("headers of 1 000 books", headers, "their first three lines", threeLines);
+    return 0;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+/// The one way the program asks for a file name to save under: the system's save dialog,
+/// replaceable in tests by a hook that answers with a path (empty: cancelled).
+class FileDialogSeam
+{
+public:
+    struct Request {
+        QString caption;
+        QString proposedPath;   ///< start folder and proposed file name
+        QString filter;         ///< e.g. "（ユニコードテキスト）　*.utx (*.utx)"
+        QString defaultSuffix;  ///< without the dot
+    };
+    /// The chosen path, or an empty text when the user cancelled. The dialog itself does not
+    /// ask before an existing file is chosen; the caller decides.
+    static QString SaveFileName(QWidget *parent, const Request &request);
+
+    using SaveHook = std::function<QString(const Request &request)>;
+    /// Replaces the dialog (pass an empty hook to restore it).
+    static void Replace(SaveHook hook);
+};
