@@ -90,7 +90,7 @@ BookPropertiesForm::BookPropertiesForm(const Texts &texts, const QString &folder
     buttons->addWidget(button1);
     buttons->addWidget(button2);
     column->addLayout(buttons);
-    button1->setAutoDefault(false);
+    button1->setDefault(true);  // Enter in a field applies
     button2->setAutoDefault(false);
     connect(button1, &QPushButton::clicked, this, &BookPropertiesForm::Button1Click);
     connect(button2, &QPushButton::clicked, this, &QDialog::reject);
