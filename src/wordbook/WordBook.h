@@ -1,22 +1,10 @@
 #pragma once
 
 #include "wordbook/QuestionType.h"
+#include "wordbook/WordEntries.h"
 
 #include <QList>
 #include <QString>
-
-/// One word of a book, its six fields in file order, held in stored form: a line break inside
-/// Phonetic or Notes is the marker "#$0D"; a double quote is an ordinary character (it is
-/// escaped only in the file). Its row number is its position in the book.
-struct WordEntry {
-    QString Foreign;
-    QString Phonetic;  ///< IPA (W), a problem sentence (B) or an instruction (C)
-    QString Kana;
-    QString Japanese;
-    QString Notes;
-    QString Reserve;  ///< always created empty; kept as a file holds it
-    bool operator==(const WordEntry &) const = default;
-};
 
 /// The open word book: where its file lies, its three header lines and its words.
 struct WordBook {
@@ -25,7 +13,7 @@ struct WordBook {
     QString Title;
     QString Group;
     QString TypeName;  ///< the stored type name (header line 3)
-    QList<WordEntry> Entries;
+    WordEntries Entries;
 
     bool IsOpen() const { return !FileName.isEmpty(); }
     QString Path() const { return Folder + u'/' + FileName; }

@@ -7,6 +7,12 @@
 #include <QFileInfo>
 
 #include <array>
+#include <bit>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -15,8 +21,10 @@ bool IsBlank(QChar c)
     return c.unicode() <= 0x20;
 }
 
-/// Walks the fields of one word line (see SplitWordLine), handing each to sink until sink
-/// returns false. U+0000 counts as a blank too, so that a stray NUL cannot stop the walk.
+/// Walks the fields of one word line (see SplitWordLine), handing each to sink as a view of
+/// its characters, whether it was quoted and whether it held doubled quotes (which stand for
+/// one), until sink returns false. U+0000 counts as a blank too, so a stray NUL cannot stop
+/// the walk.
 template <typename Sink> void ForEachField(QStringView line, Sink &&sink)
 {
     const qsizetype n = line.size();
@@ -24,10 +32,11 @@ template <typename Sink> void ForEachField(QStringView line, Sink &&sink)
     while (i < n && IsBlank(line[i]))
         ++i;
     while (i < n) {
-        QString field;
+        QStringView field;
+        bool quoted = false, doubled = false;
         if (line[i] == u'"') {
+            quoted = true;
             const qsizetype start = ++i;
-            bool doubled = false;
             while (i < n) {
                 if (line[i] == u'"') {
                     if (i + 1 < n && line[i + 1] == u'"') {
@@ -39,24 +48,22 @@ template <typename Sink> void ForEachField(QStringView line, Sink &&sink)
                 }
                 ++i;
             }
-            field = line.mid(start, i - start).toString();
-            if (doubled)
-                field.replace(QStringLiteral("\"\""), QStringLiteral("\""));
+            field = line.mid(start, i - start);
             if (i < n)
                 ++i;  // the closing quote
         } else {
             const qsizetype start = i;
             while (i < n && line[i] != u',' && !IsBlank(line[i]))
                 ++i;
-            field = line.mid(start, i - start).toString();
+            field = line.mid(start, i - start);
         }
-        if (!sink(std::move(field)))
+        if (!sink(field, quoted, doubled))
             return;
         while (i < n && IsBlank(line[i]))
             ++i;
         if (i < n && line[i] == u',') {
             if (i == n - 1) {
-                sink(QString());
+                sink(QStringView(), false, false);
                 return;
             }
             ++i;
@@ -66,42 +73,104 @@ template <typename Sink> void ForEachField(QStringView line, Sink &&sink)
     }
 }
 
-/// Calls lineSink for every line of text: lines end at CR LF, a lone CR or a lone LF; a break
-/// at the very end makes no empty last line. lineSink returns false to stop.
-template <typename Sink> void ForEachLine(QStringView text, Sink &&lineSink)
+QString FieldText(QStringView field, bool doubled)
 {
-    const qsizetype n = text.size();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = text[i].unicode();
-        if (c != u'\r' && c != u'\n')
-            continue;
-        if (!lineSink(text.mid(start, i - start)))
-            return;
-        if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < n)
-        lineSink(text.mid(start));
+    QString text = field.toString();
+    if (doubled)
+        text.replace(QStringLiteral("\"\""), QStringLiteral("\""));
+    return text;
 }
 
-/// An entry from a word line of exactly 6 or 7 fields; false for any other line.
-bool ParseEntry(QStringView line, WordEntry &entry)
+/// The number of fields of a word line, counting to 8 at most, and whether the line is
+/// written as the writer writes it: six quoted fields without a quote inside, joined by
+/// single commas.
+int CountFields(QStringView line, bool *canonical)
 {
-    std::array<QString, 8> fields;
     int count = 0;
-    ForEachField(line, [&](QString field) {
-        fields[count++] = std::move(field);
-        return count < 8;  // eight or more: no word line
+    bool plain = true;
+    qsizetype characters = 0;
+    ForEachField(line, [&](QStringView field, bool quoted, bool doubled) {
+        ++count;
+        plain = plain && quoted && !doubled && !field.contains(u'"');
+        characters += field.size();
+        return count < 8;
     });
-    if (count != 6 && count != 7)
+    *canonical = count == 6 && plain && line.size() == characters + 6 * 2 + 5;
+    return count;
+}
+
+/// One line as the fast scan of a book's text sees it: where it lies and where its first
+/// quotes are (enough to recognise a canonical word line).
+struct ScannedLine {
+    qsizetype start = 0;
+    qsizetype length = 0;
+    int quotes = 0;
+    std::array<qsizetype, 13> quoteAt{};  ///< offsets in the line of its first 13 quotes
+};
+
+/// Whether a scanned line is written exactly as the writer writes a word: six quoted fields
+/// without a quote inside, joined by single commas.
+bool IsCanonical(QStringView text, const ScannedLine &line)
+{
+    if (line.quotes != 12 || line.quoteAt[0] != 0 || line.quoteAt[11] != line.length - 1)
         return false;
-    QString *targets[6] = {&entry.Foreign, &entry.Phonetic, &entry.Kana, &entry.Japanese, &entry.Notes, &entry.Reserve};
-    for (int f = 0; f < 6; ++f) {
-        *targets[f] = fields[f].contains(u'#') ? ULib::UnescapeQuotes(fields[f]) : std::move(fields[f]);
+    for (int k = 1; k <= 5; ++k) {
+        const qsizetype close = line.quoteAt[std::size_t(2 * k - 1)];
+        if (line.quoteAt[std::size_t(2 * k)] != close + 2 || text[line.start + close + 1] != u',')
+            return false;
     }
     return true;
+}
+
+/// Splits text into lines (at CR LF, a lone CR or a lone LF; a break at the very end makes no
+/// empty last line) and notes each line's quotes on the way, in one pass that looks at eight
+/// code units at a time where the processor allows.
+template <typename Sink> void ScanLines(QStringView text, Sink &&sink)
+{
+    const char16_t *data = text.utf16();
+    const qsizetype n = text.size();
+    ScannedLine line;
+    const auto special = [&](qsizetype i) {
+        const char16_t c = data[i];
+        if (c == u'"') {
+            // Only the first 13 positions matter; later ones overwrite the last slot.
+            line.quoteAt[std::size_t(qMin(line.quotes, 12))] = i - line.start;
+            ++line.quotes;
+            return i;
+        }
+        line.length = i - line.start;
+        sink(line);
+        if (c == u'\r' && i + 1 < n && data[i + 1] == u'\n')
+            ++i;
+        line.quotes = 0;  // quoteAt is read only up to quotes
+        line.start = i + 1;
+        return i;
+    };
+    qsizetype i = 0;
+#if defined(__SSE2__)
+    const __m128i quote = _mm_set1_epi16(u'"'), cr = _mm_set1_epi16(u'\r'), lf = _mm_set1_epi16(u'\n');
+    qsizetype consumed = -1;  // the last unit a CR LF pair took
+    while (i + 8 <= n) {
+        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + i));
+        const __m128i hits = _mm_or_si128(_mm_cmpeq_epi16(units, quote),
+                                          _mm_or_si128(_mm_cmpeq_epi16(units, cr), _mm_cmpeq_epi16(units, lf)));
+        for (unsigned mask = unsigned(_mm_movemask_epi8(hits)); mask; mask &= mask - 1, mask &= mask - 1) {
+            const qsizetype at = i + (std::countr_zero(mask) >> 1);  // two mask bits per unit
+            if (at > consumed)
+                consumed = special(at);
+        }
+        i = qMax(i + 8, consumed + 1);
+    }
+#endif
+    for (; i < n; ++i) {
+        const char16_t c = data[i];
+        if (c == u'"' || c == u'\r' || c == u'\n')
+            i = special(i);
+    }
+    if (line.start < n) {
+        line.length = n - line.start;
+        sink(line);
+    }
 }
 
 void AppendUtf16Le(QByteArray &out, QStringView text)
@@ -117,16 +186,47 @@ void AppendUtf16Le(QByteArray &out, QStringView text)
     }
 }
 
+/// The device's text as DecodeWordBookBytes decodes it. A file is read straight into the
+/// string's buffer: no copy of its bytes is made.
+QString ReadWordBookText(QIODevice &device)
+{
+    if (QSysInfo::ByteOrder != QSysInfo::LittleEndian || device.isSequential())
+        return DecodeWordBookBytes(device.readAll());
+    const qint64 skip = device.peek(2) == QByteArray("\xFF\xFE", 2) ? 2 : 0;
+    device.skip(skip);
+    const qint64 units = (device.size() - device.pos()) / 2;
+    QString text(qsizetype(units), Qt::Uninitialized);
+    const qint64 read = device.read(reinterpret_cast<char *>(text.data()), units * 2);
+    text.truncate(qsizetype(qMax<qint64>(0, read) / 2));
+    return text;
+}
+
 }  // namespace
 
 QStringList SplitWordLine(QStringView line)
 {
     QStringList fields;
-    ForEachField(line, [&](QString field) {
-        fields << std::move(field);
+    ForEachField(line, [&](QStringView field, bool, bool doubled) {
+        fields << FieldText(field, doubled);
         return true;
     });
     return fields;
+}
+
+bool ParseWordLine(QStringView line, WordEntry &entry)
+{
+    std::array<QString, 8> fields;
+    int count = 0;
+    ForEachField(line, [&](QStringView field, bool, bool doubled) {
+        fields[std::size_t(count++)] = FieldText(field, doubled);
+        return count < 8;  // eight or more: no word line
+    });
+    if (count != 6 && count != 7)
+        return false;
+    QString *targets[6] = {&entry.Foreign, &entry.Phonetic, &entry.Kana, &entry.Japanese, &entry.Notes, &entry.Reserve};
+    for (std::size_t f = 0; f < 6; ++f)
+        *targets[f] = fields[f].contains(u'#') ? ULib::UnescapeQuotes(fields[f]) : std::move(fields[f]);
+    return true;
 }
 
 QString DecodeWordBookBytes(const QByteArray &bytes)
@@ -134,29 +234,44 @@ QString DecodeWordBookBytes(const QByteArray &bytes)
     const qsizetype skip = bytes.startsWith("\xFF\xFE") ? 2 : 0;
     const qsizetype units = (bytes.size() - skip) / 2;
     QString text(units, Qt::Uninitialized);
-    const auto *data = reinterpret_cast<const uchar *>(bytes.constData() + skip);
-    char16_t *out = reinterpret_cast<char16_t *>(text.data());
-    for (qsizetype i = 0; i < units; ++i)
-        out[i] = char16_t(data[2 * i] | (data[2 * i + 1] << 8));
+    if constexpr (QSysInfo::ByteOrder == QSysInfo::LittleEndian) {
+        std::memcpy(text.data(), bytes.constData() + skip, std::size_t(units) * 2);
+    } else {
+        const auto *data = reinterpret_cast<const uchar *>(bytes.constData() + skip);
+        char16_t *out = reinterpret_cast<char16_t *>(text.data());
+        for (qsizetype i = 0; i < units; ++i)
+            out[i] = char16_t(data[2 * i] | (data[2 * i + 1] << 8));
+    }
     return text;
 }
 
 WordBookReadResult ReadWordBook(QIODevice &device, WordBook &book)
 {
-    const QString text = DecodeWordBookBytes(device.readAll());
+    // The words stay as lines of the decoded text; here they are only told apart from lines
+    // that are no word (not 6 or 7 fields).
     WordBook read;
+    read.Entries = WordEntries::FromText(ReadWordBookText(device));
+    WordEntries &entries = read.Entries;
+    const QStringView text = entries.Text();
+    entries.Reserve(text.size() / 64);
     int lineNumber = 0;
-    ForEachLine(text, [&](QStringView line) {
+    ScanLines(text, [&](const ScannedLine &scanned) {
+        const QStringView line = text.mid(scanned.start, scanned.length);
         ++lineNumber;
-        if (lineNumber == 1)
+        if (lineNumber == 1) {
             read.Title = line.toString();
-        else if (lineNumber == 2)
+        } else if (lineNumber == 2) {
             read.Group = line.toString();
-        else if (lineNumber == 3)
+        } else if (lineNumber == 3) {
             read.TypeName = CurrentTypeName(line.toString());
-        else if (WordEntry entry; ParseEntry(line, entry))
-            read.Entries.append(std::move(entry));
-        return true;
+        } else if (IsCanonical(text, scanned)) {
+            entries.AppendLine({scanned.start, scanned.length, true});
+        } else {
+            bool canonical = false;
+            const int fields = CountFields(line, &canonical);
+            if (fields == 6 || fields == 7)
+                entries.AppendLine({scanned.start, scanned.length, canonical});
+        }
     });
     read.Folder = book.Folder;
     read.FileName = book.FileName;
@@ -195,9 +310,7 @@ QByteArray WordBookBytes(const WordBook &book)
 {
     QByteArray out;
     qsizetype estimate = 16 + book.Title.size() + book.Group.size() + book.TypeName.size();
-    for (const WordEntry &entry : book.Entries)
-        estimate += 20 + entry.Foreign.size() + entry.Phonetic.size() + entry.Kana.size() + entry.Japanese.size() +
-                    entry.Notes.size() + entry.Reserve.size();
+    estimate += book.Entries.size() * 64;
     out.reserve(estimate * 2);
     out.append("\xFF\xFE", 2);
     static const QString crLf = QStringLiteral("\r\n");
@@ -213,7 +326,14 @@ QByteArray WordBookBytes(const WordBook &book)
         else
             AppendUtf16Le(out, text);
     };
-    for (const WordEntry &entry : book.Entries) {
+    for (qsizetype i = 0; i < book.Entries.size(); ++i) {
+        // A word still in its file's form is written as it was read.
+        if (const QStringView line = book.Entries.CanonicalLine(i); !line.isNull()) {
+            AppendUtf16Le(out, line);
+            AppendUtf16Le(out, crLf);
+            continue;
+        }
+        const WordEntry entry = book.Entries.at(i);
         AppendUtf16Le(out, quote);
         field(entry.Foreign);
         AppendUtf16Le(out, between);

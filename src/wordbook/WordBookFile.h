@@ -31,6 +31,10 @@ struct WordBookReadResult {
 /// skipped; a comma that ends the line adds one empty field.
 QStringList SplitWordLine(QStringView line);
 
+/// A word line of exactly 6 or 7 fields into entry (quotes unescaped, a seventh field
+/// dropped); false for any other line.
+bool ParseWordLine(QStringView line, WordEntry &entry);
+
 /// A word book's text: the bytes after a leading FF FE, as UTF-16 LE whatever they begin with.
 QString DecodeWordBookBytes(const QByteArray &bytes);
 

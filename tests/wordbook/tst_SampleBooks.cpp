@@ -35,7 +35,7 @@ private slots:
                 QVERIFY2(book.Entries.size() >= 10, qPrintable(where));
                 largest = qMax(largest, int(book.Entries.size()));
                 ++books;
-                for (const WordEntry &entry : book.Entries) {
+                for (const WordEntry &entry : book.Entries.ToList()) {
                     QVERIFY2(!entry.Foreign.isEmpty() && !entry.Japanese.isEmpty(), qPrintable(where));
                     if (book.Type() != QuestionType::W)
                         continue;

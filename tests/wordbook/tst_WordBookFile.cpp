@@ -126,6 +126,26 @@ private slots:
         QCOMPARE(book.Entries[2].Reserve, QStringLiteral("w"));
     }
 
+    void readBooksAreEditedAndWrittenNormalised()
+    {
+        // Lines read from a file stay lines until asked for; edits, moves and the writer see
+        // the same words, and the writer puts every line into the one written form.
+        WordBook book = Read(BookBytes({"t", "g", "単語理解", "\"a\",\"1\",\"\",\"\",\"\",\"\"", "b,2,x,y,z,w,dropped",
+                                        "\"c\",\"say #$22hi#$22\",\"\",\"\",\"\",\"\""}));
+        QCOMPARE(book.Entries.size(), 3);
+        QCOMPARE(book.Entries.at(2).Phonetic, QStringLiteral("say \"hi\""));
+        book.Entries.move(0, 2);
+        book.Entries.replace(0, {"B", "2", "", "", "", ""});
+        book.Entries.insert(1, Entry("new"));
+        book.Entries.removeAt(3);
+        QCOMPARE(WordBookBytes(book), BookBytes({"t", "g", "単語理解", "\"B\",\"2\",\"\",\"\",\"\",\"\"",
+                                                 "\"new\",\"\",\"カナ\",\"日本語\",\"\",\"\"",
+                                                 "\"c\",\"say #$22hi#$22\",\"\",\"\",\"\",\"\""}));
+        // The unquoted line of a book read and written unchanged is quoted, its seventh field gone.
+        const WordBook unchanged = Read(BookBytes({"t", "g", "単語理解", "b,2,x,y,z,w,dropped"}));
+        QCOMPARE(WordBookBytes(unchanged), BookBytes({"t", "g", "単語理解", "\"b\",\"2\",\"x\",\"y\",\"z\",\"w\""}));
+    }
+
     void olderTypeNamesAreUpgraded_data()
     {
         QTest::addColumn<QString>("stored");

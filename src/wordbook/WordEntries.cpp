@@ -1,0 +1,95 @@
+#include "wordbook/WordEntries.h"
+
+#include "wordbook/WordBookFile.h"
+
+WordEntries::WordEntries(std::initializer_list<WordEntry> entries)
+{
+    for (const WordEntry &entry : entries)
+        append(entry);
+}
+
+WordEntries::WordEntries(const QList<WordEntry> &entries)
+{
+    for (const WordEntry &entry : entries)
+        append(entry);
+}
+
+WordEntries WordEntries::FromText(QString text)
+{
+    WordEntries entries;
+    entries.text_ = std::move(text);
+    return entries;
+}
+
+WordEntries::Item WordEntries::Own(WordEntry entry)
+{
+    owned_.push_back(std::move(entry));
+    return {0, 0, qsizetype(owned_.size()) - 1};
+}
+
+WordEntry WordEntries::at(qsizetype index) const
+{
+    const Item &item = items_[std::size_t(index)];
+    if (item.owned >= 0)
+        return owned_[std::size_t(item.owned)];
+    WordEntry entry;
+    ParseWordLine(QStringView(text_).mid(item.start, item.length), entry);
+    return entry;
+}
+
+QList<WordEntry> WordEntries::ToList() const
+{
+    QList<WordEntry> list;
+    list.reserve(size());
+    for (qsizetype i = 0; i < size(); ++i)
+        list.append(at(i));
+    return list;
+}
+
+void WordEntries::append(WordEntry entry)
+{
+    items_.push_back(Own(std::move(entry)));
+}
+
+void WordEntries::insert(qsizetype index, WordEntry entry)
+{
+    items_.insert(items_.begin() + index, Own(std::move(entry)));
+}
+
+void WordEntries::replace(qsizetype index, WordEntry entry)
+{
+    Item &item = items_[std::size_t(index)];
+    if (item.owned >= 0)
+        owned_[std::size_t(item.owned)] = std::move(entry);
+    else
+        item = Own(std::move(entry));
+}
+
+void WordEntries::removeAt(qsizetype index)
+{
+    items_.erase(items_.begin() + index);
+}
+
+void WordEntries::move(qsizetype from, qsizetype to)
+{
+    if (from == to)
+        return;
+    const Item item = items_[std::size_t(from)];
+    items_.erase(items_.begin() + from);
+    items_.insert(items_.begin() + to, item);
+}
+
+void WordEntries::clear()
+{
+    items_.clear();
+    owned_.clear();
+    text_.clear();
+}
+
+QStringView WordEntries::CanonicalLine(qsizetype index) const
+{
+    const Item &item = items_[std::size_t(index)];
+    if (item.owned != kCanonical)
+        return {};
+    return QStringView(text_).mid(item.start, item.length);
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <vector>
+
+/// One word of a book, its six fields in file order, held in stored form: a line break inside
+/// Phonetic or Notes is the marker "#$0D"; a double quote is an ordinary character (it is
+/// escaped only in the file). Its row number is its position in the book.
+struct WordEntry {
+    QString Foreign;
+    QString Phonetic;  ///< IPA (W), a problem sentence (B) or an instruction (C)
+    QString Kana;
+    QString Japanese;
+    QString Notes;
+    QString Reserve;  ///< always created empty; kept as a file holds it
+    bool operator==(const WordEntry &) const = default;
+};
+
+/// The words of a book, in the user's order. Words read from a file stay as their line of the
+/// file's text until one is first asked for, so that a book of 100 000 words opens about as
+/// fast as its file is read; a word that is changed, inserted or appended is held whole.
+class WordEntries
+{
+public:
+    /// A word line of the file's text: where it lies, and whether it is written exactly as the
+    /// writer would write it again (six quoted fields, no quote inside), so that it can be
+    /// copied as it is.
+    struct Line {
+        qsizetype start = 0;
+        qsizetype length = 0;
+        bool canonical = false;
+    };
+
+    WordEntries() = default;
+    WordEntries(std::initializer_list<WordEntry> entries);
+    WordEntries(const QList<WordEntry> &entries);
+
+    /// Words to be read from a file's decoded text: no words yet, AppendLine adds them.
+    static WordEntries FromText(QString text);
+    /// The text the words are read from.
+    QStringView Text() const { return text_; }
+    /// Adds the word of a line of Text().
+    void AppendLine(const Line &line)
+    {
+        items_.push_back({line.start, line.length, line.canonical ? kCanonical : kLine});
+    }
+    /// Room for this many words.
+    void Reserve(qsizetype words) { items_.reserve(std::size_t(words)); }
+
+    qsizetype size() const { return qsizetype(items_.size()); }
+    bool isEmpty() const { return items_.empty(); }
+    /// The word at a position (parsed from its line when it is read from the file).
+    WordEntry at(qsizetype index) const;
+    WordEntry operator[](qsizetype index) const { return at(index); }
+    WordEntry value(qsizetype index) const { return index >= 0 && index < size() ? at(index) : WordEntry{}; }
+    QList<WordEntry> ToList() const;
+
+    void append(WordEntry entry);
+    void insert(qsizetype index, WordEntry entry);
+    void replace(qsizetype index, WordEntry entry);
+    void removeAt(qsizetype index);
+    /// Moves the word at from so that it stands at to afterwards.
+    void move(qsizetype from, qsizetype to);
+    void clear();
+
+    /// For the writer: the word's line as the file holds it, when it is unchanged and canonical
+    /// (then it is written again as it is); empty otherwise.
+    QStringView CanonicalLine(qsizetype index) const;
+
+    bool operator==(const WordEntries &other) const { return ToList() == other.ToList(); }
+
+private:
+    /// A word: a line of text_ (owned < 0; kCanonical marks a canonical one) or owned_[owned].
+    struct Item {
+        qsizetype start = 0;
+        qsizetype length = 0;
+        qsizetype owned = kLine;
+    };
+    static constexpr qsizetype kLine = -1;
+    static constexpr qsizetype kCanonical = -2;
+    Item Own(WordEntry entry);
+
+    QString text_;
+    std::vector<Item> items_;
+    std::vector<WordEntry> owned_;
+};
