@@ -99,78 +99,85 @@ int CountFields(QStringView line, bool *canonical)
     return count;
 }
 
-/// One line as the fast scan of a book's text sees it: where it lies and where its first
-/// quotes are (enough to recognise a canonical word line).
-struct ScannedLine {
-    qsizetype start = 0;
-    qsizetype length = 0;
-    int quotes = 0;
-    std::array<qsizetype, 13> quoteAt{};  ///< offsets in the line of its first 13 quotes
-};
-
-/// Whether a scanned line is written exactly as the writer writes a word: six quoted fields
-/// without a quote inside, joined by single commas.
-bool IsCanonical(QStringView text, const ScannedLine &line)
+/// Whether a line is written exactly as the writer writes a word: "a","b","c","d","e","f"
+/// with no quote inside a field. It is when it holds twelve quotes, one at each end, and every
+/// other quote stands beside a "," separator (a quote inside a field would not).
+bool IsCanonical(QStringView text, qsizetype start, qsizetype length)
 {
-    if (line.quotes != 12 || line.quoteAt[0] != 0 || line.quoteAt[11] != line.length - 1)
+    const char16_t *data = text.utf16();
+    const qsizetype end = start + length;
+    if (length < 17 || data[start] != u'"' || data[end - 1] != u'"')
         return false;
-    for (int k = 1; k <= 5; ++k) {
-        const qsizetype close = line.quoteAt[std::size_t(2 * k - 1)];
-        if (line.quoteAt[std::size_t(2 * k)] != close + 2 || text[line.start + close + 1] != u',')
-            return false;
+    int quotes = 2;
+    bool stray = false;
+    qsizetype j = start + 1;
+#if defined(__SSE2__)
+    // Eight units at a time, with the units one and two before and after each of them.
+    const __m128i quote = _mm_set1_epi16(u'"'), comma = _mm_set1_epi16(u',');
+    const auto load = [data](qsizetype at) { return _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + at)); };
+    __m128i counts = _mm_setzero_si128();  // per lane: quotes seen (each match is -1)
+    __m128i strays = _mm_setzero_si128();
+    for (; j + 8 <= end - 1 && j + 10 <= text.size(); j += 8) {
+        const __m128i q = _mm_cmpeq_epi16(load(j), quote);
+        const __m128i before = _mm_and_si128(_mm_cmpeq_epi16(load(j - 1), comma), _mm_cmpeq_epi16(load(j - 2), quote));
+        const __m128i after = _mm_and_si128(_mm_cmpeq_epi16(load(j + 1), comma), _mm_cmpeq_epi16(load(j + 2), quote));
+        counts = _mm_sub_epi16(counts, q);
+        strays = _mm_or_si128(strays, _mm_andnot_si128(_mm_or_si128(before, after), q));
     }
-    return true;
+    // The lanes' counts added up: pairs into 32-bit lanes, then across.
+    __m128i sum = _mm_madd_epi16(counts, _mm_set1_epi16(1));
+    sum = _mm_add_epi32(sum, _mm_shuffle_epi32(sum, _MM_SHUFFLE(1, 0, 3, 2)));
+    sum = _mm_add_epi32(sum, _mm_shuffle_epi32(sum, _MM_SHUFFLE(2, 3, 0, 1)));
+    quotes += _mm_cvtsi128_si32(sum);
+    stray = _mm_movemask_epi8(strays) != 0;
+#endif
+    for (; j < end - 1; ++j) {
+        if (data[j] != u'"')
+            continue;
+        ++quotes;
+        const bool before = data[j - 1] == u',' && data[j - 2] == u'"';
+        const bool after = data[j + 1] == u',' && data[j + 2] == u'"';
+        stray = stray || !(before || after);
+    }
+    return quotes == 12 && !stray;
 }
 
 /// Splits text into lines (at CR LF, a lone CR or a lone LF; a break at the very end makes no
-/// empty last line) and notes each line's quotes on the way, in one pass that looks at eight
-/// code units at a time where the processor allows.
+/// empty last line), looking for the breaks eight code units at a time where the processor
+/// allows.
 template <typename Sink> void ScanLines(QStringView text, Sink &&sink)
 {
     const char16_t *data = text.utf16();
     const qsizetype n = text.size();
-    ScannedLine line;
-    const auto special = [&](qsizetype i) {
-        const char16_t c = data[i];
-        if (c == u'"') {
-            // Only the first 13 positions matter; later ones overwrite the last slot.
-            line.quoteAt[std::size_t(qMin(line.quotes, 12))] = i - line.start;
-            ++line.quotes;
-            return i;
-        }
-        line.length = i - line.start;
-        sink(line);
-        if (c == u'\r' && i + 1 < n && data[i + 1] == u'\n')
+    qsizetype start = 0;
+    const auto lineBreak = [&](qsizetype i) {
+        sink(start, i - start);
+        if (data[i] == u'\r' && i + 1 < n && data[i + 1] == u'\n')
             ++i;
-        line.quotes = 0;  // quoteAt is read only up to quotes
-        line.start = i + 1;
+        start = i + 1;
         return i;
     };
     qsizetype i = 0;
 #if defined(__SSE2__)
-    const __m128i quote = _mm_set1_epi16(u'"'), cr = _mm_set1_epi16(u'\r'), lf = _mm_set1_epi16(u'\n');
+    const __m128i cr = _mm_set1_epi16(u'\r'), lf = _mm_set1_epi16(u'\n');
     qsizetype consumed = -1;  // the last unit a CR LF pair took
     while (i + 8 <= n) {
         const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + i));
-        const __m128i hits = _mm_or_si128(_mm_cmpeq_epi16(units, quote),
-                                          _mm_or_si128(_mm_cmpeq_epi16(units, cr), _mm_cmpeq_epi16(units, lf)));
+        const __m128i hits = _mm_or_si128(_mm_cmpeq_epi16(units, cr), _mm_cmpeq_epi16(units, lf));
         for (unsigned mask = unsigned(_mm_movemask_epi8(hits)); mask; mask &= mask - 1, mask &= mask - 1) {
             const qsizetype at = i + (std::countr_zero(mask) >> 1);  // two mask bits per unit
             if (at > consumed)
-                consumed = special(at);
+                consumed = lineBreak(at);
         }
         i = qMax(i + 8, consumed + 1);
     }
 #endif
     for (; i < n; ++i) {
-        const char16_t c = data[i];
-        if (c == u'"' || c == u'\r' || c == u'\n')
-            i = special(i);
+        if (data[i] == u'\r' || data[i] == u'\n')
+            i = lineBreak(i);
     }
-    if (line.start < n) {
-        line.length = n - line.start;
-        sink(line);
-    }
+    if (start < n)
+        sink(start, n - start);
 }
 
 void AppendUtf16Le(QByteArray &out, QStringView text)
@@ -255,8 +262,8 @@ WordBookReadResult ReadWordBook(QIODevice &device, WordBook &book)
     const QStringView text = entries.Text();
     entries.Reserve(text.size() / 64);
     int lineNumber = 0;
-    ScanLines(text, [&](const ScannedLine &scanned) {
-        const QStringView line = text.mid(scanned.start, scanned.length);
+    ScanLines(text, [&](qsizetype start, qsizetype length) {
+        const QStringView line = text.mid(start, length);
         ++lineNumber;
         if (lineNumber == 1) {
             read.Title = line.toString();
@@ -264,13 +271,13 @@ WordBookReadResult ReadWordBook(QIODevice &device, WordBook &book)
             read.Group = line.toString();
         } else if (lineNumber == 3) {
             read.TypeName = CurrentTypeName(line.toString());
-        } else if (IsCanonical(text, scanned)) {
-            entries.AppendLine({scanned.start, scanned.length, true});
+        } else if (IsCanonical(text, start, length)) {
+            entries.AppendLine({start, length, true});
         } else {
             bool canonical = false;
             const int fields = CountFields(line, &canonical);
             if (fields == 6 || fields == 7)
-                entries.AppendLine({scanned.start, scanned.length, canonical});
+                entries.AppendLine({start, length, canonical});
         }
     });
     read.Folder = book.Folder;
