@@ -100,8 +100,9 @@ int CountFields(QStringView line, bool *canonical)
 }
 
 /// Whether a line is written exactly as the writer writes a word: "a","b","c","d","e","f"
-/// with no quote inside a field. It is when it holds twelve quotes, one at each end, and every
-/// other quote stands beside a "," separator (a quote inside a field would not).
+/// with no quote inside a field. This quick test says so for such a line whose fields hold no
+/// comma: twelve quotes, one at each end, every other one beside a "," separator, and five
+/// commas. Any other line (a comma inside a field too) is left to the exact field count.
 bool IsCanonical(QStringView text, qsizetype start, qsizetype length)
 {
     const char16_t *data = text.utf16();
@@ -109,6 +110,7 @@ bool IsCanonical(QStringView text, qsizetype start, qsizetype length)
     if (length < 17 || data[start] != u'"' || data[end - 1] != u'"')
         return false;
     int quotes = 2;
+    int commas = 0;
     bool stray = false;
     qsizetype j = start + 1;
 #if defined(__SSE2__)
@@ -116,22 +118,29 @@ bool IsCanonical(QStringView text, qsizetype start, qsizetype length)
     const __m128i quote = _mm_set1_epi16(u'"'), comma = _mm_set1_epi16(u',');
     const auto load = [data](qsizetype at) { return _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + at)); };
     __m128i counts = _mm_setzero_si128();  // per lane: quotes seen (each match is -1)
+    __m128i commaCounts = _mm_setzero_si128();
     __m128i strays = _mm_setzero_si128();
     for (; j + 8 <= end - 1 && j + 10 <= text.size(); j += 8) {
         const __m128i q = _mm_cmpeq_epi16(load(j), quote);
         const __m128i before = _mm_and_si128(_mm_cmpeq_epi16(load(j - 1), comma), _mm_cmpeq_epi16(load(j - 2), quote));
         const __m128i after = _mm_and_si128(_mm_cmpeq_epi16(load(j + 1), comma), _mm_cmpeq_epi16(load(j + 2), quote));
         counts = _mm_sub_epi16(counts, q);
+        commaCounts = _mm_sub_epi16(commaCounts, _mm_cmpeq_epi16(load(j), comma));
         strays = _mm_or_si128(strays, _mm_andnot_si128(_mm_or_si128(before, after), q));
     }
     // The lanes' counts added up: pairs into 32-bit lanes, then across.
-    __m128i sum = _mm_madd_epi16(counts, _mm_set1_epi16(1));
-    sum = _mm_add_epi32(sum, _mm_shuffle_epi32(sum, _MM_SHUFFLE(1, 0, 3, 2)));
-    sum = _mm_add_epi32(sum, _mm_shuffle_epi32(sum, _MM_SHUFFLE(2, 3, 0, 1)));
-    quotes += _mm_cvtsi128_si32(sum);
+    const auto total = [](__m128i lanes) {
+        __m128i sum = _mm_madd_epi16(lanes, _mm_set1_epi16(1));
+        sum = _mm_add_epi32(sum, _mm_shuffle_epi32(sum, _MM_SHUFFLE(1, 0, 3, 2)));
+        sum = _mm_add_epi32(sum, _mm_shuffle_epi32(sum, _MM_SHUFFLE(2, 3, 0, 1)));
+        return _mm_cvtsi128_si32(sum);
+    };
+    quotes += total(counts);
+    commas += total(commaCounts);
     stray = _mm_movemask_epi8(strays) != 0;
 #endif
     for (; j < end - 1; ++j) {
+        commas += data[j] == u',';
         if (data[j] != u'"')
             continue;
         ++quotes;
@@ -139,7 +148,7 @@ bool IsCanonical(QStringView text, qsizetype start, qsizetype length)
         const bool after = data[j + 1] == u',' && data[j + 2] == u'"';
         stray = stray || !(before || after);
     }
-    return quotes == 12 && !stray;
+    return quotes == 12 && commas == 5 && !stray;
 }
 
 /// Splits text into lines (at CR LF, a lone CR or a lone LF; a break at the very end makes no
