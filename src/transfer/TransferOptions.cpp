@@ -14,26 +14,26 @@ void TransferOptions::SetPhoneticFont(const QString &family)
     buffers_.RichBuffer2.fontName = family;
 }
 
+std::optional<int> TransferOptions::SetSize(const QString &text, int minimum, int maximum, int Settings::*size,
+                                            bool bufferFollowsWhenSeparate, RichBufferFont &buffer)
+{
+    const std::optional<int> points = SizeFromText(text, minimum, maximum);
+    if (points) {
+        settings_.*size = *points;
+        if (settings_.TransFSFlg == bufferFollowsWhenSeparate)
+            buffer.pointSize = *points;
+    }
+    return points;
+}
+
 std::optional<int> TransferOptions::SetMainFontSize(const QString &text)
 {
-    const std::optional<int> size = SizeFromText(text, 8, 200);
-    if (size) {
-        settings_.MainFontSize = *size;
-        if (!settings_.TransFSFlg)
-            buffers_.RichBuffer.pointSize = *size;
-    }
-    return size;
+    return SetSize(text, 8, 200, &Settings::MainFontSize, false, buffers_.RichBuffer);
 }
 
 std::optional<int> TransferOptions::SetPhoneticFontSize(const QString &text)
 {
-    const std::optional<int> size = SizeFromText(text, 9, 40);
-    if (size) {
-        settings_.IPAFontSize = *size;
-        if (!settings_.TransFSFlg)
-            buffers_.RichBuffer2.pointSize = *size;
-    }
-    return size;
+    return SetSize(text, 9, 40, &Settings::IPAFontSize, false, buffers_.RichBuffer2);
 }
 
 void TransferOptions::SetSeparateSizes(bool on)
@@ -49,22 +49,10 @@ void TransferOptions::SetSeparateSizes(bool on)
 
 std::optional<int> TransferOptions::SetTransferMainSize(const QString &text)
 {
-    const std::optional<int> size = SizeFromText(text, 8, 200);
-    if (size) {
-        settings_.TransMainFSize = *size;
-        if (settings_.TransFSFlg)
-            buffers_.RichBuffer.pointSize = *size;
-    }
-    return size;
+    return SetSize(text, 8, 200, &Settings::TransMainFSize, true, buffers_.RichBuffer);
 }
 
 std::optional<int> TransferOptions::SetTransferPhoneticSize(const QString &text)
 {
-    const std::optional<int> size = SizeFromText(text, 8, 200);
-    if (size) {
-        settings_.TransIPAFSize = *size;
-        if (settings_.TransFSFlg)
-            buffers_.RichBuffer2.pointSize = *size;
-    }
-    return size;
+    return SetSize(text, 8, 200, &Settings::TransIPAFSize, true, buffers_.RichBuffer2);
 }

@@ -33,6 +33,11 @@ public:
     std::optional<int> SetTransferPhoneticSize(const QString &text);
 
 private:
+    /// A size typed into a selector: within [minimum, maximum] it becomes the setting, and the
+    /// buffer takes it while the separate transfer sizes are on (or off, as given).
+    std::optional<int> SetSize(const QString &text, int minimum, int maximum, int Settings::*size,
+                               bool bufferFollowsWhenSeparate, RichBufferFont &buffer);
+
     Settings &settings_;
     RichBuffers buffers_;
 };
