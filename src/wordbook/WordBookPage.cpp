@@ -455,11 +455,6 @@ void WordBookPage::WordOrderClicked(bool foreignFirst)
         SpeedButton13Click();
 }
 
-QString WordBookPage::SpeedButton13Caption() const
-{
-    return SpeedButton13->text();
-}
-
 void WordBookPage::SpeedButton13Click()
 {
     if (SpeedButton13->text() == u"→")

@@ -65,7 +65,6 @@ public:
     /// The type of the open book; none while no book is open.
     std::optional<QuestionType> OpenBookType() const;
     bool FillInBookOpen() const { return OpenBookType() == QuestionType::B; }
-    bool PanelOpen() const { return SpeedButton13Caption() == u"→"; }
 
 signals:
     /// The user switched the word order (the word list exchanges its first and fifth column).
@@ -89,7 +88,6 @@ private:
     void DoorTimerTimer();
     void SelectRow(int row);
     std::optional<int> SelectedRow() const;
-    QString SpeedButton13Caption() const;
     void ReadBook(const QString &fileName);
     QString BookLines() const;
 
