@@ -41,6 +41,12 @@ QFont PadFont(const QString &family, int points, bool bold = false)
 /// pad the labels keep their whole glyphs instead of being cut.
 QFont FontToFit(QFont font, int height)
 {
+    // Scale once by the ratio of the heights (every size tried loads a font), then step down
+    // while rounding still leaves it too tall.
+    int line = QFontMetrics(font).height();
+    if (line <= height)
+        return font;
+    font.setPointSize(qMax(6, font.pointSize() * height / line));
     while (font.pointSize() > 6 && QFontMetrics(font).height() > height)
         font.setPointSize(font.pointSize() - 1);
     return font;
