@@ -99,6 +99,79 @@ int CountFields(QStringView line, bool *canonical)
     return count;
 }
 
+/// What the quick test of the written form counts over a line's inner units.
+struct InnerCounts {
+    int quotes = 0;
+    int commas = 0;
+    bool stray = false;  ///< a quote that stands beside no "," separator
+};
+
+/// The quick test's inner units from j on, eight at a time, as far as whole blocks reach below
+/// limit (their neighbours one and two units away are read too). Returns the first unit it did
+/// not look at.
+using CountBlocks = qsizetype (*)(const char16_t *data, qsizetype j, qsizetype limit, InnerCounts &counts);
+/// The next line break at or after from, or n; the blocks are looked at as above.
+using FindBreak = qsizetype (*)(const char16_t *data, qsizetype from, qsizetype n);
+
+qsizetype FindBreakPlain(const char16_t *data, qsizetype from, qsizetype n)
+{
+    while (from < n && data[from] != u'\r' && data[from] != u'\n')
+        ++from;
+    return from;
+}
+
+#if defined(__SSE2__)
+qsizetype CountBlocksSse2(const char16_t *data, qsizetype j, qsizetype limit, InnerCounts &counts)
+{
+    const __m128i quote = _mm_set1_epi16(u'"'), comma = _mm_set1_epi16(u',');
+    const auto load = [data](qsizetype at) { return _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + at)); };
+    __m128i quotes = _mm_setzero_si128(), commas = _mm_setzero_si128(), strays = _mm_setzero_si128();
+    for (; j + 8 <= limit; j += 8) {
+        const __m128i units = load(j);
+        const __m128i q = _mm_cmpeq_epi16(units, quote);
+        const __m128i before = _mm_and_si128(_mm_cmpeq_epi16(load(j - 1), comma), _mm_cmpeq_epi16(load(j - 2), quote));
+        const __m128i after = _mm_and_si128(_mm_cmpeq_epi16(load(j + 1), comma), _mm_cmpeq_epi16(load(j + 2), quote));
+        quotes = _mm_sub_epi16(quotes, q);  // a match is -1
+        commas = _mm_sub_epi16(commas, _mm_cmpeq_epi16(units, comma));
+        strays = _mm_or_si128(strays, _mm_andnot_si128(_mm_or_si128(before, after), q));
+    }
+    const auto total = [](__m128i lanes) {
+        __m128i sum = _mm_madd_epi16(lanes, _mm_set1_epi16(1));
+        sum = _mm_add_epi32(sum, _mm_shuffle_epi32(sum, _MM_SHUFFLE(1, 0, 3, 2)));
+        sum = _mm_add_epi32(sum, _mm_shuffle_epi32(sum, _MM_SHUFFLE(2, 3, 0, 1)));
+        return _mm_cvtsi128_si32(sum);
+    };
+    counts.quotes += total(quotes);
+    counts.commas += total(commas);
+    counts.stray = counts.stray || _mm_movemask_epi8(strays) != 0;
+    return j;
+}
+
+qsizetype FindBreakSse2(const char16_t *data, qsizetype from, qsizetype n)
+{
+    const __m128i cr = _mm_set1_epi16(u'\r'), lf = _mm_set1_epi16(u'\n');
+    for (; from + 8 <= n; from += 8) {
+        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + from));
+        const unsigned mask =
+            unsigned(_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi16(units, cr), _mm_cmpeq_epi16(units, lf))));
+        if (mask)
+            return from + (std::countr_zero(mask) >> 1);  // two mask bits per unit
+    }
+    return FindBreakPlain(data, from, n);
+}
+
+#endif
+
+/// The block steps of this processor: SSE2 where the compiler targets it, else none.
+#if defined(__SSE2__)
+constexpr CountBlocks kCountBlocks = CountBlocksSse2;
+constexpr FindBreak kFindBreak = FindBreakSse2;
+#else
+qsizetype CountBlocksPlain(const char16_t *, qsizetype j, qsizetype, InnerCounts &) { return j; }
+constexpr CountBlocks kCountBlocks = CountBlocksPlain;
+constexpr FindBreak kFindBreak = FindBreakPlain;
+#endif
+
 /// Whether a line is written exactly as the writer writes a word: "a","b","c","d","e","f"
 /// with no quote inside a field. This quick test says so for such a line whose fields hold no
 /// comma: twelve quotes, one at each end, every other one beside a "," separator, and five
@@ -107,83 +180,35 @@ bool IsCanonical(QStringView text, qsizetype start, qsizetype length)
 {
     const char16_t *data = text.utf16();
     const qsizetype end = start + length;
-    if (length < 17 || data[start] != u'"' || data[end - 1] != u'"')
+    if (start < 2 || length < 17 || data[start] != u'"' || data[end - 1] != u'"')
         return false;
-    int quotes = 2;
-    int commas = 0;
-    bool stray = false;
-    qsizetype j = start + 1;
-#if defined(__SSE2__)
-    // Eight units at a time, with the units one and two before and after each of them.
-    const __m128i quote = _mm_set1_epi16(u'"'), comma = _mm_set1_epi16(u',');
-    const auto load = [data](qsizetype at) { return _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + at)); };
-    __m128i counts = _mm_setzero_si128();  // per lane: quotes seen (each match is -1)
-    __m128i commaCounts = _mm_setzero_si128();
-    __m128i strays = _mm_setzero_si128();
-    for (; j + 8 <= end - 1 && j + 10 <= text.size(); j += 8) {
-        const __m128i q = _mm_cmpeq_epi16(load(j), quote);
-        const __m128i before = _mm_and_si128(_mm_cmpeq_epi16(load(j - 1), comma), _mm_cmpeq_epi16(load(j - 2), quote));
-        const __m128i after = _mm_and_si128(_mm_cmpeq_epi16(load(j + 1), comma), _mm_cmpeq_epi16(load(j + 2), quote));
-        counts = _mm_sub_epi16(counts, q);
-        commaCounts = _mm_sub_epi16(commaCounts, _mm_cmpeq_epi16(load(j), comma));
-        strays = _mm_or_si128(strays, _mm_andnot_si128(_mm_or_si128(before, after), q));
-    }
-    // The lanes' counts added up: pairs into 32-bit lanes, then across.
-    const auto total = [](__m128i lanes) {
-        __m128i sum = _mm_madd_epi16(lanes, _mm_set1_epi16(1));
-        sum = _mm_add_epi32(sum, _mm_shuffle_epi32(sum, _MM_SHUFFLE(1, 0, 3, 2)));
-        sum = _mm_add_epi32(sum, _mm_shuffle_epi32(sum, _MM_SHUFFLE(2, 3, 0, 1)));
-        return _mm_cvtsi128_si32(sum);
-    };
-    quotes += total(counts);
-    commas += total(commaCounts);
-    stray = _mm_movemask_epi8(strays) != 0;
-#endif
+    InnerCounts counts;
+    counts.quotes = 2;
+    qsizetype j = kCountBlocks(data, start + 1, qMin(end - 1, text.size() - 2), counts);
     for (; j < end - 1; ++j) {
-        commas += data[j] == u',';
+        counts.commas += data[j] == u',';
         if (data[j] != u'"')
             continue;
-        ++quotes;
+        ++counts.quotes;
         const bool before = data[j - 1] == u',' && data[j - 2] == u'"';
-        const bool after = data[j + 1] == u',' && data[j + 2] == u'"';
-        stray = stray || !(before || after);
+        const bool after = data[j + 1] == u',' && data[j + 2] == u'"';  // data[end] is at worst the final NUL
+        counts.stray = counts.stray || !(before || after);
     }
-    return quotes == 12 && commas == 5 && !stray;
+    return counts.quotes == 12 && counts.commas == 5 && !counts.stray;
 }
 
 /// Splits text into lines (at CR LF, a lone CR or a lone LF; a break at the very end makes no
-/// empty last line), looking for the breaks eight code units at a time where the processor
-/// allows.
+/// empty last line), finding the breaks a block at a time.
 template <typename Sink> void ScanLines(QStringView text, Sink &&sink)
 {
     const char16_t *data = text.utf16();
     const qsizetype n = text.size();
     qsizetype start = 0;
-    const auto lineBreak = [&](qsizetype i) {
+    for (qsizetype i = kFindBreak(data, 0, n); i < n; i = kFindBreak(data, start, n)) {
         sink(start, i - start);
         if (data[i] == u'\r' && i + 1 < n && data[i + 1] == u'\n')
             ++i;
         start = i + 1;
-        return i;
-    };
-    qsizetype i = 0;
-#if defined(__SSE2__)
-    const __m128i cr = _mm_set1_epi16(u'\r'), lf = _mm_set1_epi16(u'\n');
-    qsizetype consumed = -1;  // the last unit a CR LF pair took
-    while (i + 8 <= n) {
-        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + i));
-        const __m128i hits = _mm_or_si128(_mm_cmpeq_epi16(units, cr), _mm_cmpeq_epi16(units, lf));
-        for (unsigned mask = unsigned(_mm_movemask_epi8(hits)); mask; mask &= mask - 1, mask &= mask - 1) {
-            const qsizetype at = i + (std::countr_zero(mask) >> 1);  // two mask bits per unit
-            if (at > consumed)
-                consumed = lineBreak(at);
-        }
-        i = qMax(i + 8, consumed + 1);
-    }
-#endif
-    for (; i < n; ++i) {
-        if (data[i] == u'\r' || data[i] == u'\n')
-            i = lineBreak(i);
     }
     if (start < n)
         sink(start, n - start);
