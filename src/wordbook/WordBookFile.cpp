@@ -102,8 +102,8 @@ int CountFields(QStringView line, bool *canonical)
 /// What the quick test of the written form counts over a line's inner units.
 struct InnerCounts {
     int quotes = 0;
-    int commas = 0;
-    bool stray = false;  ///< a quote that stands beside no "," separator
+    int separators = 0;     ///< "," sequences of three inner units
+    bool squeezed = false;  ///< a quote with commas on both sides: two separators share it
 };
 
 /// The quick test's inner units from j on, eight at a time, as far as whole blocks reach below
@@ -125,15 +125,15 @@ qsizetype CountBlocksSse2(const char16_t *data, qsizetype j, qsizetype limit, In
 {
     const __m128i quote = _mm_set1_epi16(u'"'), comma = _mm_set1_epi16(u',');
     const auto load = [data](qsizetype at) { return _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + at)); };
-    __m128i quotes = _mm_setzero_si128(), commas = _mm_setzero_si128(), strays = _mm_setzero_si128();
+    __m128i quotes = _mm_setzero_si128(), separators = _mm_setzero_si128(), squeezed = _mm_setzero_si128();
     for (; j + 8 <= limit; j += 8) {
-        const __m128i units = load(j);
-        const __m128i q = _mm_cmpeq_epi16(units, quote);
-        const __m128i before = _mm_and_si128(_mm_cmpeq_epi16(load(j - 1), comma), _mm_cmpeq_epi16(load(j - 2), quote));
-        const __m128i after = _mm_and_si128(_mm_cmpeq_epi16(load(j + 1), comma), _mm_cmpeq_epi16(load(j + 2), quote));
+        const __m128i q = _mm_cmpeq_epi16(load(j), quote);
+        const __m128i commaAfter = _mm_cmpeq_epi16(load(j + 1), comma);
         quotes = _mm_sub_epi16(quotes, q);  // a match is -1
-        commas = _mm_sub_epi16(commas, _mm_cmpeq_epi16(units, comma));
-        strays = _mm_or_si128(strays, _mm_andnot_si128(_mm_or_si128(before, after), q));
+        separators =
+            _mm_sub_epi16(separators, _mm_and_si128(q, _mm_and_si128(commaAfter, _mm_cmpeq_epi16(load(j + 2), quote))));
+        squeezed =
+            _mm_or_si128(squeezed, _mm_and_si128(q, _mm_and_si128(commaAfter, _mm_cmpeq_epi16(load(j - 1), comma))));
     }
     const auto total = [](__m128i lanes) {
         __m128i sum = _mm_madd_epi16(lanes, _mm_set1_epi16(1));
@@ -142,8 +142,8 @@ qsizetype CountBlocksSse2(const char16_t *data, qsizetype j, qsizetype limit, In
         return _mm_cvtsi128_si32(sum);
     };
     counts.quotes += total(quotes);
-    counts.commas += total(commas);
-    counts.stray = counts.stray || _mm_movemask_epi8(strays) != 0;
+    counts.separators += total(separators);
+    counts.squeezed = counts.squeezed || _mm_movemask_epi8(squeezed) != 0;
     return j;
 }
 
@@ -167,34 +167,39 @@ qsizetype FindBreakSse2(const char16_t *data, qsizetype from, qsizetype n)
 constexpr CountBlocks kCountBlocks = CountBlocksSse2;
 constexpr FindBreak kFindBreak = FindBreakSse2;
 #else
-qsizetype CountBlocksPlain(const char16_t *, qsizetype j, qsizetype, InnerCounts &) { return j; }
+qsizetype CountBlocksPlain(const char16_t *, qsizetype j, qsizetype, InnerCounts &)
+{
+    return j;
+}
 constexpr CountBlocks kCountBlocks = CountBlocksPlain;
 constexpr FindBreak kFindBreak = FindBreakPlain;
 #endif
 
 /// Whether a line is written exactly as the writer writes a word: "a","b","c","d","e","f"
-/// with no quote inside a field. This quick test says so for such a line whose fields hold no
-/// comma: twelve quotes, one at each end, every other one beside a "," separator, and five
-/// commas. Any other line (a comma inside a field too) is left to the exact field count.
+/// with no quote inside a field. It is when it has a quote at each end and between them ten
+/// quotes that make up five "," separators sharing no quote: then no quote is left for the
+/// inside of a field. (Five separators use ten different quotes unless two share one, and
+/// a shared quote has commas on both sides.) A line that fails this test is counted exactly.
 bool IsCanonical(QStringView text, qsizetype start, qsizetype length)
 {
     const char16_t *data = text.utf16();
     const qsizetype end = start + length;
-    if (start < 2 || length < 17 || data[start] != u'"' || data[end - 1] != u'"')
+    if (start < 1 || length < 17 || data[start] != u'"' || data[end - 1] != u'"')
         return false;
+    // Inner units: start + 1 .. end - 2. A separator begins at an inner quote and ends at an
+    // inner one, so it begins at end - 4 at the latest; blocks stop where their loads would
+    // pass end - 2.
     InnerCounts counts;
-    counts.quotes = 2;
-    qsizetype j = kCountBlocks(data, start + 1, qMin(end - 1, text.size() - 2), counts);
-    for (; j < end - 1; ++j) {
-        counts.commas += data[j] == u',';
+    qsizetype j = kCountBlocks(data, start + 1, end - 3, counts);
+    for (; j <= end - 2; ++j) {
         if (data[j] != u'"')
             continue;
         ++counts.quotes;
-        const bool before = data[j - 1] == u',' && data[j - 2] == u'"';
-        const bool after = data[j + 1] == u',' && data[j + 2] == u'"';  // data[end] is at worst the final NUL
-        counts.stray = counts.stray || !(before || after);
+        const bool commaAfter = data[j + 1] == u',';
+        counts.separators += j <= end - 4 && commaAfter && data[j + 2] == u'"';
+        counts.squeezed = counts.squeezed || (commaAfter && data[j - 1] == u',');
     }
-    return counts.quotes == 12 && counts.commas == 5 && !counts.stray;
+    return counts.quotes == 10 && counts.separators == 5 && !counts.squeezed;
 }
 
 /// Splits text into lines (at CR LF, a lone CR or a lone LF; a break at the very end makes no
