@@ -1,10 +1,7 @@
 #include "wordbook/BookListModel.h"
 
-#include <algorithm>
-
 void BookListModel::SetRows(QList<BookRow> rows)
 {
-    std::stable_sort(rows.begin(), rows.end(), [](const BookRow &a, const BookRow &b) { return a.group < b.group; });
     beginResetModel();
     rows_ = std::move(rows);
     endResetModel();

@@ -1,16 +1,8 @@
 #pragma once
 
-#include <QAbstractTableModel>
-#include <QList>
+#include "wordbook/BookFolder.h"
 
-/// One book of a folder as the book list shows it.
-struct BookRow {
-    QString title;
-    QString fileName;
-    QString group;
-    qsizetype count = 0;  ///< words: the file's lines minus the three header lines
-    QString letter;       ///< W, B or C
-};
+#include <QAbstractTableModel>
 
 /// The rows of the book list (ListView2): title, file name, group, count, type letter.
 class BookListModel : public QAbstractTableModel
@@ -20,8 +12,7 @@ class BookListModel : public QAbstractTableModel
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    /// Replaces the rows, sorted by group code unit by code unit (a stable sort: books of one
-    /// group keep the order they came in).
+    /// Replaces the rows (ReadBookFolder gives them sorted).
     void SetRows(QList<BookRow> rows);
     const QList<BookRow> &Rows() const { return rows_; }
     /// Sets the count of every row of that file name.

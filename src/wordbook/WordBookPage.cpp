@@ -222,18 +222,7 @@ void WordBookPage::CaptionFolderButtons()
 void WordBookPage::RefreshBookList()
 {
     InitWBExecute();
-    const QString folder = CurrentFolderPath();
-    QList<BookRow> rows;
-    const QFileInfoList files = QDir(folder).entryInfoList({QStringLiteral("*") + WordBookExtension},
-                                                           QDir::Files | QDir::Hidden | QDir::System);
-    for (const QFileInfo &file : files) {
-        const WordBookHeader header = ReadWordBookHeader(file.filePath());
-        if (header.lineCount < 3)
-            continue;
-        const QuestionType type = QuestionTypeFromName(header.typeName).value_or(QuestionType::W);
-        rows.append({header.title, file.fileName(), header.group, header.lineCount - 3, QuestionTypeLetter(type)});
-    }
-    bookList_.SetRows(std::move(rows));
+    bookList_.SetRows(ReadBookFolder(CurrentFolderPath()));
     ShowFolderTotal(bookList_.Total());
 }
 

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+/// One book of a folder as the book list shows it.
+struct BookRow {
+    QString title;
+    QString fileName;
+    QString group;
+    qsizetype count = 0;  ///< words: the file's lines minus the three header lines
+    QString letter;       ///< W, B or C
+};
+
+/// The books of a folder: every ".utx" file of at least three lines, sorted by group code unit
+/// by code unit (books of one group keep the order the folder lists them in).
+QList<BookRow> ReadBookFolder(const QString &folder);
