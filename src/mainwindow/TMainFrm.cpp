@@ -32,6 +32,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTextCursor>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -273,6 +274,7 @@ void TMainFrm::FormClose()
     settings_.MainWidth = saved.width;
     settings_.MainHeight = saved.height;
     settings_.FirstPage = PageControl1->currentIndex();
+    wordBookPage_->SaveColumnWidths();
     settings_.RecFlagNumber = language_.FlagIndex;
 
     QString error;
@@ -335,6 +337,25 @@ void TMainFrm::ConnectSidePanel()
     connect(sidePanel_, &OptionSidePanel::PanelsFolded, this,
             [this] { QTimer::singleShot(0, this, &TMainFrm::FormResize); });
     connect(padPanel_, &PadPanel::HeightChanged, this, &TMainFrm::FormResize);
+    connect(wordBookPage_, &WordBookPage::TakeOverRequested, this, &TMainFrm::TakeOverWord);
+}
+
+void TMainFrm::TakeOverWord(const QString &secondField, const QString &foreign)
+{
+    // ResetInputFlg: the word replaces the fields' text; otherwise it goes in at the caret.
+    if (settings_.ResetInputFlg)
+        Edit1->setText(secondField);
+    else
+        Edit1->insert(secondField);
+    if (foreign.isEmpty())
+        return;
+    Memo1->setFocus(Qt::OtherFocusReason);
+    if (settings_.ResetInputFlg) {
+        Memo1->setPlainText(foreign);
+        Memo1->moveCursor(QTextCursor::End);
+    } else {
+        Memo1->insertPlainText(foreign);
+    }
 }
 
 void TMainFrm::SwitchLanguage()

@@ -92,6 +92,8 @@ private:
     void ToggleSecondField();
     void TogglePadPanel(bool down);
     void AllClearExecute();
+    /// A word of the word list handed to the second field and the input area.
+    void TakeOverWord(const QString &secondField, const QString &foreign);
     void PageChanged();
     void FormResize();
     void ApplySecondFieldFont();

@@ -8,7 +8,10 @@
 #include "dialogs/MessageSeam.h"
 #include "wordbook/BookPropertiesForm.h"
 #include "wordbook/BookSets.h"
+#include "wordbook/TMoveFrm.h"
 #include "wordbook/WordBookFile.h"
+#include "wordbook/WordList.h"
+#include "wordbook/WordListDelegate.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -21,6 +24,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeView>
@@ -40,10 +44,8 @@ WordBookPage::WordBookPage(Settings &settings, const AppPaths &paths, WordBookAc
     setObjectName(QStringLiteral("WordBookPage"));
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(2, 2, 2, 2);
-    ListView1Area = new QFrame(this);
-    ListView1Area->setObjectName(QStringLiteral("ListView1Area"));
-    ListView1Area->setFrameShape(QFrame::StyledPanel);
-    row->addWidget(ListView1Area, 1);
+    BuildWordList();
+    row->addWidget(ListView1, 1);
     BuildPanel();
     row->addWidget(Panel8);
 
@@ -55,6 +57,143 @@ WordBookPage::WordBookPage(Settings &settings, const AppPaths &paths, WordBookAc
     connect(actions_.ChangeProp, &QAction::triggered, this, &WordBookPage::ChangePropExecute);
     connect(actions_.N501, &QAction::triggered, this, [this] { GenerateSet(true); });
     connect(actions_.bookG1, &QAction::triggered, this, [this] { GenerateSet(false); });
+    connect(actions_.DelWord, &QAction::triggered, this, &WordBookPage::DelWordExecute);
+    connect(actions_.MoveWord, &QAction::triggered, this, &WordBookPage::MoveWordExecute);
+}
+
+void WordBookPage::BuildWordList()
+{
+    ListView1 = new QTableView(this);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    wordList_ = new WordListModel(book_, this);
+    ListView1->setModel(wordList_);
+    ListView1->setItemDelegate(new WordListDelegate(
+        settings_, [this] { return wordList_->ForeignFirst(); }, [this] { return book_.Type(); }, ListView1));
+    QFont listFont(QStringLiteral("Tahoma"));
+    listFont.setPixelSize(15);
+    ListView1->setFont(listFont);
+    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListView1->setShowGrid(true);
+    ListView1->setWordWrap(false);
+    ListView1->setFocusPolicy(Qt::NoFocus);
+    ListView1->verticalHeader()->hide();
+    // Every row the same height: the view lays out and paints only the rows in sight.
+    ListView1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    ListView1->horizontalHeader()->setSectionsClickable(true);
+    ListView1->horizontalHeader()->setHighlightSections(false);
+    ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
+    PopupMenu1 = new QMenu(ListView1);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    PopupMenu1->addActions({actions_.ModWord, actions_.MoveWord, actions_.DelWord});
+    connect(ListView1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &at) { PopupMenu1->popup(ListView1->viewport()->mapToGlobal(at)); });
+    connect(ListView1, &QAbstractItemView::clicked, this, &WordBookPage::ListView1Click);
+    connect(ListView1, &QAbstractItemView::doubleClicked, this, &WordBookPage::ListView1DblClick);
+    connect(ListView1->horizontalHeader(), &QHeaderView::sectionClicked, this, &WordBookPage::SortByColumn);
+}
+
+void WordBookPage::SetLanguageName(const QString &languageName)
+{
+    wordList_->SetLanguageName(languageName);
+}
+
+void WordBookPage::SaveColumnWidths()
+{
+    int *widths[6] = {&settings_.ColWidth0, &settings_.ColWidth1, &settings_.ColWidth2,
+                      &settings_.ColWidth3, &settings_.ColWidth4, &settings_.ColWidth5};
+    for (int c = 0; c < 6; ++c)
+        *widths[c] = BoundColumnWidth(c, ListView1->columnWidth(c));
+}
+
+std::optional<int> WordBookPage::SelectedWord() const
+{
+    const QModelIndexList rows = ListView1->selectionModel()->selectedRows();
+    if (rows.isEmpty())
+        return std::nullopt;
+    return rows.constFirst().row();
+}
+
+void WordBookPage::SelectWord(qsizetype row)
+{
+    const QModelIndex index = wordList_->index(int(row), 0);
+    ListView1->setCurrentIndex(index);
+    ListView1->scrollTo(index);
+    ListView1Click();
+}
+
+void WordBookPage::ListView1Click()
+{
+    const bool selected = SelectedWord().has_value();
+    for (QAction *action : {actions_.ModWord, actions_.DelWord, actions_.MoveWord})
+        action->setEnabled(selected);
+}
+
+void WordBookPage::ListView1DblClick(const QModelIndex &index)
+{
+    if (!index.isValid())
+        return;
+    const TakeOverTexts texts = TakeOver(book_.Entries.at(index.row()), book_.Type(), settings_.KanaFlg);
+    emit TakeOverRequested(texts.secondField, texts.foreign);
+}
+
+void WordBookPage::SortByColumn(int column)
+{
+    if (column == 1 || column >= 6 || !book_.IsOpen())
+        return;
+    const QString caption = wordList_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+    if (!MessageSeam::Ask(
+            this, QStringLiteral("項目「") + caption +
+                      QStringLiteral("」でソートします。ソートをすると順番は元に戻りませんがソートをしますか？")))
+        return;
+    sortDirections_[std::size_t(column)] = -sortDirections_[std::size_t(column)];
+    SortEntries(book_.Entries, FieldOfColumn(column, wordList_->ForeignFirst()), sortDirections_[std::size_t(column)]);
+    wordList_->Reload();
+    ListView1Click();
+    WriteBook();
+}
+
+void WordBookPage::WriteBook()
+{
+    QString error;
+    if (!WriteWordBook(book_, &error))
+        MessageSeam::Notify(this, error);
+}
+
+void WordBookPage::DelWordExecute()
+{
+    const std::optional<int> row = SelectedWord();
+    if (!row || !book_.IsOpen())
+        return;
+    const WordEntry entry = book_.Entries.at(*row);
+    const QString language =
+        wordList_->headerData(wordList_->ForeignFirst() ? 0 : 4, Qt::Horizontal, Qt::DisplayRole).toString();
+    if (!MessageSeam::Ask(this, QStringLiteral("■") + language + QStringLiteral("： ") + entry.Foreign +
+                                    QStringLiteral("\r\n■日本語： ") + entry.Japanese +
+                                    QStringLiteral("\r\n\r\nこの単語を削除しますがよろしいですか？")))
+        return;
+    book_.Entries.removeAt(*row);
+    wordList_->Reload();
+    WriteBook();
+    UpdateBookCount(book_.FileName);
+}
+
+void WordBookPage::MoveWordExecute()
+{
+    const std::optional<int> row = SelectedWord();
+    if (!row || !book_.IsOpen())
+        return;
+    const WordEntry entry = book_.Entries.at(*row);
+    const QString language =
+        wordList_->headerData(wordList_->ForeignFirst() ? 0 : 4, Qt::Horizontal, Qt::DisplayRole).toString();
+    TMoveFrm dialog(*row + 1, book_.Entries.size(), language, entry, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const qsizetype moved = MoveEntry(book_.Entries, *row + 1, dialog.Target());
+    wordList_->Reload();
+    SelectWord(moved - 1);
+    WriteBook();
 }
 
 void WordBookPage::BuildPanel()
@@ -154,6 +293,15 @@ void WordBookPage::BuildPanel()
 
 void WordBookPage::InitCaptions(const LanguageState &language)
 {
+    // The saved widths as they were saved, whatever the word order (no exchange at start).
+    const int widths[6] = {settings_.ColWidth0, settings_.ColWidth1, settings_.ColWidth2,
+                           settings_.ColWidth3, settings_.ColWidth4, settings_.ColWidth5};
+    for (int c = 0; c < 6; ++c)
+        ListView1->setColumnWidth(c, BoundColumnWidth(c, widths[c]));
+    ListView1->setColumnWidth(6, 1);
+    ListView1->verticalHeader()->setDefaultSectionSize(qMax(settings_.LV1LNHeight, ListView1->fontMetrics().height()));
+    wordList_->SetWordOrder(settings_.EiwaFlg);
+    wordList_->SetLanguageName(language.LanguageName);
     CaptionFolderButtons();
     settings_.CurrentFolderIndex = CurrentFolder();
     FolderButtons[CurrentFolder()]->setChecked(true);
@@ -164,6 +312,7 @@ void WordBookPage::InitCaptions(const LanguageState &language)
 
 void WordBookPage::ShowLanguage(const LanguageState &language)
 {
+    wordList_->SetLanguageName(language.LanguageName);
     RadioButton1->setText(language.PairForward);
     RadioButton2->setText(language.PairBackward);
     const int kind = CurrentFolder();
@@ -292,6 +441,7 @@ void WordBookPage::ListView2Click()
 void WordBookPage::InitWBExecute()
 {
     book_.Clear();
+    wordList_->Reload();
     statusPanels_[0]->clear();
     for (QAction *action : {actions_.ChangeProp, actions_.CloseWB, actions_.DelWB, actions_.RegWord, actions_.ModWord,
                             actions_.DelWord, actions_.MoveWord})
@@ -306,6 +456,12 @@ void WordBookPage::ReadBook(const QString &fileName)
         return;
     if (!result.message.isEmpty())
         MessageSeam::Notify(this, result.message);
+    if (const std::optional<QuestionType> type = QuestionTypeFromName(book_.TypeName))
+        wordList_->SetPhoneticCaption(PhoneticCaption(*type));
+    wordList_->Reload();
+    ListView1Click();
+    if (settings_.LastVisibleFlg && !book_.Entries.isEmpty())
+        ListView1->scrollToBottom();
     statusPanels_[0]->setText(book_.IsOpen() ? QStringLiteral("●ﾀｲﾄﾙ：[") + book_.Title + u']' : QString());
     emit OpenBookChanged();
 }
@@ -437,6 +593,13 @@ void WordBookPage::GenerateSet(bool dictionary)
 void WordBookPage::WordOrderClicked(bool foreignFirst)
 {
     settings_.EiwaFlg = foreignFirst;
+    if (wordList_->ForeignFirst() != foreignFirst) {
+        // Each field keeps its width when it changes column.
+        const int first = ListView1->columnWidth(0);
+        ListView1->setColumnWidth(0, ListView1->columnWidth(4));
+        ListView1->setColumnWidth(4, first);
+        wordList_->SetWordOrder(foreignFirst);
+    }
     emit WordOrderSwitched(foreignFirst);
     if (book_.IsOpen())
         ReadBook(book_.FileName);
@@ -479,7 +642,7 @@ void WordBookPage::DoorTimerTimer()
             if (bookList_.Rows()[*row].fileName != book_.FileName)
                 OpenWBExecute();
             else
-                ListView1Area->update();
+                ListView1->viewport()->update();
         }
     }
     suppressSlideOpen_ = false;

@@ -2,6 +2,7 @@
 
 #include "wordbook/BookListModel.h"
 #include "wordbook/WordBook.h"
+#include "wordbook/WordListModel.h"
 
 #include <QWidget>
 
@@ -15,6 +16,7 @@ class QFrame;
 class QLabel;
 class QMenu;
 class QRadioButton;
+class QTableView;
 class QTimer;
 class QToolButton;
 class QTreeView;
@@ -62,6 +64,12 @@ public:
     void SelectBookByTitle(const QString &title);
 
     const WordBook &Book() const { return book_; }
+    /// The language's display name for the word list's captions.
+    void SetLanguageName(const QString &languageName);
+    /// The word list's column widths into ColWidth0..ColWidth5 (the program ends).
+    void SaveColumnWidths();
+    /// The selected word's row (0-based), if any.
+    std::optional<int> SelectedWord() const;
     /// The type of the open book; none while no book is open.
     std::optional<QuestionType> OpenBookType() const;
     bool FillInBookOpen() const { return OpenBookType() == QuestionType::B; }
@@ -69,6 +77,9 @@ public:
 signals:
     /// The user switched the word order (the word list exchanges its first and fifth column).
     void WordOrderSwitched(bool foreignFirst);
+    /// A double click hands a word to the input areas: the second field's text and the
+    /// foreign text (empty: the input area is left as it is).
+    void TakeOverRequested(const QString &secondField, const QString &foreign);
     /// Another book (or none) is open now.
     void OpenBookChanged();
 
@@ -89,6 +100,15 @@ private:
     void SelectRow(int row);
     std::optional<int> SelectedRow() const;
     void ReadBook(const QString &fileName);
+    void BuildWordList();
+    void ListView1Click();
+    void ListView1DblClick(const QModelIndex &index);
+    void SortByColumn(int column);
+    void DelWordExecute();
+    void MoveWordExecute();
+    /// Writes the open book; a failure is told and the change stays in memory.
+    void WriteBook();
+    void SelectWord(qsizetype row);
     QString BookLines() const;
 
     Settings &settings_;
@@ -97,10 +117,13 @@ private:
     std::array<QLabel *, 2> statusPanels_;
     WordBook book_;
     BookListModel bookList_;
+    WordListModel *wordList_ = nullptr;
+    std::array<int, 7> sortDirections_{1, 1, 1, 1, 1, 1, 1};
     bool suppressSlideOpen_ = false;
     bool shown_ = false;
 
-    QFrame *ListView1Area = nullptr;
+    QTableView *ListView1 = nullptr;
+    QMenu *PopupMenu1 = nullptr;
     QFrame *Panel8 = nullptr;
     QLabel *Label1 = nullptr;
     QToolButton *SpeedButton9 = nullptr;           ///< 新規作成
