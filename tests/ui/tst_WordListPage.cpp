@@ -1,0 +1,185 @@
+#include "support/MainWindowFixture.h"
+#include "wordbook/WordBookFile.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTimer>
+#include <QTreeView>
+
+namespace {
+
+void WriteBook(const QString &path, const QStringList &lines)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QByteArray bytes("\xFF\xFE", 2);
+    for (const QString &line : lines) {
+        const QString withBreak = line + QStringLiteral("\r\n");
+        bytes.append(reinterpret_cast<const char *>(withBreak.utf16()), withBreak.size() * 2);
+    }
+    file.write(bytes);
+}
+
+QString Word(const QString &foreign, const QString &japanese, const QString &notes = {})
+{
+    return QStringLiteral("\"%1\",\"ph-%1\",\"カナ%1\",\"%2\",\"%3\",\"\"").arg(foreign, japanese, notes);
+}
+
+}  // namespace
+
+/// The word list of the word-book page with a real book: what it shows, sorting, deleting,
+/// moving, taking a word over, and the word order with its column widths across a restart.
+class tst_WordListPage : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<MainWindowFixture> f_;
+    TMainFrm *w_ = nullptr;
+    QStringList asked_;
+
+    QString Path() const { return f_->home->documentsFolder() + "/English/bookS/words.utx"; }
+    QTableView *List() const { return Find<QTableView>(w_, "ListView1"); }
+    QString Cell(int row, int column) const { return List()->model()->index(row, column).data().toString(); }
+    QString Caption(int column) const
+    {
+        return List()->model()->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+    }
+
+    void Start(const QByteArray &parameters = {})
+    {
+        f_->WriteParameters("NoSampleFlg,1\r\nCurrentFolderIndex,2\r\nFirstPage,1\r\n" + parameters);
+        QDir().mkpath(QFileInfo(Path()).path());
+        if (!QFile::exists(Path()))
+            WriteBook(Path(), {"Words", "01", "単語理解", Word("banana", "バナナ"), Word("Apple", "りんご", "a#$0Db"),
+                               Word("cherry", "さくらんぼ"), Word("apple", "りんご2")});
+        w_ = f_->Start();
+        QVERIFY(w_);
+        MessageSeam::Replace([this](const QString &m) { f_->messages << m; },
+                             [this](const QString &q) {
+                                 asked_ << q;
+                                 return true;
+                             });
+        Find<QCheckBox>(w_, "CheckBox2")->setChecked(false);
+        auto *books = Find<QTreeView>(w_, "ListView2");
+        const QModelIndex first = books->model()->index(0, 0);
+        books->setCurrentIndex(first);
+        emit books->clicked(first);
+    }
+    void Select(int row)
+    {
+        const QModelIndex index = List()->model()->index(row, 0);
+        List()->setCurrentIndex(index);
+        emit List()->clicked(index);
+    }
+
+private slots:
+    void init()
+    {
+        f_ = std::make_unique<MainWindowFixture>();
+        asked_.clear();
+    }
+    void cleanup() { f_.reset(); }
+
+    void showsTheOpenBook()
+    {
+        Start();
+        QCOMPARE(List()->model()->rowCount(), 4);
+        QCOMPARE(QStringList({Caption(0), Caption(1), Caption(2), Caption(3), Caption(4), Caption(5)}),
+                 (QStringList{"英　語", "No", "発音記号", "発音カナ", "日本語", "備考"}));
+        QCOMPARE(Cell(1, 0), QStringLiteral("Apple"));
+        QCOMPARE(Cell(1, 1), QStringLiteral("2"));
+        QCOMPARE(Cell(1, 5), QStringLiteral("a#$0Db"));  // stored form
+        QCOMPARE(List()->columnWidth(0), 150);
+        QVERIFY(List()->verticalHeader()->defaultSectionSize() >= 26);
+        QVERIFY(!Find<QAction>(w_, "DelWord")->isEnabled());
+        Select(0);
+        for (const char *name : {"ModWord", "DelWord", "MoveWord"})
+            QVERIFY2(Find<QAction>(w_, name)->isEnabled(), name);
+    }
+
+    void sortingAsksAndWritesTheNewOrder()
+    {
+        Start();
+        emit List()->horizontalHeader()->sectionClicked(1);  // "No" does nothing
+        QVERIFY(asked_.isEmpty());
+        emit List()->horizontalHeader()->sectionClicked(0);
+        QCOMPARE(
+            asked_.last(),
+            QStringLiteral("項目「英　語」でソートします。ソートをすると順番は元に戻りませんがソートをしますか？"));
+        QCOMPARE(QStringList({Cell(0, 0), Cell(1, 0), Cell(2, 0), Cell(3, 0)}),
+                 (QStringList{"cherry", "banana", "Apple", "apple"}));  // first: descending
+        WordBook written;
+        QCOMPARE(ReadWordBook(QFileInfo(Path()).path(), "words.utx", written).status, WordBookStatus::Read);
+        QCOMPARE(written.Entries.at(0).Foreign, QStringLiteral("cherry"));
+        emit List()->horizontalHeader()->sectionClicked(0);
+        QCOMPARE(Cell(0, 0), QStringLiteral("Apple"));
+        QCOMPARE(Cell(0, 1), QStringLiteral("1"));
+    }
+
+    void deletingAndMoving()
+    {
+        Start();
+        Select(1);
+        Find<QAction>(w_, "DelWord")->trigger();
+        QCOMPARE(asked_.last(),
+                 QStringLiteral("■英　語： Apple\r\n■日本語： りんご\r\n\r\nこの単語を削除しますがよろしいですか？"));
+        QCOMPARE(List()->model()->rowCount(), 3);
+        QCOMPARE(ReadWordBookHeader(Path()).lineCount, 6);
+
+        Select(0);  // banana above number 3 (apple)
+        QTimer::singleShot(0, [] {
+            for (QWidget *top : QApplication::topLevelWidgets()) {
+                if (top->objectName() == QLatin1String("TMoveFrm") && top->isVisible()) {
+                    auto *targets = Find<QComboBox>(top, "ComboBox1");
+                    QCOMPARE(targets->count(), 1);  // 1 and 2 are not offered
+                    QVERIFY(!Find<QPushButton>(top, "Button1")->isEnabled());
+                    targets->setCurrentIndex(0);
+                    QTest::mouseClick(Find<QPushButton>(top, "Button1"), Qt::LeftButton);
+                }
+            }
+        });
+        Find<QAction>(w_, "MoveWord")->trigger();
+        QCOMPARE(QStringList({Cell(0, 0), Cell(1, 0), Cell(2, 0)}), (QStringList{"cherry", "banana", "apple"}));
+    }
+
+    void takeOverFillsTheInputAreas()
+    {
+        Start();
+        emit List()->doubleClicked(List()->model()->index(2, 0));
+        QCOMPARE(Find<QPlainTextEdit>(w_, "Memo1")->toPlainText(), QStringLiteral("cherry"));
+        QCOMPARE(Find<QLineEdit>(w_, "Edit1")->text(), QStringLiteral("ph-cherry"));
+    }
+
+    void wordOrderKeepsEachFieldsWidth()
+    {
+        Start();
+        List()->setColumnWidth(0, 200);  // the foreign field
+        List()->setColumnWidth(4, 100);  // the Japanese field
+        QTest::mouseClick(Find<QRadioButton>(w_, "RadioButton2"), Qt::LeftButton);
+        QCOMPARE(Caption(0), QStringLiteral("日本語"));
+        QCOMPARE(Cell(0, 0), QStringLiteral("バナナ"));
+        QCOMPARE(List()->columnWidth(0), 100);
+        QCOMPARE(List()->columnWidth(4), 200);
+        w_->close();
+        f_->window.reset();
+        // A restart shows the saved order and widths as they were saved.
+        w_ = f_->Start();
+        QVERIFY(w_);
+        QCOMPARE(Caption(0), QStringLiteral("日本語"));
+        QCOMPARE(List()->columnWidth(0), 100);
+        QCOMPARE(List()->columnWidth(4), 200);
+    }
+};
+
+QTEST_MAIN(tst_WordListPage)
+#include "tst_WordListPage.moc"
