@@ -82,6 +82,7 @@ void WordBookPage::BuildWordList()
     // Every row the same height: the view lays out and paints only the rows in sight.
     ListView1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     ListView1->horizontalHeader()->setSectionsClickable(true);
+    ListView1->horizontalHeader()->setMinimumSectionSize(1);  // the reserve column is 1 pixel wide
     ListView1->horizontalHeader()->setHighlightSections(false);
     ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
     PopupMenu1 = new QMenu(ListView1);
