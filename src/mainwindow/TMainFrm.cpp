@@ -338,6 +338,13 @@ void TMainFrm::ConnectSidePanel()
             [this] { QTimer::singleShot(0, this, &TMainFrm::FormResize); });
     connect(padPanel_, &PadPanel::HeightChanged, this, &TMainFrm::FormResize);
     connect(wordBookPage_, &WordBookPage::TakeOverRequested, this, &TMainFrm::TakeOverWord);
+    connect(wordBookPage_, &WordBookPage::ClearInputAreasRequested, this, &TMainFrm::AllClearExecute);
+    wordBookPage_->SetWordDialogServices(
+        &engine_, {paths_.TblFolder, [this] { return settings_.IpaFullFlg; }, [this] { return settings_.IPAFont; },
+                   [this](const QString &message) { MessageSeam::Notify(this, message); }});
+    connect(RegWord, &QAction::triggered, this,
+            [this] { wordBookPage_->RegWordExecute(Memo1->toPlainText(), Edit1->text()); });
+    connect(ModWord, &QAction::triggered, wordBookPage_, &WordBookPage::ModWordExecute);
 }
 
 void TMainFrm::TakeOverWord(const QString &secondField, const QString &foreign)

@@ -9,6 +9,7 @@
 #include "wordbook/BookPropertiesForm.h"
 #include "wordbook/BookSets.h"
 #include "wordbook/TMoveFrm.h"
+#include "wordbook/TRegFrm.h"
 #include "wordbook/WordBookFile.h"
 #include "wordbook/WordList.h"
 #include "wordbook/WordListDelegate.h"
@@ -124,6 +125,59 @@ void WordBookPage::SelectWord(qsizetype row)
     ListView1Click();
 }
 
+void WordBookPage::SetWordDialogServices(CompositionEngine *engine, TIPAboard::Context phonetic)
+{
+    engine_ = engine;
+    phoneticContext_ = std::move(phonetic);
+}
+
+void WordBookPage::RegWordExecute(const QString &memo, const QString &edit)
+{
+    if (!book_.IsOpen() || !engine_)
+        return;
+    TRegFrm dialog({*engine_, settings_, phoneticContext_, ForeignCaption()}, TRegFrm::Mode::Register, book_, this);
+    dialog.TakeInputAreas(memo, edit);
+    if (dialog.exec() != QDialog::Accepted || !dialog.Outcome())
+        return;
+    const TRegFrm::Result result = *dialog.Outcome();
+    qsizetype row = book_.Entries.size();
+    if (result.insertAt) {
+        row = *result.insertAt - 1;
+        book_.Entries.insert(row, result.word);
+    } else {
+        book_.Entries.append(result.word);
+    }
+    wordList_->Reload();
+    SelectWord(row);
+    WriteBook();
+    UpdateBookCount(book_.FileName);
+    if (settings_.RegClearFlg)
+        emit ClearInputAreasRequested();
+}
+
+void WordBookPage::ModWordExecute()
+{
+    if (!book_.IsOpen() || !engine_)
+        return;
+    const std::optional<int> row = SelectedWord();
+    TRegFrm dialog({*engine_, settings_, phoneticContext_, ForeignCaption()}, TRegFrm::Mode::Edit, book_, this);
+    if (row)
+        dialog.ShowWord(book_.Entries.at(*row));
+    if (dialog.exec() != QDialog::Accepted || !dialog.Outcome() || !row)
+        return;
+    WordEntry word = dialog.Outcome()->word;
+    word.Reserve = book_.Entries.at(*row).Reserve;  // the reserve stays as the file holds it
+    book_.Entries.replace(*row, word);
+    wordList_->Reload();
+    SelectWord(*row);
+    WriteBook();
+}
+
+QString WordBookPage::ForeignCaption() const
+{
+    return wordList_->headerData(wordList_->ForeignFirst() ? 0 : 4, Qt::Horizontal, Qt::DisplayRole).toString();
+}
+
 void WordBookPage::ListView1Click()
 {
     const bool selected = SelectedWord().has_value();
@@ -168,8 +222,7 @@ void WordBookPage::DelWordExecute()
     if (!row || !book_.IsOpen())
         return;
     const WordEntry entry = book_.Entries.at(*row);
-    const QString language =
-        wordList_->headerData(wordList_->ForeignFirst() ? 0 : 4, Qt::Horizontal, Qt::DisplayRole).toString();
+    const QString language = ForeignCaption();
     if (!MessageSeam::Ask(this, QStringLiteral("■") + language + QStringLiteral("： ") + entry.Foreign +
                                     QStringLiteral("\r\n■日本語： ") + entry.Japanese +
                                     QStringLiteral("\r\n\r\nこの単語を削除しますがよろしいですか？")))
@@ -186,8 +239,7 @@ void WordBookPage::MoveWordExecute()
     if (!row || !book_.IsOpen())
         return;
     const WordEntry entry = book_.Entries.at(*row);
-    const QString language =
-        wordList_->headerData(wordList_->ForeignFirst() ? 0 : 4, Qt::Horizontal, Qt::DisplayRole).toString();
+    const QString language = ForeignCaption();
     TMoveFrm dialog(*row + 1, book_.Entries.size(), language, entry, this);
     if (dialog.exec() != QDialog::Accepted)
         return;

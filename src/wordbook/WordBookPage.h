@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pads/TIPAboard.h"
 #include "wordbook/BookListModel.h"
 #include "wordbook/WordBook.h"
 #include "wordbook/WordListModel.h"
@@ -9,6 +10,7 @@
 #include <array>
 #include <optional>
 
+class CompositionEngine;
 class LanguageState;
 class QAction;
 class QCheckBox;
@@ -70,6 +72,12 @@ public:
     void SaveColumnWidths();
     /// The selected word's row (0-based), if any.
     std::optional<int> SelectedWord() const;
+    /// What the word dialog's pads need.
+    void SetWordDialogServices(CompositionEngine *engine, TIPAboard::Context phonetic);
+    /// 単語の登録: the word dialog, with the main window's input area and second field.
+    void RegWordExecute(const QString &memo, const QString &edit);
+    /// 単語の編集: the word dialog for the selected word.
+    void ModWordExecute();
     /// The type of the open book; none while no book is open.
     std::optional<QuestionType> OpenBookType() const;
     bool FillInBookOpen() const { return OpenBookType() == QuestionType::B; }
@@ -80,6 +88,8 @@ signals:
     /// A double click hands a word to the input areas: the second field's text and the
     /// foreign text (empty: the input area is left as it is).
     void TakeOverRequested(const QString &secondField, const QString &foreign);
+    /// A word was registered with RegClearFlg on: the input areas are emptied.
+    void ClearInputAreasRequested();
     /// Another book (or none) is open now.
     void OpenBookChanged();
 
@@ -109,6 +119,8 @@ private:
     /// Writes the open book; a failure is told and the change stays in memory.
     void WriteBook();
     void SelectWord(qsizetype row);
+    /// The current language's name as the word list's caption shows it.
+    QString ForeignCaption() const;
     QString BookLines() const;
 
     Settings &settings_;
@@ -118,6 +130,8 @@ private:
     WordBook book_;
     BookListModel bookList_;
     WordListModel *wordList_ = nullptr;
+    CompositionEngine *engine_ = nullptr;
+    TIPAboard::Context phoneticContext_;
     std::array<int, 7> sortDirections_{1, 1, 1, 1, 1, 1, 1};
     bool suppressSlideOpen_ = false;
     bool shown_ = false;

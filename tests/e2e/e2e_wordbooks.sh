@@ -39,5 +39,22 @@ for _ in $(seq 50); do [ -f "$folder/Verbs.utx" ] && break; sleep 0.1; done
 expected=$(printf '\xff\xfeV\0e\0r\0b\0s\0\r\0\n\0\r\0\n\0\x58\x53\x9e\x8a\x06\x74\xe3\x89\r\0\n\0' | od -An -tx1)
 actual=$(od -An -tx1 < "$folder/Verbs.utx")
 [ "$actual" = "$expected" ] || fail "Verbs.utx holds $actual"
+
+# F4 registers a word in the new book (it opened when it was made): foreign word, Tab to the
+# Japanese field, F4 again. The file holds the header and exactly the new line.
+sleep 1.5   # the book panel slides closed, then the book opens
+xdotool windowactivate --sync "$window"
+xdotool key F4
+words=$(wait_window 単語登録)
+xdotool windowactivate --sync "$words"
+sleep 0.3
+xdotool type --delay 30 'go'
+xdotool key Tab Tab Tab
+xdotool type --delay 30 'iku'
+xdotool key F4
+for _ in $(seq 50); do [ -z "$(visible_windows 単語登録)" ] && break; sleep 0.1; done
+expected=$( (printf '\xff\xfe'; printf 'Verbs\r\n\r\n単語理解\r\n"go","","","iku","",""\r\n' | iconv -f UTF-8 -t UTF-16LE) | od -An -tx1)
+actual=$(od -An -tx1 < "$folder/Verbs.utx")
+[ "$actual" = "$expected" ] || fail "after F4 Verbs.utx holds $actual"
 close_quill "$window" "$pid"
 echo "PASS"

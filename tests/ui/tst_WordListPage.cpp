@@ -1,12 +1,15 @@
 #include "support/MainWindowFixture.h"
 #include "wordbook/WordBookFile.h"
 
+#include <functional>
+
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -28,6 +31,13 @@ void WriteBook(const QString &path, const QStringList &lines)
         bytes.append(reinterpret_cast<const char *>(withBreak.utf16()), withBreak.size() * 2);
     }
     file.write(bytes);
+}
+
+/// F4 as the keyboard delivers it to the dialog's field that has the focus.
+void PressF4(QWidget *dialog)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_F4, Qt::NoModifier);
+    QApplication::sendEvent(dialog->focusWidget() ? dialog->focusWidget() : dialog, &press);
 }
 
 QString Word(const QString &foreign, const QString &japanese, const QString &notes = {})
@@ -57,7 +67,7 @@ class tst_WordListPage : public QObject
 
     void Start(const QByteArray &parameters = {})
     {
-        f_->WriteParameters("NoSampleFlg,1\r\nCurrentFolderIndex,2\r\nFirstPage,1\r\n" + parameters);
+        f_->WriteParameters("CurrentFolderIndex,2\r\nFirstPage,1\r\n" + parameters);
         QDir().mkpath(QFileInfo(Path()).path());
         if (!QFile::exists(Path()))
             WriteBook(Path(), {"Words", "01", "単語理解", Word("banana", "バナナ"), Word("Apple", "りんご", "a#$0Db"),
@@ -158,6 +168,87 @@ private slots:
         emit List()->doubleClicked(List()->model()->index(2, 0));
         QCOMPARE(Find<QPlainTextEdit>(w_, "Memo1")->toPlainText(), QStringLiteral("cherry"));
         QCOMPARE(Find<QLineEdit>(w_, "Edit1")->text(), QStringLiteral("ph-cherry"));
+    }
+
+    /// Runs act on the word dialog once it shows, while the action that opens it runs.
+    void WithWordDialog(const char *action, std::function<void(QWidget *)> act)
+    {
+        QTimer::singleShot(0, [act] {
+            for (QWidget *top : QApplication::topLevelWidgets()) {
+                if (top->objectName() != QLatin1String("TRegFrm") || !top->isVisible())
+                    continue;
+                act(top);
+                if (top->isVisible()) {  // never leave the test waiting on an open dialog
+                    static_cast<QDialog *>(top)->reject();
+                    QFAIL("the word dialog stayed open");
+                }
+                return;
+            }
+        });
+        Find<QAction>(w_, action)->trigger();
+    }
+
+    void registeringComposesAndWrites()
+    {
+        Start();
+        WithWordDialog("RegWord", [](QWidget *dialog) {
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("単語登録"));
+            auto *foreign = Find<QLineEdit>(dialog, "Edit1");
+            QTest::keyClicks(foreign, "caf]e");  // the trigger keys compose in the foreign field
+            QCOMPARE(foreign->text(), QStringLiteral("café"));
+            auto *phonetic = Find<QPlainTextEdit>(dialog, "Memo1");
+            phonetic->setFocus();
+            QTest::keyClicks(phonetic, "E1");  // the phonetic entry: E, then its first candidate
+            QCOMPARE(phonetic->toPlainText(), QStringLiteral("ə"));
+            Find<QLineEdit>(dialog, "Edit3")->setText("カフェ");
+            auto *notes = Find<QPlainTextEdit>(dialog, "Memo2");
+            notes->setPlainText("line 1\nline 2");
+            PressF4(dialog);
+        });
+        QCOMPARE(List()->model()->rowCount(), 5);
+        QCOMPARE(Cell(4, 0), QStringLiteral("café"));
+        QCOMPARE(Cell(4, 5), QStringLiteral("line 1#$0Dline 2"));
+        QCOMPARE(List()->selectionModel()->selectedRows().value(0).row(), 4);
+        WordBook written;
+        ReadWordBook(QFileInfo(Path()).path(), "words.utx", written);
+        QCOMPARE(written.Entries.size(), 5);
+        QCOMPARE(written.Entries.at(4), (WordEntry{"café", "ə", "", "カフェ", "line 1#$0Dline 2", ""}));
+        QCOMPARE(written.Entries.at(0).Foreign, QStringLiteral("banana"));  // the old words stay
+
+        // The edit dialog brings the two lines back as two lines.
+        WithWordDialog("ModWord", [](QWidget *dialog) {
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("単語編集"));
+            QCOMPARE(Find<QPlainTextEdit>(dialog, "Memo2")->toPlainText(), QStringLiteral("line 1\nline 2"));
+            Find<QLineEdit>(dialog, "Edit3")->setText("カフェ (店)");
+            PressF4(dialog);
+        });
+        QCOMPARE(Cell(4, 4), QStringLiteral("カフェ (店)"));
+    }
+
+    void insertingAndTheRequiredFields()
+    {
+        Start();
+        WithWordDialog("RegWord", [this](QWidget *dialog) {
+            QTest::mouseClick(Find<QPushButton>(dialog, "Button1"), Qt::LeftButton);  // nothing entered
+            QCOMPARE(f_->messages.value(0), QStringLiteral("英　語と日本語は必須入力項目です。"));
+            QVERIFY(dialog->isVisible());
+            Find<QLineEdit>(dialog, "Edit1")->setText("date");
+            Find<QLineEdit>(dialog, "Edit3")->setText("なつめやし");
+            auto *numbers = Find<QComboBox>(dialog, "ComboBox1");
+            QCOMPARE(numbers->itemText(0), QStringLiteral(" 1"));
+            numbers->setCurrentIndex(2);  // " 3"
+            QTest::mouseClick(Find<QPushButton>(dialog, "Button3"), Qt::LeftButton);
+        });
+        QCOMPARE(QStringList({Cell(2, 0), Cell(3, 0)}), (QStringList{"date", "cherry"}));
+        QCOMPARE(Cell(2, 1), QStringLiteral("3"));
+
+        // Editing with no word selected shows empty fields and changes nothing.
+        List()->clearSelection();
+        WithWordDialog("ModWord", [](QWidget *dialog) {
+            QVERIFY(Find<QLineEdit>(dialog, "Edit1")->text().isEmpty());
+            QTest::mouseClick(Find<QPushButton>(dialog, "Button4"), Qt::LeftButton);
+        });
+        QCOMPARE(List()->model()->rowCount(), 5);
     }
 
     void wordOrderKeepsEachFieldsWidth()
