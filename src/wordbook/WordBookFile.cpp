@@ -275,6 +275,19 @@ bool ParseWordLine(QStringView line, WordEntry &entry)
     return true;
 }
 
+QString WordLineField(QStringView line, int field)
+{
+    QString text;
+    int index = 0;
+    ForEachField(line, [&](QStringView value, bool, bool doubled) {
+        if (index++ != field)
+            return true;
+        text = FieldText(value, doubled);
+        return false;
+    });
+    return text.contains(u'#') ? ULib::UnescapeQuotes(text) : text;
+}
+
 QString DecodeWordBookBytes(const QByteArray &bytes)
 {
     const qsizetype skip = bytes.startsWith("\xFF\xFE") ? 2 : 0;

@@ -35,6 +35,10 @@ QStringList SplitWordLine(QStringView line);
 /// dropped); false for any other line.
 bool ParseWordLine(QStringView line, WordEntry &entry);
 
+/// One field (0 Foreign … 5 Reserve) of a word line, quotes unescaped, without parsing the
+/// others; empty when the line has no such field.
+QString WordLineField(QStringView line, int field);
+
 /// A word book's text: the bytes after a leading FF FE, as UTF-16 LE whatever they begin with.
 QString DecodeWordBookBytes(const QByteArray &bytes);
 

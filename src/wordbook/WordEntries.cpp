@@ -93,3 +93,23 @@ QStringView WordEntries::CanonicalLine(qsizetype index) const
         return {};
     return QStringView(text_).mid(item.start, item.length);
 }
+
+QString WordEntries::FieldAt(qsizetype index, int field) const
+{
+    const Item &item = items_[std::size_t(index)];
+    if (item.owned < 0)
+        return WordLineField(QStringView(text_).mid(item.start, item.length), field);
+    const WordEntry &entry = owned_[std::size_t(item.owned)];
+    const QString *fields[6] = {&entry.Foreign,  &entry.Phonetic, &entry.Kana,
+                                &entry.Japanese, &entry.Notes,    &entry.Reserve};
+    return field >= 0 && field < 6 ? *fields[field] : QString();
+}
+
+void WordEntries::Reorder(const std::vector<qsizetype> &order)
+{
+    std::vector<Item> reordered;
+    reordered.reserve(order.size());
+    for (qsizetype from : order)
+        reordered.push_back(items_[std::size_t(from)]);
+    items_ = std::move(reordered);
+}

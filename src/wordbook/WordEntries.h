@@ -63,6 +63,11 @@ public:
     void removeAt(qsizetype index);
     /// Moves the word at from so that it stands at to afterwards.
     void move(qsizetype from, qsizetype to);
+    /// One field (0 Foreign … 5 Reserve) of a word, parsing only that field of a line.
+    QString FieldAt(qsizetype index, int field) const;
+    /// Puts the words into a new order: order[k] is the position the k-th word comes from.
+    /// Words read from the file stay lines.
+    void Reorder(const std::vector<qsizetype> &order);
     void clear();
 
     /// For the writer: the word's line as the file holds it, when it is unchanged and canonical

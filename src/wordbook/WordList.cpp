@@ -57,14 +57,18 @@ int BoundColumnWidth(int column, int width)
 
 void SortEntries(WordEntries &entries, WordField field, int direction)
 {
-    // The keys once, then an index sort: the words are parsed a single time.
+    // Only the sorted field is read from each word; the words themselves are reordered, so
+    // words read from the file stay lines (and are written back as they were read).
+    const int index = field == WordField::Foreign    ? 0
+                      : field == WordField::Phonetic ? 1
+                      : field == WordField::Kana     ? 2
+                      : field == WordField::Japanese ? 3
+                      : field == WordField::Notes    ? 4
+                                                     : 5;
     const qsizetype n = entries.size();
     std::vector<QString> keys(static_cast<std::size_t>(n));
-    QList<WordEntry> words;
-    words.reserve(n);
     for (qsizetype i = 0; i < n; ++i) {
-        words.append(entries.at(i));
-        keys[std::size_t(i)] = FieldText(words.last(), field, i);
+        keys[std::size_t(i)] = entries.FieldAt(i, index);
         if (field == WordField::Foreign)
             keys[std::size_t(i)] = keys[std::size_t(i)].toLower();
     }
@@ -74,10 +78,7 @@ void SortEntries(WordEntries &entries, WordField field, int direction)
         const int compared = QStringView(keys[std::size_t(a)]).compare(keys[std::size_t(b)], Qt::CaseSensitive);
         return compared * direction < 0;
     });
-    WordEntries sorted;
-    for (qsizetype index : order)
-        sorted.append(std::move(words[index]));
-    entries = std::move(sorted);
+    entries.Reorder(order);
 }
 
 qsizetype MoveEntry(WordEntries &entries, qsizetype from, qsizetype before)

@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
@@ -249,6 +250,38 @@ private slots:
             QTest::mouseClick(Find<QPushButton>(dialog, "Button4"), Qt::LeftButton);
         });
         QCOMPARE(List()->model()->rowCount(), 5);
+    }
+
+    void aHundredThousandWordsPaintOnlyWhatIsSeen()
+    {
+        // A book of 100 000 words: the list shows it at once and paints only the rows in sight.
+        QStringList lines{"Big", "01", "単語理解"};
+        for (int i = 0; i < 100000; ++i)
+            lines << Word(QStringLiteral("word%1").arg(i), QStringLiteral("語%1").arg(i));
+        QDir().mkpath(QFileInfo(Path()).path());
+        WriteBook(Path(), lines);
+        Start();
+        QCOMPARE(List()->model()->rowCount(), 100000);
+
+        struct CountingDelegate : QStyledItemDelegate {
+            QAbstractItemDelegate *inner;
+            int paints = 0;
+            explicit CountingDelegate(QAbstractItemDelegate *drawer) : inner(drawer) {}
+            void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+            {
+                ++const_cast<CountingDelegate *>(this)->paints;
+                inner->paint(painter, option, index);
+            }
+        };
+        CountingDelegate counting(List()->itemDelegate());
+        List()->setItemDelegate(&counting);
+        List()->scrollToBottom();
+        List()->viewport()->grab();
+        const int visibleRows = List()->viewport()->height() / List()->verticalHeader()->defaultSectionSize() + 2;
+        QVERIFY2(counting.paints > 0 && counting.paints <= visibleRows * 7,
+                 qPrintable(QString::number(counting.paints)));
+        QCOMPARE(List()->indexAt(QPoint(5, List()->viewport()->height() - 5)).row(), 99999);
+        List()->setItemDelegate(counting.inner);
     }
 
     void wordOrderKeepsEachFieldsWidth()
