@@ -165,6 +165,16 @@ QString EncodeDecNcr(QStringView text)
     return EncodeNcr(text, [](char16_t unit) { return QStringLiteral("&#%1;").arg(uint(unit)); });
 }
 
+QString TrimBlanks(QStringView text)
+{
+    qsizetype start = 0, end = text.size();
+    while (start < end && text[start].unicode() <= 0x20)
+        ++start;
+    while (end > start && text[end - 1].unicode() <= 0x20)
+        --end;
+    return text.mid(start, end - start).toString();
+}
+
 QString EscapeQuotes(QStringView text)
 {
     QString out = text.toString();

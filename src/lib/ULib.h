@@ -59,6 +59,9 @@ QString EncodeDecNcr(QStringView text);
 /// Returns no value for five characters that are not a decimal number.
 std::optional<int> FiveCharCode(QStringView text);
 
+/// Text without the blanks and control characters (U+0000..U+0020) at both ends.
+QString TrimBlanks(QStringView text);
+
 /// Every double quote character replaced by the four characters "#$22".
 QString EscapeQuotes(QStringView text);
 /// Every "#$22" replaced by one double quote character.

@@ -1,6 +1,7 @@
 #include "wordbook/BookPropertiesForm.h"
 
 #include "dialogs/MessageSeam.h"
+#include "lib/ULib.h"
 
 #include <QDir>
 #include <QGridLayout>
@@ -10,21 +11,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-
-namespace {
-
-/// Trims blanks and control characters (U+0000..U+0020) at both ends.
-QString TrimBlanks(const QString &text)
-{
-    qsizetype start = 0, end = text.size();
-    while (start < end && text[start].unicode() <= 0x20)
-        ++start;
-    while (end > start && text[end - 1].unicode() <= 0x20)
-        --end;
-    return text.mid(start, end - start);
-}
-
-}  // namespace
 
 BookPropertiesForm::BookPropertiesForm(const Texts &texts, const QString &folder, Apply apply, QWidget *parent)
     : QDialog(parent), texts_(texts), apply_(std::move(apply))
@@ -111,7 +97,7 @@ void BookPropertiesForm::SetProperties(const QString &title, const QString &grou
 
 void BookPropertiesForm::Button1Click()
 {
-    BookProperties properties{TrimBlanks(Edit1->text()), TrimBlanks(Edit2->text()), {}};
+    BookProperties properties{ULib::TrimBlanks(Edit1->text()), ULib::TrimBlanks(Edit2->text()), {}};
     for (int i = 0; i < 3; ++i) {
         if (TypeButtons[i]->isChecked())
             properties.typeName = QuestionTypeName(QuestionType(i));

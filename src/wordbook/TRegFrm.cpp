@@ -48,21 +48,10 @@ QFont Font(const QString &family, int points)
     return font;
 }
 
-/// Trimmed of blanks and control characters at both ends.
-QString Trimmed(const QString &text)
-{
-    qsizetype start = 0, end = text.size();
-    while (start < end && text[start].unicode() <= 0x20)
-        ++start;
-    while (end > start && text[end - 1].unicode() <= 0x20)
-        --end;
-    return text.mid(start, end - start);
-}
-
 /// A multi-line field's text in stored form: its line breaks as "#$0D".
 QString StoredLines(const QPlainTextEdit *field)
 {
-    QString text = Trimmed(field->toPlainText());
+    QString text = ULib::TrimBlanks(field->toPlainText());
     return ULib::BreaksToMarkers(text.replace(u'\n', QStringLiteral("\r\n")));
 }
 
@@ -303,8 +292,8 @@ void TRegFrm::ShowWord(const WordEntry &word)
 
 std::optional<WordEntry> TRegFrm::WordInFields(bool warn)
 {
-    WordEntry word{Trimmed(Edit1->text()), StoredLines(Memo1), Trimmed(Edit2->text()),
-                   Trimmed(Edit3->text()), StoredLines(Memo2), {}};
+    WordEntry word{ULib::TrimBlanks(Edit1->text()), StoredLines(Memo1), ULib::TrimBlanks(Edit2->text()),
+                   ULib::TrimBlanks(Edit3->text()), StoredLines(Memo2), {}};
     if (word.Foreign.isEmpty() || word.Japanese.isEmpty()) {
         if (warn)
             MessageSeam::Notify(this, context_.languageName + QStringLiteral("と日本語は必須入力項目です。"));

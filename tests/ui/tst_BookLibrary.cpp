@@ -1,4 +1,5 @@
 #include "dialogs/FileDialogSeam.h"
+#include "support/BookFiles.h"
 #include "support/MainWindowFixture.h"
 #include "wordbook/BookListModel.h"
 #include "wordbook/WordBookFile.h"
@@ -17,19 +18,6 @@
 #include <QTreeView>
 
 namespace {
-
-/// A book file: FF FE, UTF-16 LE lines, each ending in CR LF.
-void WriteBook(const QString &path, const QStringList &lines)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QByteArray bytes("\xFF\xFE", 2);
-    for (const QString &line : lines) {
-        const QString withBreak = line + QStringLiteral("\r\n");
-        bytes.append(reinterpret_cast<const char *>(withBreak.utf16()), withBreak.size() * 2);
-    }
-    file.write(bytes);
-}
 
 /// Answers the next modal dialog of class T by running act on it once it is shown.
 template <typename T> void WhenShown(std::function<void(T *)> act)

@@ -1,3 +1,4 @@
+#include "support/BookFiles.h"
 #include "support/MainWindowFixture.h"
 #include "wordbook/WordBookFile.h"
 
@@ -21,18 +22,6 @@
 #include <QTreeView>
 
 namespace {
-
-void WriteBook(const QString &path, const QStringList &lines)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QByteArray bytes("\xFF\xFE", 2);
-    for (const QString &line : lines) {
-        const QString withBreak = line + QStringLiteral("\r\n");
-        bytes.append(reinterpret_cast<const char *>(withBreak.utf16()), withBreak.size() * 2);
-    }
-    file.write(bytes);
-}
 
 /// F4 as the keyboard delivers it to the dialog's field that has the focus.
 void PressF4(QWidget *dialog)
