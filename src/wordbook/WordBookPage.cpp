@@ -36,6 +36,30 @@ namespace {
 constexpr int kPanelOpenWidth = 400;
 constexpr int kPanelClosedWidth = 40;
 
+/// The settings that hold the widths of the word list's columns 0 to 5.
+std::array<int *, 6> ColumnWidthSettings(Settings &settings)
+{
+    return {&settings.ColWidth0, &settings.ColWidth1, &settings.ColWidth2,
+            &settings.ColWidth3, &settings.ColWidth4, &settings.ColWidth5};
+}
+
+/// The selected row of a list that selects whole rows, if any.
+std::optional<int> SelectedRowOf(const QAbstractItemView *view)
+{
+    const QModelIndexList rows = view->selectionModel()->selectedRows();
+    if (rows.isEmpty())
+        return std::nullopt;
+    return rows.constFirst().row();
+}
+
+/// Makes a row the current and selected one and scrolls it into view.
+void ShowRow(QAbstractItemView *view, int row)
+{
+    const QModelIndex index = view->model()->index(row, 0);
+    view->setCurrentIndex(index);
+    view->scrollTo(index);
+}
+
 }  // namespace
 
 WordBookPage::WordBookPage(Settings &settings, const AppPaths &paths, WordBookActions actions,
@@ -103,25 +127,19 @@ void WordBookPage::SetLanguageName(const QString &languageName)
 
 void WordBookPage::SaveColumnWidths()
 {
-    int *widths[6] = {&settings_.ColWidth0, &settings_.ColWidth1, &settings_.ColWidth2,
-                      &settings_.ColWidth3, &settings_.ColWidth4, &settings_.ColWidth5};
+    const std::array<int *, 6> widths = ColumnWidthSettings(settings_);
     for (int c = 0; c < 6; ++c)
-        *widths[c] = BoundColumnWidth(c, ListView1->columnWidth(c));
+        *widths[std::size_t(c)] = BoundColumnWidth(c, ListView1->columnWidth(c));
 }
 
 std::optional<int> WordBookPage::SelectedWord() const
 {
-    const QModelIndexList rows = ListView1->selectionModel()->selectedRows();
-    if (rows.isEmpty())
-        return std::nullopt;
-    return rows.constFirst().row();
+    return SelectedRowOf(ListView1);
 }
 
 void WordBookPage::SelectWord(qsizetype row)
 {
-    const QModelIndex index = wordList_->index(int(row), 0);
-    ListView1->setCurrentIndex(index);
-    ListView1->scrollTo(index);
+    ShowRow(ListView1, int(row));
     ListView1Click();
 }
 
@@ -347,10 +365,9 @@ void WordBookPage::BuildPanel()
 void WordBookPage::InitCaptions(const LanguageState &language)
 {
     // The saved widths as they were saved, whatever the word order (no exchange at start).
-    const int widths[6] = {settings_.ColWidth0, settings_.ColWidth1, settings_.ColWidth2,
-                           settings_.ColWidth3, settings_.ColWidth4, settings_.ColWidth5};
+    const std::array<int *, 6> widths = ColumnWidthSettings(settings_);
     for (int c = 0; c < 6; ++c)
-        ListView1->setColumnWidth(c, BoundColumnWidth(c, widths[c]));
+        ListView1->setColumnWidth(c, BoundColumnWidth(c, *widths[std::size_t(c)]));
     ListView1->setColumnWidth(6, 1);
     ListView1->verticalHeader()->setDefaultSectionSize(qMax(settings_.LV1LNHeight, ListView1->fontMetrics().height()));
     wordList_->SetWordOrder(settings_.EiwaFlg);
@@ -442,16 +459,12 @@ void WordBookPage::UpdateBookCount(const QString &fileName)
 
 std::optional<int> WordBookPage::SelectedRow() const
 {
-    const QModelIndexList rows = ListView2->selectionModel()->selectedRows();
-    if (rows.isEmpty())
-        return std::nullopt;
-    return rows.constFirst().row();
+    return SelectedRowOf(ListView2);
 }
 
 void WordBookPage::SelectRow(int row)
 {
-    ListView2->setCurrentIndex(bookList_.index(row, 0));
-    ListView2->scrollTo(bookList_.index(row, 0));
+    ShowRow(ListView2, row);
     ListView2Click();
 }
 
