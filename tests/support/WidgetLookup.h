@@ -45,3 +45,12 @@ template <typename T> T *FindPad(const QObject *scope)
 {
     return TryFind<T>(scope, QString::fromLatin1(T::staticMetaObject.className()));
 }
+
+/// Chooses a row of a list as a click does: it becomes current and selected, then the list's
+/// click handling runs.
+template <typename View> void ClickRow(View *view, int row)
+{
+    const auto index = view->model()->index(row, 0);
+    view->setCurrentIndex(index);
+    emit view->clicked(index);
+}

@@ -69,11 +69,8 @@ class tst_BookLibrary : public QObject
     {
         Find<QCheckBox>(w_, "CheckBox2")->setChecked(false);
         for (int row = 0; row < Rows().size(); ++row) {
-            if (Rows()[row].fileName == fileName) {
-                const QModelIndex index = List()->model()->index(row, 0);
-                List()->setCurrentIndex(index);
-                emit List()->clicked(index);
-            }
+            if (Rows()[row].fileName == fileName)
+                ClickRow(List(), row);
         }
     }
 
@@ -235,9 +232,7 @@ private slots:
         // With CheckBox2 ticked, choosing a book slides the panel closed, then opens the book.
         QTest::mouseClick(bookA, Qt::LeftButton);
         Find<QCheckBox>(w_, "CheckBox2")->setChecked(true);
-        const QModelIndex first = List()->model()->index(0, 0);
-        List()->setCurrentIndex(first);
-        emit List()->clicked(first);
+        ClickRow(List(), 0);
         auto *slide = Find<QToolButton>(w_, "SpeedButton13");
         QTRY_COMPARE(slide->text(), QStringLiteral("←"));
         QCOMPARE(Find<QFrame>(w_, "Panel8")->width(), 40);

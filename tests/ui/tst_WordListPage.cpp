@@ -70,17 +70,9 @@ class tst_WordListPage : public QObject
                                  return true;
                              });
         Find<QCheckBox>(w_, "CheckBox2")->setChecked(false);
-        auto *books = Find<QTreeView>(w_, "ListView2");
-        const QModelIndex first = books->model()->index(0, 0);
-        books->setCurrentIndex(first);
-        emit books->clicked(first);
+        ClickRow(Find<QTreeView>(w_, "ListView2"), 0);
     }
-    void Select(int row)
-    {
-        const QModelIndex index = List()->model()->index(row, 0);
-        List()->setCurrentIndex(index);
-        emit List()->clicked(index);
-    }
+    void Select(int row) { ClickRow(List(), row); }
 
 private slots:
     void init()
