@@ -15,6 +15,7 @@
 #include "training/TrainingPage.h"
 #include "transfer/TransferController.h"
 #include "transfer/TransferMode.h"
+#include "wordbook/TSearchFrm.h"
 #include "wordbook/WordBookPage.h"
 
 #include <QAction>
@@ -339,9 +340,8 @@ void TMainFrm::ConnectSidePanel()
     connect(padPanel_, &PadPanel::HeightChanged, this, &TMainFrm::FormResize);
     connect(wordBookPage_, &WordBookPage::TakeOverRequested, this, &TMainFrm::TakeOverWord);
     connect(wordBookPage_, &WordBookPage::ClearInputAreasRequested, this, &TMainFrm::AllClearExecute);
-    wordBookPage_->SetWordDialogServices(
-        &engine_, {paths_.TblFolder, [this] { return settings_.IpaFullFlg; }, [this] { return settings_.IPAFont; },
-                   [this](const QString &message) { MessageSeam::Notify(this, message); }});
+    wordBookPage_->SetWordDialogServices(&engine_, PhoneticPadContext());
+    connect(Search, &QAction::triggered, this, &TMainFrm::SearchExecute);
     connect(RegWord, &QAction::triggered, this,
             [this] { wordBookPage_->RegWordExecute(Memo1->toPlainText(), Edit1->text()); });
     connect(ModWord, &QAction::triggered, wordBookPage_, &WordBookPage::ModWordExecute);
@@ -363,6 +363,38 @@ void TMainFrm::TakeOverWord(const QString &secondField, const QString &foreign)
     } else {
         Memo1->insertPlainText(foreign);
     }
+}
+
+TIPAboard::Context TMainFrm::PhoneticPadContext()
+{
+    return {paths_.TblFolder, [this] { return settings_.IpaFullFlg; }, [this] { return settings_.IPAFont; },
+            [this](const QString &message) { MessageSeam::Notify(this, message); }};
+}
+
+void TMainFrm::SearchExecute()
+{
+    if (searchFrm_ && searchFrm_->isVisible()) {  // a closed one is only waiting to be deleted
+        searchFrm_->raise();
+        searchFrm_->activateWindow();
+        return;
+    }
+    searchFrm_ = new TSearchFrm({engine_, settings_, paths_, PhoneticPadContext(), language_.LanguageName}, this);
+    searchFrm_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(searchFrm_, &TSearchFrm::InsertWordRequested, this, [this](const QString &foreign) {
+        Memo1->setFocus(Qt::OtherFocusReason);
+        Memo1->insertPlainText(foreign);
+    });
+    connect(searchFrm_, &TSearchFrm::EditWordRequested, this, &TMainFrm::EditSearchHit);
+    searchFrm_->show();
+}
+
+void TMainFrm::EditSearchHit(int folder, const QString &title, qsizetype number)
+{
+    if (PageControl1->currentIndex() != WordBook)
+        PageControl1->setCurrentIndex(WordBook);
+    if (wordBookPage_->EditSearchHit(folder, title, number) && searchFrm_ && searchFrm_->isVisible())
+        searchFrm_->close();
+    wordBookPage_->CloseBookPanelOnce();
 }
 
 void TMainFrm::SwitchLanguage()

@@ -7,7 +7,10 @@
 #include "compose/CompositionEngine.h"
 #include "transfer/TransferOptions.h"
 
+#include "pads/TIPAboard.h"
+
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <memory>
@@ -26,6 +29,7 @@ class QPlainTextEdit;
 class QSplitter;
 class QTabWidget;
 class QTimer;
+class TSearchFrm;
 class TShape;
 class TrainingPage;
 class TransferController;
@@ -94,6 +98,13 @@ private:
     void AllClearExecute();
     /// A word of the word list handed to the second field and the input area.
     void TakeOverWord(const QString &secondField, const QString &foreign);
+    /// 単語帳検索: opens the search dialog, or brings the open one to the front.
+    void SearchExecute();
+    /// この単語を編集 in the search dialog: the word-book page opens the hit's book and word.
+    void EditSearchHit(int folder, const QString &title, qsizetype number);
+    /// What every phonetic pad of the program reads: the symbol sets and the chosen one, the
+    /// phonetic font, and where a bad candidate file is told.
+    TIPAboard::Context PhoneticPadContext();
     void PageChanged();
     void FormResize();
     void ApplySecondFieldFont();
@@ -158,4 +169,5 @@ private:
     WordBookPage *wordBookPage_ = nullptr;
     TrainingPage *trainingPage_ = nullptr;
     TransferController *transfer_ = nullptr;
+    QPointer<TSearchFrm> searchFrm_;
 };

@@ -276,12 +276,9 @@ QWidget *TMainFrm::BuildUpperArea()
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     fields->addWidget(Memo1, 1);
 
-    const TIPAboard::Context phoneticContext{paths_.TblFolder, [this] { return settings_.IpaFullFlg; },
-                                             [this] { return settings_.IPAFont; },
-                                             [this](const QString &message) { MessageSeam::Notify(this, message); }};
     padPanel_ = new PadPanel(
-        engine_, phoneticContext, Memo1, Edit1, [this] { return wordBookPage_ && wordBookPage_->FillInBookOpen(); },
-        upper);
+        engine_, PhoneticPadContext(), Memo1, Edit1,
+        [this] { return wordBookPage_ && wordBookPage_->FillInBookOpen(); }, upper);
     fields->addWidget(padPanel_);
     row->addLayout(fields, 1);
 

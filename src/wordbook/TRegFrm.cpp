@@ -368,7 +368,7 @@ void TRegFrm::showEvent(QShowEvent *event)
 
 void TRegFrm::done(int result)
 {
-    RememberedGeometry() = geometry();
+    RememberedGeometry() = QRect(pos(), size());  // pos() is the frame's corner, as move() takes it
     PlacedBefore() = true;
     QDialog::done(result);
 }

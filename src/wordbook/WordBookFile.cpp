@@ -1,13 +1,13 @@
 #include "wordbook/WordBookFile.h"
 
 #include "lib/ULib.h"
+#include "wordbook/TextScan.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <array>
-#include <bit>
 #include <cstring>
 
 #if defined(__SSE2__)
@@ -110,16 +110,6 @@ struct InnerCounts {
 /// limit (their neighbours one and two units away are read too). Returns the first unit it did
 /// not look at.
 using CountBlocks = qsizetype (*)(const char16_t *data, qsizetype j, qsizetype limit, InnerCounts &counts);
-/// The next line break at or after from, or n; the blocks are looked at as above.
-using FindBreak = qsizetype (*)(const char16_t *data, qsizetype from, qsizetype n);
-
-qsizetype FindBreakPlain(const char16_t *data, qsizetype from, qsizetype n)
-{
-    while (from < n && data[from] != u'\r' && data[from] != u'\n')
-        ++from;
-    return from;
-}
-
 #if defined(__SSE2__)
 qsizetype CountBlocksSse2(const char16_t *data, qsizetype j, qsizetype limit, InnerCounts &counts)
 {
@@ -147,32 +137,17 @@ qsizetype CountBlocksSse2(const char16_t *data, qsizetype j, qsizetype limit, In
     return j;
 }
 
-qsizetype FindBreakSse2(const char16_t *data, qsizetype from, qsizetype n)
-{
-    const __m128i cr = _mm_set1_epi16(u'\r'), lf = _mm_set1_epi16(u'\n');
-    for (; from + 8 <= n; from += 8) {
-        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + from));
-        const unsigned mask =
-            unsigned(_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi16(units, cr), _mm_cmpeq_epi16(units, lf))));
-        if (mask)
-            return from + (std::countr_zero(mask) >> 1);  // two mask bits per unit
-    }
-    return FindBreakPlain(data, from, n);
-}
-
 #endif
 
 /// The block steps of this processor: SSE2 where the compiler targets it, else none.
 #if defined(__SSE2__)
 constexpr CountBlocks kCountBlocks = CountBlocksSse2;
-constexpr FindBreak kFindBreak = FindBreakSse2;
 #else
 qsizetype CountBlocksPlain(const char16_t *, qsizetype j, qsizetype, InnerCounts &)
 {
     return j;
 }
 constexpr CountBlocks kCountBlocks = CountBlocksPlain;
-constexpr FindBreak kFindBreak = FindBreakPlain;
 #endif
 
 /// Whether a line is written exactly as the writer writes a word: "a","b","c","d","e","f"
@@ -209,7 +184,7 @@ template <typename Sink> void ScanLines(QStringView text, Sink &&sink)
     const char16_t *data = text.utf16();
     const qsizetype n = text.size();
     qsizetype start = 0;
-    for (qsizetype i = kFindBreak(data, 0, n); i < n; i = kFindBreak(data, start, n)) {
+    for (qsizetype i = TextScan::FindBreak(data, 0, n); i < n; i = TextScan::FindBreak(data, start, n)) {
         sink(start, i - start);
         if (data[i] == u'\r' && i + 1 < n && data[i + 1] == u'\n')
             ++i;
@@ -286,6 +261,20 @@ QString WordLineField(QStringView line, int field)
         return false;
     });
     return text.contains(u'#') ? ULib::UnescapeQuotes(text) : text;
+}
+
+std::optional<StoredField> StoredWordLineField(QStringView line, int field)
+{
+    StoredField found;
+    int index = 0;
+    ForEachField(line, [&](QStringView value, bool, bool doubled) {
+        if (index == field)
+            found = {value, doubled};
+        return ++index < 6;
+    });
+    if (index < 6)
+        return std::nullopt;
+    return found;
 }
 
 QString DecodeWordBookBytes(const QByteArray &bytes)

@@ -5,6 +5,8 @@
 #include <QIODevice>
 #include <QStringList>
 
+#include <optional>
+
 /// The file name extension of word books.
 inline const QString WordBookExtension = QStringLiteral(".utx");
 
@@ -38,6 +40,18 @@ bool ParseWordLine(QStringView line, WordEntry &entry);
 /// One field (0 Foreign … 5 Reserve) of a word line, quotes unescaped, without parsing the
 /// others; empty when the line has no such field.
 QString WordLineField(QStringView line, int field);
+
+/// One field of a word line as the file stores it: quotes still escaped as "#$22", line
+/// breaks as "#$0D". A field with doubled quotes (which stand for one) must be undoubled
+/// before it is compared.
+struct StoredField {
+    QStringView text;
+    bool doubled = false;
+};
+
+/// Field field (0 Foreign … 5 Reserve) of a word line in its stored form, walking no further
+/// than the sixth field; none when the line has fewer than six fields.
+std::optional<StoredField> StoredWordLineField(QStringView line, int field);
 
 /// A word book's text: the bytes after a leading FF FE, as UTF-16 LE whatever they begin with.
 QString DecodeWordBookBytes(const QByteArray &bytes);

@@ -484,6 +484,33 @@ void WordBookPage::SelectBookByTitle(const QString &title)
     }
 }
 
+bool WordBookPage::EditSearchHit(int folder, const QString &title, qsizetype number)
+{
+    if (!FolderButtons[folder]->isChecked()) {
+        for (int k = 0; k < 3; ++k)
+            FolderButtons[k]->setChecked(k == folder);
+        SelectFolder(folder);
+    }
+    // Choosing a book no longer slides the panel, until the next start.
+    CheckBox2->setChecked(false);
+    SelectBookByTitle(title);
+    if (book_.Title != title)
+        return false;  // the book is gone or was renamed since the search
+    if (number < 1 || number > book_.Entries.size())
+        return false;
+    SelectWord(number - 1);
+    ModWordExecute();
+    return true;
+}
+
+void WordBookPage::CloseBookPanelOnce()
+{
+    if (SpeedButton13->text() != u"→")
+        return;
+    suppressSlideOpen_ = true;
+    SpeedButton13Click();
+}
+
 void WordBookPage::ListView2Click()
 {
     if (!SelectedRow()) {

@@ -78,6 +78,12 @@ public:
     void RegWordExecute(const QString &memo, const QString &edit);
     /// 単語の編集: the word dialog for the selected word.
     void ModWordExecute();
+    /// A search hit to edit: its folder is chosen (0 bookA, 1 bookG, 2 bookS), the first book
+    /// of its title opened without the panel slide, and the word dialog run for word number
+    /// (1-based). Returns whether the book had that word and the dialog ran.
+    bool EditSearchHit(int folder, const QString &title, qsizetype number);
+    /// Slides an open book panel shut without reading the book again when the slide ends.
+    void CloseBookPanelOnce();
     /// The type of the open book; none while no book is open.
     std::optional<QuestionType> OpenBookType() const;
     bool FillInBookOpen() const { return OpenBookType() == QuestionType::B; }

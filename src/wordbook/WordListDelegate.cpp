@@ -41,24 +41,29 @@ QFont WordListDelegate::ColumnFont(int column, int baseSize) const
     }
 }
 
-void WordListDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
+void PaintListCell(QPainter *painter, const QStyleOptionViewItem &option, const QString &text, const QFont &font,
+                   bool centred)
 {
-    if (index.column() >= 6)
-        return;  // the reserve is never drawn
     const bool selected = option.state & QStyle::State_Selected;
     const QPalette &palette = option.palette;
     painter->save();
     painter->fillRect(option.rect, selected ? palette.highlight() : palette.base());
     painter->setPen(selected ? palette.highlightedText().color() : palette.text().color());
-    const int baseSize = option.font.pointSize() > 0 ? option.font.pointSize() : 11;
-    const QFont font = ColumnFont(index.column(), baseSize);
     painter->setFont(font);
     const QFontMetrics metrics(font);
-    const QString text = FitText(index.data().toString(), option.rect.width() - 4,
-                                 [&metrics](const QString &t) { return metrics.horizontalAdvance(t); });
-    const QRect area = option.rect.adjusted(index.column() == 1 ? 0 : 4, 0, 0, 0);
-    painter->drawText(area, Qt::AlignVCenter | (index.column() == 1 ? Qt::AlignHCenter : Qt::AlignLeft), text);
+    const QString fitted =
+        FitText(text, option.rect.width() - 4, [&metrics](const QString &t) { return metrics.horizontalAdvance(t); });
+    const QRect area = option.rect.adjusted(centred ? 0 : 4, 0, 0, 0);
+    painter->drawText(area, Qt::AlignVCenter | (centred ? Qt::AlignHCenter : Qt::AlignLeft), fitted);
     painter->restore();
+}
+
+void WordListDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    if (index.column() >= 6)
+        return;  // the reserve is never drawn
+    const int baseSize = option.font.pointSize() > 0 ? option.font.pointSize() : 11;
+    PaintListCell(painter, option, index.data().toString(), ColumnFont(index.column(), baseSize), index.column() == 1);
 }
 
 QSize WordListDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const

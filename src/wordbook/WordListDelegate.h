@@ -8,6 +8,11 @@
 
 struct Settings;
 
+/// Draws a cell of a word list as the program's lists do: the selection colours, the text in
+/// font fitted into the cell with "...", vertically centred, centred or 4 pixels in.
+void PaintListCell(QPainter *painter, const QStyleOptionViewItem &option, const QString &text, const QFont &font,
+                   bool centred);
+
 /// Draws a cell of the word list: the font of its column and the book's type, the text fitted
 /// into the cell with "...", vertically centred, the number centred, the rest 4 pixels in.
 class WordListDelegate : public QStyledItemDelegate

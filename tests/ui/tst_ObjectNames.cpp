@@ -1,5 +1,6 @@
 #include "support/MainWindowFixture.h"
 
+#include <QAction>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -39,6 +40,8 @@ private slots:
         Find<QTabWidget>(w, "PageControl1")->setCurrentIndex(TMainFrm::WordBook);
         QTest::mouseClick(Find<QToolButton>(w, "SpeedButton16"), Qt::LeftButton);
         QTRY_VERIFY(Find<PadPanel>(w, "Panel4")->IsOpen());
+        // And the search dialog with its pads.
+        Find<QAction>(w, "Search")->trigger();
 
         QList<const QObject *> scopes{w};
         QStringList scopeNames;
@@ -50,7 +53,8 @@ private slots:
             for (auto name = names.cbegin(); name != names.cend(); ++name)
                 QVERIFY2(name.value() == 1, qPrintable(scope->objectName() + ": " + name.key()));
         }
-        for (const char *frame : {"TMainFrm", "TQuillmaren2", "TQuillmaren5", "TIPAboard1", "TFreeUni1"})
+        for (const char *frame : {"TMainFrm", "TQuillmaren2", "TQuillmaren5", "TIPAboard1", "TFreeUni1", "TSearchFrm",
+                                  "TQuillmaren3", "TIPAboard3"})
             QVERIFY2(scopeNames.contains(QLatin1String(frame)), frame);
         for (const char *page : {"InputPage", "WordBookPage", "TrainingPage", "OptionSidePanel"}) {
             const QWidget *widget = w->findChild<QWidget *>(QLatin1String(page));
