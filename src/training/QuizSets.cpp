@@ -1,0 +1,35 @@
+#include "training/QuizSets.h"
+
+#include "training/QuizRandom.h"
+
+#include <numeric>
+
+void ShuffleOrder(QList<int> &order, int n, QuizRandom &random)
+{
+    random.Reseed();
+    for (int i = n - 1; i >= 1; --i) {
+        const int j = int(random.NextReal() * (i + 1));
+        std::swap(order[i], order[j]);
+    }
+}
+
+QuizSets BuildSets(int count, QuizRandom &random)
+{
+    QuizSets sets;
+    sets.provisional = count < SetSize;
+    sets.totalSets = sets.provisional ? 1 : count / SetSize;
+    sets.order.resize(sets.provisional ? SetSize : count);
+    std::iota(sets.order.begin(), sets.order.end(), 0);
+    ShuffleOrder(sets.order, int(sets.order.size()), random);
+    sets.currentSet = SetRows(sets.order, 0);
+    if (sets.provisional) {
+        for (int &row : sets.currentSet)
+            row = count > 0 ? row % count : 0;
+    }
+    return sets;
+}
+
+QList<int> SetRows(const QList<int> &order, int index)
+{
+    return order.mid(qsizetype(index) * SetSize, SetSize);
+}

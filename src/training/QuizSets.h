@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QList>
+
+class QuizRandom;
+
+/// Questions per set (one bout), the smallest word count of a full book, and 100 div it the
+/// points of a right answer.
+inline constexpr int SetSize = 10;
+
+/// Shuffles order[0, n) Fisher–Yates from the top, after seeding the generator anew: for i
+/// from n − 1 down to 1, j := trunc(real × (i + 1)) and order[i] and order[j] swap.
+void ShuffleOrder(QList<int> &order, int n, QuizRandom &random);
+
+/// The sets of one pass through a book.
+struct QuizSets {
+    int totalSets = 0;
+    QList<int> order;       ///< the shuffled word rows (ten entries for a provisional set)
+    QList<int> currentSet;  ///< the rows of the first set, in question order
+    bool provisional = false;
+};
+
+/// The sets of a book of count words: a full book (count ≥ 10) gives count div 10 sets from one
+/// permutation of its rows; a smaller book one provisional set of ten questions, row
+/// order[j] mod count for a permutation of 0..9.
+QuizSets BuildSets(int count, QuizRandom &random);
+
+/// The rows of set number index (from 0) of a pass: order[10 × index …].
+QList<int> SetRows(const QList<int> &order, int index);

@@ -1,0 +1,63 @@
+#include "training/TrainingBook.h"
+
+#include "wordbook/WordBookFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringDecoder>
+
+QString DecodeTrainingText(const QByteArray &bytes)
+{
+    const auto decode = [&bytes](QStringConverter::Encoding encoding, qsizetype skip) {
+        QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
+        return QString(decoder.decode(QByteArrayView(bytes).sliced(skip)));
+    };
+    if (bytes.startsWith("\xFF\xFE"))
+        return decode(QStringConverter::Utf16LE, 2);
+    if (bytes.startsWith("\xFE\xFF"))
+        return decode(QStringConverter::Utf16BE, 2);
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return decode(QStringConverter::Utf8, 3);
+    return decode(QStringConverter::System, 0);
+}
+
+QStringList SplitTextLines(QStringView text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != u'\r' && text[i] != u'\n')
+            continue;
+        lines << text.sliced(start, i - start).toString();
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < text.size())
+        lines << text.sliced(start).toString();
+    return lines;
+}
+
+QStringList ReadTrainingBook(const QString &path)
+{
+    QFile file(path);
+    if (file.size() > MaxWordBookBytes || !file.open(QIODevice::ReadOnly))
+        return {};
+    return SplitTextLines(DecodeTrainingText(file.readAll()));
+}
+
+QList<TrainingBookItem> ListTrainingBooks(const QString &folder)
+{
+    QList<TrainingBookItem> items;
+    const QStringList files = QDir(folder).entryList({QStringLiteral("*") + WordBookExtension},
+                                                     QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
+    for (const QString &file : files) {
+        const WordBookHeader header = ReadWordBookHeader(folder + u'/' + file);
+        if (header.lineCount <= 3)
+            continue;
+        items.append(
+            {file, QStringLiteral("　%1　[%2]　・・・　[%3]　・・・　（%4個）")
+                       .arg(header.title, header.group, header.typeName, QString::number(header.lineCount - 3))});
+    }
+    return items;
+}

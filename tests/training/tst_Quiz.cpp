@@ -1,0 +1,271 @@
+#include "training/Judge.h"
+#include "training/QuizRandom.h"
+#include "training/QuizSession.h"
+#include "training/QuizSets.h"
+#include "training/RandLog.h"
+#include "training/TrainingBook.h"
+#include "training/Verdict.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+
+namespace {
+
+/// A generator that always starts from the same seed.
+QuizRandom FixedRandom(quint32 seed = 12345)
+{
+    return QuizRandom([seed] { return seed; });
+}
+
+/// How often each row of a book of count words is asked by a set.
+QList<int> RowCounts(const QList<int> &rows, int count)
+{
+    QList<int> counts(count, 0);
+    for (int row : rows)
+        ++counts[row];
+    return counts;
+}
+
+/// A book of n words "w0" … as the training reader returns its lines.
+QStringList Book(int n)
+{
+    QStringList lines{"Title", "G", "単語理解"};
+    for (int i = 0; i < n; ++i)
+        lines << QStringLiteral("\"w%1\",\"\",\"\",\"語%1\",\"\",\"\"").arg(i);
+    return lines;
+}
+
+/// Records what the quiz shows and answers its questions.
+struct RecordingFrontend : QuizFrontend {
+    QList<int> remaining, scores, questions, progress;
+    QStringList asked, events;
+    bool answer = true;
+    void ShowRemainingSets(int sets) override { remaining << sets; }
+    void ShowQuestion(int row, const WordEntry &) override { questions << row; }
+    void ShowProgress(int position) override { progress << position; }
+    void ShowScore(int score) override { scores << score; }
+    void ShowAnswerFeedback(bool correct) override { events << (correct ? "right" : "wrong"); }
+    void StartVerdict() override { events << "verdict"; }
+    void BeginSet() override { events << "set"; }
+    void EnableJudge() override {}
+    bool Confirm(const QString &question) override
+    {
+        asked << question;
+        return answer;
+    }
+};
+
+}  // namespace
+
+class tst_Quiz : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void generatorFollowsItsRecurrence()
+    {
+        QuizRandom random = FixedRandom();
+        random.Reseed();
+        QList<quint32> states;
+        for (int i = 0; i < 4; ++i) {
+            random.NextReal();
+            states << random.State();
+        }
+        QCOMPARE(states, (QList<quint32>{1655067934u, 1242767767u, 342459380u, 2377737157u}));
+        random.Seed(12345);
+        QCOMPARE(random.NextBelow(3), int((quint64(1655067934u) * 3) >> 32));
+        QVERIFY(random.NextReal() < 1.0);
+    }
+
+    void shuffleIsFisherYatesFromTheTop()
+    {
+        QuizRandom random = FixedRandom();
+        QList<int> order{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+        ShuffleOrder(order, 10, random);
+        QCOMPARE(order, (QList<int>{5, 8, 7, 4, 1, 6, 9, 0, 2, 3}));
+    }
+
+    void buildSets_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("totalSets");
+        QTest::addColumn<QList<int>>("timesAsked");  // per row, by the first set
+        // clang-format off
+        QTest::addRow("3 words") << 3 << 1 << QList<int>{4, 3, 3};
+        QTest::addRow("9 words") << 9 << 1 << QList<int>{2, 1, 1, 1, 1, 1, 1, 1, 1};
+        QTest::addRow("10 words") << 10 << 1 << QList<int>(10, 1);
+        QTest::addRow("12 words") << 12 << 1 << QList<int>();
+        QTest::addRow("25 words") << 25 << 2 << QList<int>();
+        // clang-format on
+    }
+    void buildSets()
+    {
+        QFETCH(int, count);
+        QuizRandom random = FixedRandom();
+        const QuizSets sets = BuildSets(count, random);
+        QTEST(sets.totalSets, "totalSets");
+        QCOMPARE(sets.currentSet.size(), SetSize);
+        QCOMPARE(sets.provisional, count < SetSize);
+        QFETCH(QList<int>, timesAsked);
+        if (!timesAsked.isEmpty())
+            QCOMPARE(RowCounts(sets.currentSet, count), timesAsked);
+        if (!sets.provisional) {
+            // One permutation of every row; the sets take it ten at a time.
+            QList<int> sorted = sets.order;
+            std::sort(sorted.begin(), sorted.end());
+            for (int i = 0; i < count; ++i)
+                QCOMPARE(sorted[i], i);
+            QCOMPARE(SetRows(sets.order, 1), sets.order.mid(10, 10));
+        }
+    }
+
+    void randLogLine()
+    {
+        const QDateTime when(QDate(2026, 12, 10), QTime(9, 5, 7));
+        const QLocale c = QLocale::c();
+        QCOMPARE(RandLogLine(when, c, "Verbs", {2, 0, 1}, 3), c.toString(when.date(), QLocale::ShortFormat) + ' ' +
+                                                                  c.toString(when.time(), QLocale::LongFormat) +
+                                                                  ": Verbs : 3,1,2");
+        // At exactly midnight the time is left out; only n numbers are written.
+        const QDateTime midnight(QDate(2026, 12, 10), QTime(0, 0));
+        QCOMPARE(RandLogLine(midnight, c, "T", {4, 9, 0, 1}, 2),
+                 c.toString(midnight.date(), QLocale::ShortFormat) + ": T : 5,10");
+
+        QTemporaryDir dir;
+        QString error;
+        QVERIFY(WriteRandLog(dir.path(), "x : 1", &error));
+        QFile file(dir.filePath(RandLogFileName));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("\xFF\xFEx\0 \0:\0 \0"
+                                            "1\0\r\0\n\0",
+                                            16));
+        QVERIFY(!WriteRandLog(dir.filePath("missing/folder"), "x", &error));
+        QVERIFY(error.contains(QStringLiteral("を作成できません。")));
+    }
+
+    void judge_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("correct");
+        // clang-format off
+        QTest::addRow("exact") << "colour" << "colour" << true;
+        QTest::addRow("trailing space and line break") << " colour \r\n" << "colour" << true;
+        QTest::addRow("case") << "Colour" << "colour" << false;
+        QTest::addRow("accent") << "cafe" << "café" << false;
+        QTest::addRow("empty") << "" << "" << false;
+        QTest::addRow("spaces only") << "   " << "" << false;
+        QTest::addRow("expected with a space at its end") << "go " << "go " << false;
+        // clang-format on
+    }
+    void judge()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QString, expected);
+        QTEST(IsCorrectAnswer(answer, expected), "correct");
+    }
+
+    void verdicts_data()
+    {
+        QTest::addColumn<int>("score");
+        QTest::addColumn<QString>("left");
+        QTest::addColumn<QString>("right");
+        QTest::addColumn<int>("picture");
+        // clang-format off
+        QTest::addRow("0") << 0 << "ﾁｮｯﾄ!" << "怒るよ" << 0;
+        QTest::addRow("10") << 10 << "駄目!" << "もっと" << 1;
+        QTest::addRow("40") << 40 << "ガンバ" << "復習!" << 2;
+        QTest::addRow("70") << 70 << "順調" << "Good" << 3;
+        QTest::addRow("90") << 90 << "惜しい" << "Close!" << 4;
+        QTest::addRow("100") << 100 << "完璧!" << "Cool!" << 5;
+        // clang-format on
+    }
+    void verdicts()
+    {
+        QFETCH(int, score);
+        const SetVerdict verdict = SetVerdictFor(score);
+        QTEST(verdict.left.text, "left");
+        QTEST(verdict.right.text, "right");
+        QTEST(verdict.picture, "picture");
+        QCOMPARE(verdict.perfect, score == 100);
+        QCOMPARE(AnswerFeedbackFor(true).left.text, QStringLiteral("正解!"));
+        QCOMPARE(AnswerFeedbackFor(false).squares, 0x000080u);
+    }
+
+    void trainingReaderDecodesByByteOrderMark_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QString text = QStringLiteral("題\r\nG\rW\n\"é\"");
+        QByteArray le("\xFF\xFE", 2), be("\xFE\xFF", 2);
+        for (QChar c : text) {
+            le.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+            be.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
+        }
+        QTest::addRow("UTF-16 LE") << le;
+        QTest::addRow("UTF-16 BE") << be;
+        QTest::addRow("UTF-8") << QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    }
+    void trainingReaderDecodesByByteOrderMark()
+    {
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(SplitTextLines(DecodeTrainingText(bytes)), (QStringList{"題", "G", "W", "\"é\""}));
+    }
+
+    void aBookOfTwentyFiveWordsGivesTwoSets()
+    {
+        RecordingFrontend frontend;
+        QuizRandom random = FixedRandom();
+        QuizSession quiz(frontend, random);
+        QVERIFY(!quiz.LoadBook(Book(0)));  // a book without words is refused
+        QVERIFY(quiz.LoadBook(Book(25)));
+        QCOMPARE(frontend.remaining, QList<int>{2});
+        quiz.Start();
+        quiz.SetRaised();
+        QCOMPARE(frontend.remaining.last(), 1);
+        QCOMPARE(quiz.ExpectedAnswer(), QStringLiteral("w%1").arg(quiz.CurrentSet()[0]));
+
+        QVERIFY(quiz.Judge(quiz.ExpectedAnswer()).scored);
+        QVERIFY(!quiz.Judge(quiz.ExpectedAnswer()).scored);  // only the first judgement scores
+        QCOMPARE(quiz.Score(), 10);
+        for (int i = 1; i < SetSize; ++i)
+            QCOMPARE(quiz.Next(), QuizSession::NextStep::Question);  // NEXT without judging
+        QCOMPARE(quiz.Position(), SetSize);
+        quiz.Judge(u"wrong");
+        QCOMPARE(frontend.events.last(), QStringLiteral("verdict"));
+        QCOMPARE(quiz.Score(), 10);
+
+        QCOMPARE(quiz.Next(), QuizSession::NextStep::NextSet);
+        QCOMPARE(frontend.asked.last(), QStringLiteral("次の勝負に行きますか？"));
+        QCOMPARE(frontend.remaining.last(), 0);
+        QCOMPARE(quiz.Score(), 0);
+        for (int i = 1; i < SetSize; ++i)
+            quiz.Next();
+        QList<int> asked = frontend.questions;
+        std::sort(asked.begin(), asked.end());
+        QCOMPARE(std::unique(asked.begin(), asked.end()) - asked.begin(), 20);  // 20 different words
+
+        frontend.answer = false;
+        QCOMPARE(quiz.Next(), QuizSession::NextStep::Nothing);
+        QCOMPARE(frontend.asked.last(), QStringLiteral("同じ単語帳を順番を変えて最初からやります？"));
+        frontend.answer = true;
+        QCOMPARE(quiz.Next(), QuizSession::NextStep::Reshuffle);
+    }
+
+    void aBadWordLineAsksWithEmptyFields()
+    {
+        RecordingFrontend frontend;
+        QuizRandom random = FixedRandom();
+        QuizSession quiz(frontend, random);
+        QVERIFY(
+            quiz.LoadBook({"T", "G", "単語理解", "\"a\",\"b\"", "\"say #$22hi#$22\",\"\",\"\",\"挨拶\",\"\",\"\""}));
+        QCOMPARE(quiz.WordAt(0), WordEntry());
+        QCOMPARE(quiz.WordAt(1).Foreign, QStringLiteral("say \"hi\""));
+        QCOMPARE(quiz.TypeName(), QStringLiteral("単語理解"));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_Quiz)
+#include "tst_Quiz.moc"
