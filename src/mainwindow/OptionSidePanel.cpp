@@ -310,9 +310,9 @@ void OptionSidePanel::ShowLanguage()
     CategoryPanels[0]->Collapse();
 }
 
-void OptionSidePanel::ClearStretchDown()
+void OptionSidePanel::SetStretchDown(bool on)
 {
-    CheckBox6->setChecked(false);
+    CheckBox6->setChecked(on);
 }
 
 bool OptionSidePanel::PadButtonDown() const

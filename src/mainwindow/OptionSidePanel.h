@@ -32,7 +32,8 @@ public:
     /// The language changed: the cycling caption and the flag follow; 言語変更 folds.
     void ShowLanguage();
     /// 下伸び is turned off by the window (a page change).
-    void ClearStretchDown();
+    /// Ticks or clears 下伸び as a click does.
+    void SetStretchDown(bool on);
 
     bool PadButtonDown() const;
     void SetPadButtonDown(bool down);

@@ -63,7 +63,7 @@ TMainFrm::TMainFrm(const AppPaths &paths, QWidget *parent) : QMainWindow(parent)
         StatusPanels[i]->setFixedHeight(20);
         statusBar()->addWidget(StatusPanels[i]);
     }
-    QWidget *upperArea = BuildUpperArea();
+    upperArea_ = BuildUpperArea();
     BuildPages();
 
     auto *central = new QWidget(this);
@@ -74,7 +74,7 @@ TMainFrm::TMainFrm(const AppPaths &paths, QWidget *parent) : QMainWindow(parent)
     Splitter1 = new QSplitter(Qt::Vertical, central);
     Splitter1->setObjectName(QStringLiteral("Splitter1"));
     Splitter1->setChildrenCollapsible(false);
-    Splitter1->addWidget(upperArea);
+    Splitter1->addWidget(upperArea_);
     Splitter1->addWidget(PageControl1);
     column->addWidget(Splitter1, 1);
     setCentralWidget(central);
@@ -82,6 +82,11 @@ TMainFrm::TMainFrm(const AppPaths &paths, QWidget *parent) : QMainWindow(parent)
     CallTimer = new QTimer(this);
     CallTimer->setObjectName(QStringLiteral("CallTimer"));
     CallTimer->setInterval(100);
+    connect(CallTimer, &QTimer::timeout, this, &TMainFrm::CallTimerTimer);
+    CurtainTimer = new QTimer(this);
+    CurtainTimer->setObjectName(QStringLiteral("CurtainTimer"));
+    CurtainTimer->setInterval(10);
+    connect(CurtainTimer, &QTimer::timeout, this, &TMainFrm::CurtainTimerTimer);
 
     memo1Field_ = std::make_unique<PlainTextComposeField>(Memo1);
     edit1Field_ = std::make_unique<LineEditComposeField>(Edit1);
@@ -181,6 +186,8 @@ void TMainFrm::InitCaptions()
     textModified_ = false;
     // 9. Folder buttons and the word order.
     wordBookPage_->InitCaptions(language_);
+    // 10. The training page.
+    trainingPage_->InitCaptions();
     // 11. The second field.
     PDisp->setChecked(settings_.PFlg);
     Edit1->setVisible(settings_.PFlg);
@@ -342,6 +349,12 @@ void TMainFrm::ConnectSidePanel()
     connect(wordBookPage_, &WordBookPage::ClearInputAreasRequested, this, &TMainFrm::AllClearExecute);
     wordBookPage_->SetWordDialogServices(&engine_, PhoneticPadContext());
     connect(Search, &QAction::triggered, this, &TMainFrm::SearchExecute);
+    connect(ResCall, &QAction::triggered, trainingPage_, &TrainingPage::ResCallExecute);
+    connect(trainingPage_, &TrainingPage::BookChosen, this, &TMainFrm::TrainingBookChosen);
+    connect(trainingPage_, &TrainingPage::TrainingBookLoaded, wordBookPage_, &WordBookPage::TakeTrainingBook);
+    connect(trainingPage_, &TrainingPage::EditWordRequested, this, &TMainFrm::EditTrainingWord);
+    connect(sidePanel_, &OptionSidePanel::DicNameToggled, trainingPage_, &TrainingPage::CaptionFolderStep);
+    wordBookPage_->SetBookOpensAtOnce([this] { return trainingPage_->PendingEdit().pending; });
     connect(RegWord, &QAction::triggered, this,
             [this] { wordBookPage_->RegWordExecute(Memo1->toPlainText(), Edit1->text()); });
     connect(ModWord, &QAction::triggered, wordBookPage_, &WordBookPage::ModWordExecute);
@@ -454,7 +467,10 @@ void TMainFrm::ReloadPhoneticSymbolSet()
 void TMainFrm::PageChanged()
 {
     const int page = PageControl1->currentIndex();
-    if (page == EuropeanInput) {
+    trainingPage_->SetStartEnabled(false);
+    if (page == EuropeanInput || page == Training) {
+        // The European input page and the training page run without the second field and
+        // the word-book pads.
         if (PDisp->isChecked() || settings_.PFlg) {
             PDisp->setChecked(false);
             ToggleSecondField();
@@ -465,24 +481,106 @@ void TMainFrm::PageChanged()
             TogglePadPanel(false);
         }
         padPanel_->hide();
-        sidePanel_->show();
         sidePanel_->SetPadButtonEnabled(false);
-    } else if (page == WordBook) {
-        PDisp->setEnabled(true);
-        padPanel_->show();
-        sidePanel_->show();
-        sidePanel_->SetPadButtonEnabled(true);
-    } else {
+    }
+    if (page == Training) {
+        trainingPage_->EnterTrainingPage();
+        FormResize();  // the window's size in the status bar
         return;
     }
-    if (PageControl1->height() != kStandardPageHeight && shown_) {
-        if (stretchDown_) {
-            stretchDown_ = false;
-            sidePanel_->ClearStretchDown();
+    trainingPage_->LeaveTraining();
+    if (page == WordBook) {
+        PDisp->setEnabled(true);
+        padPanel_->show();
+        sidePanel_->SetPadButtonEnabled(true);
+    }
+    sidePanel_->show();
+    if (shown_ && (PageControl1->height() != kStandardPageHeight || upperArea_->isHidden())) {
+        if (stretchDown_)
+            sidePanel_->SetStretchDown(false);
+        CurtainTimer->start();  // back to the normal height
+    }
+}
+
+void TMainFrm::TrainingBookChosen()
+{
+    if (wordBookPage_->Book().IsOpen())
+        InitWB->trigger();
+    wordBookPage_->ClearBookSelection();
+    if (upperArea_->isHidden()) {  // the pages already fill the window
+        trainingPage_->LowerProcedurePanel();
+        trainingPage_->LoadTrainingBook();
+        trainingPage_->SetStartEnabled(true);
+        return;
+    }
+    if (stretchDown_)
+        sidePanel_->SetStretchDown(false);
+    CurtainTimer->start();
+}
+
+void TMainFrm::CurtainTimerTimer()
+{
+    const int available = Splitter1->height() - Splitter1->handleWidth();
+    if (PageControl1->currentIndex() == Training) {
+        const int height = PageControl1->height();
+        if (!upperArea_->isHidden() && height < available) {
+            lowerHeight_ = qMin(available, height + 15);
+            KeepSplitterHeights();
+            if (PageControl1->height() > height)
+                return;  // growing; a height the input area's minimum stops ends the growth
         }
-        lowerHeight_ = kStandardPageHeight;
+        // The pages take the whole height: the input area and its side panel give way.
+        upperArea_->hide();
+        lowerHeight_ = available;
+        sidePanel_->SetStretchDown(true);
+        trainingPage_->LowerProcedurePanel();
+        trainingPage_->LoadTrainingBook();
+        trainingPage_->SetStartEnabled(true, true);
+        CurtainTimer->stop();
+        return;
+    }
+    if (upperArea_->isHidden()) {
+        lowerHeight_ = PageControl1->height();
+        upperArea_->show();
         KeepSplitterHeights();
     }
+    if (PageControl1->height() > kStandardPageHeight) {
+        lowerHeight_ = qMax(kStandardPageHeight, PageControl1->height() - 25);
+        KeepSplitterHeights();
+        if (PageControl1->height() > kStandardPageHeight)
+            return;
+    }
+    lowerHeight_ = kStandardPageHeight;
+    KeepSplitterHeights();
+    sidePanel_->show();
+    CurtainTimer->stop();
+    if (trainingPage_->PendingEdit().pending)
+        SelectTrainingBookRow();
+}
+
+void TMainFrm::EditTrainingWord()
+{
+    if (PageControl1->currentIndex() == Training)
+        PageControl1->setCurrentIndex(WordBook);  // PageChanged leaves the training and shrinks
+}
+
+void TMainFrm::SelectTrainingBookRow()
+{
+    if (wordBookPage_->SelectBookByFileName(wordBookPage_->Book().FileName))
+        CallTimer->start();
+}
+
+void TMainFrm::CallTimerTimer()
+{
+    TrainingPage::ResultEdit &edit = trainingPage_->PendingEdit();
+    if (edit.count <= 0 || edit.row < 0 || wordBookPage_->WordRows() != edit.count)
+        return;  // the book is still loading
+    // Stopped before the modal word dialog opens, so that this event is not entered again.
+    CallTimer->stop();
+    edit.pending = false;
+    wordBookPage_->ChooseWord(edit.row);
+    if (ModWord->isEnabled())
+        ModWord->trigger();
 }
 
 void TMainFrm::ToggleSecondField()

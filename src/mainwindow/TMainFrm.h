@@ -102,6 +102,18 @@ private:
     void SearchExecute();
     /// この単語を編集 in the search dialog: the word-book page opens the hit's book and word.
     void EditSearchHit(int folder, const QString &title, qsizetype number);
+    /// A training book was picked: the open book closes and the pages grow to the window's
+    /// height before the book loads.
+    void TrainingBookChosen();
+    /// F8 from a question's result page: the word-book page, then the word dialog on that word.
+    void EditTrainingWord();
+    /// The pages grow to the full height on the training page and shrink back to their normal
+    /// height on the others.
+    void CurtainTimerTimer();
+    /// After the F8 jump's page switch: the training book is chosen in the book list.
+    void SelectTrainingBookRow();
+    /// Waits until the training book's words are listed, then opens the word dialog on the word.
+    void CallTimerTimer();
     /// What every phonetic pad of the program reads: the symbol sets and the chosen one, the
     /// phonetic font, and where a bad candidate file is told.
     TIPAboard::Context PhoneticPadContext();
@@ -133,7 +145,7 @@ private:
     bool parameterResetRequested_ = false;
 
     // Actions shared by menu, toolbar and shortcut.
-    QAction *Exit1, *AllClear, *PDisp, *RegWord, *ModWord, *Search, *Transfer;
+    QAction *Exit1, *AllClear, *PDisp, *RegWord, *ModWord, *Search, *Transfer, *ResCall;
     QAction *NewWordBook, *ChangeProp, *DelWB, *CloseWB, *MoveWord, *DelWord, *InitWB, *OpenWB;
     QAction *N501, *bookG1;
     QAction *N27, *N28, *N29, *N33, *N31;
@@ -160,6 +172,8 @@ private:
     QWidget *TabSheet1 = nullptr, *TabSheet2 = nullptr, *TabSheet3 = nullptr;
     std::array<QLabel *, 2> StatusPanels{};
     QTimer *CallTimer = nullptr;
+    QTimer *CurtainTimer = nullptr;
+    QWidget *upperArea_ = nullptr;  ///< the input area with the side panel, above the splitter
 
     std::unique_ptr<PlainTextComposeField> memo1Field_;
     std::unique_ptr<LineEditComposeField> edit1Field_;

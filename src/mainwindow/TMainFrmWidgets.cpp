@@ -82,6 +82,7 @@ void TMainFrm::BuildActions()
     ModWord = MakeAction(this, "ModWord", QStringLiteral("単語の編集"), QKeySequence(Qt::Key_F5));
     Search = MakeAction(this, "Search", QStringLiteral("単語帳検索"), QKeySequence(Qt::Key_F6));
     Transfer = MakeAction(this, "Transfer", QStringLiteral("転送"), QKeySequence(Qt::Key_F9));
+    ResCall = MakeAction(this, "ResCall", QStringLiteral("結果編集"), QKeySequence(Qt::Key_F8));
     NewWordBook = MakeAction(this, "NewWordBook", QStringLiteral("新規作成"));
     ChangeProp = MakeAction(this, "ChangeProp", QStringLiteral("単語帳のプロパティ変更"));
     DelWB = MakeAction(this, "DelWB", QStringLiteral("単語帳の削除"));
@@ -143,7 +144,7 @@ void TMainFrm::BuildActions()
     O1 = MakeAction(this, "O1", QStringLiteral("設定(&S)"));
     N20 = MakeAction(this, "N20", QStringLiteral("ヘルプ（pdf readerが必要です）"));
     N21 = MakeAction(this, "N21", QStringLiteral("バージョン情報"));
-    addActions({Exit1, AllClear, PDisp, RegWord, ModWord, Search, Transfer});
+    addActions({Exit1, AllClear, PDisp, RegWord, ModWord, Search, Transfer, ResCall});
 }
 
 void TMainFrm::BuildMenus()
@@ -301,7 +302,10 @@ void TMainFrm::BuildPages()
     const WordBookActions bookActions{NewWordBook, ChangeProp, DelWB,   CloseWB,  InitWB, OpenWB,
                                       RegWord,     ModWord,    DelWord, MoveWord, N501,   bookG1};
     wordBookPage_ = new WordBookPage(settings_, paths_, bookActions, StatusPanels, TabSheet2);
-    trainingPage_ = new TrainingPage(TabSheet3);
+    trainingPage_ = new TrainingPage({engine_, settings_, [this] { return wordBookPage_->CurrentFolderPath(); },
+                                      [this] { return paths_.UsrFolder; }, [this] { return language_.LanguageName; },
+                                      [this] { return height(); }},
+                                     TabSheet3);
     for (QWidget *page : std::initializer_list<QWidget *>{inputPage_, wordBookPage_, trainingPage_}) {
         auto *layout = new QVBoxLayout(page->parentWidget());
         layout->setContentsMargins(0, 0, 0, 0);

@@ -1,14 +1,574 @@
 #include "training/TrainingPage.h"
 
+#include "app/Settings.h"
+#include "dialogs/MessageSeam.h"
+#include "pads/TQuillmaren4.h"
+#include "pads/TShape.h"
+#include "training/RandLog.h"
+#include "training/TQType1.h"
+#include "training/TStdScore.h"
+#include "training/Verdict.h"
+#include "training/VerdictFigures.h"
+
+#include <QComboBox>
+#include <QEvent>
 #include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
-TrainingPage::TrainingPage(QWidget *parent) : QWidget(parent)
+#include <tuple>
+
+namespace {
+
+constexpr int kSideWidth = 100;
+constexpr int kScoreBoardWidth = 514;
+
+QLabel *NamedLabel(QWidget *parent, const char *name, const QString &text = {})
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    return label;
+}
+
+void SetTextColour(QLabel *label, const QColor &colour)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+QFont FeedbackFont(int points)
+{
+    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    font.setPointSize(points);
+    return font;
+}
+
+}  // namespace
+
+TrainingPage::TrainingPage(Context context, QWidget *parent)
+    : QWidget(parent), context_(std::move(context)), random_(context_.seedSource), session_(*this, random_)
 {
     setObjectName(QStringLiteral("TrainingPage"));
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(2);
+    BuildSelectorRow();
+    BuildQuizArea();
+    BuildProcedurePanel();
+
+    OpenTimer = new QTimer(this);
+    OpenTimer->setObjectName(QStringLiteral("OpenTimer"));
+    OpenTimer->setInterval(20);
+    connect(OpenTimer, &QTimer::timeout, this, &TrainingPage::OpenTimerTimer);
+    MantenTimer = new QTimer(this);
+    MantenTimer->setObjectName(QStringLiteral("MantenTimer"));
+    MantenTimer->setInterval(1000);
+    connect(MantenTimer, &QTimer::timeout, this, &TrainingPage::MantenTimerTimer);
+}
+
+TrainingPage::~TrainingPage() = default;
+
+void TrainingPage::BuildSelectorRow()
+{
+    Panel10 = new QWidget(this);
+    Panel10->setObjectName(QStringLiteral("Panel10"));
+    auto *row = new QHBoxLayout(Panel10);
+    row->setContentsMargins(6, 2, 6, 2);
+    row->addWidget(NamedLabel(Panel10, "Label9", QStringLiteral("残り")));
+    Shape4 = new TShape(Panel10);
+    Shape4->setObjectName(QStringLiteral("Shape4"));
+    Shape4->SetPen(Qt::black, 1);
+    Shape4->setFixedSize(48, 36);
+    ZanLabel = NamedLabel(Shape4, "ZanLabel");
+    QFont zan = ZanLabel->font();
+    zan.setPointSize(22);
+    ZanLabel->setFont(zan);
+    row->addWidget(Shape4);
+    row->addWidget(NamedLabel(Panel10, "Label10", QStringLiteral("番勝負")));
+    ComboBox1 = new QComboBox(Panel10);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    ComboBox1->setToolTip(QStringLiteral("問題選択ボックス"));
+    ComboBox1->setMinimumContentsLength(20);
+    ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    row->addWidget(ComboBox1, 1);
+    StartBtn = new QPushButton(QStringLiteral("START"), Panel10);
+    StartBtn->setObjectName(QStringLiteral("StartBtn"));
+    StartBtn->setAutoDefault(true);
+    row->addWidget(StartBtn);
+    layout()->addWidget(Panel10);
+    connect(ComboBox1, &QComboBox::activated, this, &TrainingPage::ComboBox1Change);
+    connect(StartBtn, &QPushButton::clicked, this, &TrainingPage::StartBtnClick);
+}
+
+void TrainingPage::BuildQuizArea()
+{
     Panel11 = new QFrame(this);
     Panel11->setObjectName(QStringLiteral("Panel11"));
-    column->addWidget(Panel11);
+    Panel11->installEventFilter(this);
+    static_cast<QVBoxLayout *>(layout())->addWidget(Panel11, 1);
+
+    Panel15 = new QWidget(Panel11);
+    Panel15->setObjectName(QStringLiteral("Panel15"));
+    auto *quiz = new QVBoxLayout(Panel15);
+    quiz->setContentsMargins(0, 0, 0, 0);
+    quiz->setSpacing(2);
+    Panel17 = new QWidget(Panel15);
+    Panel17->setObjectName(QStringLiteral("Panel17"));
+    Panel17->setFixedHeight(58);
+    Panel17->installEventFilter(this);
+    Panel18 = new QWidget(Panel15);
+    Panel18->setObjectName(QStringLiteral("Panel18"));
+    auto *frameHost = new QVBoxLayout(Panel18);
+    frameHost->setContentsMargins(0, 0, 0, 0);
+    quiz->addWidget(Panel17);
+    quiz->addWidget(Panel18, 1);
+
+    for (TShape **square : {&Shape2, &Shape3}) {
+        *square = new TShape(Panel11);
+        (*square)->setObjectName(square == &Shape2 ? QStringLiteral("Shape2") : QStringLiteral("Shape3"));
+    }
+    Label5 = NamedLabel(Panel11, "Label5");
+    Label6 = NamedLabel(Panel11, "Label6");
+    Label29 = NamedLabel(Panel11, "Label29");
+    Label30 = NamedLabel(Panel11, "Label30");
+    for (QLabel *label : {Label5, Label6, Label29, Label30})
+        label->setFont(FeedbackFont(23));
+    WomanImage = NamedLabel(Panel11, "WomanImage");
+    ManImage = NamedLabel(Panel11, "ManImage");
+    HideFeedback();
+    HidePictures();
+}
+
+void TrainingPage::BuildProcedurePanel()
+{
+    Panel16 = new QFrame(Panel11);
+    Panel16->setObjectName(QStringLiteral("Panel16"));
+    Panel16->setAutoFillBackground(true);
+    QPalette silver = Panel16->palette();
+    silver.setColor(QPalette::Window, QColor(0xC0C0C0));
+    Panel16->setPalette(silver);
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(12);
+    Panel16->setFont(font);
+    NamedLabel(Panel16, "Label13", QStringLiteral("■手順："))->move(8, 14);
+    const struct {
+        const char *name;
+        QString text;
+    } lines[] = {
+        {"Label14", {}},
+        {"Label15",
+         QStringLiteral(
+             "2. 上の問題選択ボックスで単語帳を選ぶと、単語をランダムに並び替え10問一単位で勝負セットを作ります。")},
+        {"Label16", QStringLiteral("3. STARTボタンを押すと、最初の問題が表示されます。")},
+        {"Label17", QStringLiteral("4. 解答欄にタイピングで答え、最後にエンターキーを押すと、判定されます。")},
+        {"Label18", QStringLiteral("5. 解答欄にカーソルがある状態でエンターキーを押すと次の問題に移行可能です。")},
+        {"Label31",
+         QStringLiteral("6. 10問終了すると、次の勝負に移行できます。全勝負終了すると並び替え再挑戦が可能です。")},
+    };
+    int top = 14;
+    for (const auto &line : lines) {
+        QLabel *label = NamedLabel(Panel16, line.name, line.text);
+        label->move(70, top);
+        label->adjustSize();
+        top += 30;
+        if (QLatin1String(line.name) == QLatin1String("Label14"))
+            Label14 = label;
+        else if (QLatin1String(line.name) == QLatin1String("Label31"))
+            Label31 = label;
+    }
+    Label33 = NamedLabel(Panel16, "Label33",
+                         QStringLiteral("7. 登録単語が10問未満の単語帳は、重複を許し乱数を使い10問の勝負を作ります。"
+                                        "仮勝負の位置付けです。"));
+    QFont blue = font;
+    blue.setPixelSize(15);
+    Label33->setFont(blue);
+    SetTextColour(Label33, QColor(0x0000FF));
+    Label33->adjustSize();
+    Label33->hide();
+}
+
+void TrainingPage::InitCaptions()
+{
+    ShowRemainingSets(0);
+    CaptionFolderStep();
+    Label33->hide();
+    StartBtn->setEnabled(false);
+    panelRaised_ = false;
+    LayoutPanel11();
+}
+
+void TrainingPage::CaptionFolderStep()
+{
+    Label14->setText(
+        context_.settings.DicNameFlg
+            ? QStringLiteral(
+                  "1. 学習はフォルダ単位で行います。単語帳ページで[会話][辞書][語彙]から一つを選んで下さい。")
+            : QStringLiteral(
+                  "1. 学習はフォルダ単位で行います。単語帳ページで[会話][文法][語彙]から一つを選んで下さい。"));
+    Label14->adjustSize();
+}
+
+void TrainingPage::EnterTrainingPage()
+{
+    resultEdit_.row = -1;
+    BuildTrainingBookList();
+    if (ComboBox1->count() == 0) {
+        ComboBox1->setPlaceholderText(QStringLiteral("フォルダに単語") + QString::number(SetSize) +
+                                      QStringLiteral(" 個以上の単語帳がないので学習できません。"));
+        ComboBox1->setEnabled(false);
+    } else {
+        ComboBox1->setPlaceholderText(QStringLiteral("学習する単語帳を選んで、STARTボタンを押して下さい。"));
+        ComboBox1->setEnabled(true);
+    }
+}
+
+void TrainingPage::BuildTrainingBookList()
+{
+    ComboBox1->clear();
+    trainingFiles_ = ListTrainingBooks(context_.bookFolder());
+    for (const TrainingBookItem &item : trainingFiles_)
+        ComboBox1->addItem(item.caption);
+    ComboBox1->setCurrentIndex(-1);
+}
+
+void TrainingPage::ComboBox1Change()
+{
+    if (ComboBox1->currentIndex() < 0)
+        return;
+    emit BookChosen();
+}
+
+void TrainingPage::LoadTrainingBook()
+{
+    const int k = ComboBox1->currentIndex();
+    resultEdit_.row = -1;
+    if (question_) {
+        delete question_;
+        question_ = nullptr;
+    }
+    bool loaded = false;
+    if (k >= 0 && k < trainingFiles_.size()) {
+        const QString &file = trainingFiles_[k].fileName;
+        if (session_.LoadBook(ReadTrainingBook(context_.bookFolder() + u'/' + file))) {
+            loaded = true;
+            resultEdit_.count = session_.WordCount();
+            emit TrainingBookLoaded(file, session_.Title(), session_.Group(), session_.TypeName());
+            WriteShuffleLog();
+        } else {
+            MessageSeam::Notify(this, QStringLiteral("単語帳「%1」から単語を読み取れませんでした。学習には使えません。")
+                                          .arg(ComboBox1->currentText().trimmed()));
+            StartBtn->setEnabled(false);
+        }
+    }
+    const bool provisional = loaded && session_.WordCount() >= 1 && session_.WordCount() < SetSize;
+    Label33->move(70, Label31->y() + Label31->height() + 30);
+    Label33->setVisible(provisional);
+}
+
+void TrainingPage::WriteShuffleLog()
+{
+    const QString line = RandLogLine(QDateTime::currentDateTime(), QLocale::system(), session_.Title(),
+                                     session_.Order(), session_.WordCount());
+    QString error;
+    if (!WriteRandLog(context_.textFolder(), line, &error))
+        MessageSeam::Notify(this, error);
+}
+
+void TrainingPage::SetStartEnabled(bool enabled, bool focus)
+{
+    StartBtn->setEnabled(enabled && session_.Loaded());
+    if (focus && StartBtn->isEnabled())
+        StartBtn->setFocus(Qt::OtherFocusReason);
+}
+
+void TrainingPage::LowerProcedurePanel()
+{
+    OpenTimer->stop();
+    panelRaised_ = false;
+    panelHeight_ = Panel11->height();
+    LayoutPanel11();
+}
+
+void TrainingPage::StartBtnClick()
+{
+    if (!session_.Loaded())
+        return;
+    resultEdit_.pending = false;
+    resultEdit_.row = -1;
+    if (!score_) {
+        score_ = new TStdScore(Panel17);
+        score_->move((Panel17->width() - kScoreBoardWidth) / 2, 0);
+        score_->show();
+        connect(score_, &TStdScore::NextClicked, this, &TrainingPage::NextBtnClick);
+    }
+    score_->ShowSetKind(!session_.FullBook());
+    if (!question_) {
+        const QString type = session_.TypeName();
+        question_ = new TQType1(
+            {context_.engine, context_.settings, context_.languageName(), context_.windowHeight, rememberedPage_}, type,
+            Panel18);
+        Panel18->layout()->addWidget(question_);
+        question_->SetupForType();
+        question_->SetSecondRowCaption(type == QStringLiteral("空欄補充")   ? QStringLiteral("問題文:")
+                                       : type == QStringLiteral("作文問題") ? QStringLiteral("指示文:")
+                                                                            : QStringLiteral("発　音:"));
+        rememberedPage_ = TQType1::GuidePage;
+        question_->show();
+        connect(question_, &TQType1::JudgeRequested, this, &TrainingPage::JudgeBtnClick);
+        connect(question_, &TQType1::EditRequested, this, [this] {
+            resultEdit_.pending = true;
+            resultEdit_.row = question_->ShownRow() - 1;
+            emit EditWordRequested();
+        });
+    }
+    panelHeight_ = Panel11->height();
+    LayoutPanel11();
+    session_.Start();
+    HidePictures();
+    question_->LetterPad()->LayoutPad();
+    OpenTimer->start();
+}
+
+void TrainingPage::JudgeBtnClick()
+{
+    if (!question_)
+        return;
+    question_->RememberPage();
+    session_.Judge(question_->Answer());
+    question_->ShowResult(session_.ExpectedAnswer());
+    if (score_)
+        score_->NextButton()->setFocus(Qt::OtherFocusReason);
+}
+
+void TrainingPage::NextBtnClick()
+{
+    if (!question_)
+        return;
+    switch (session_.Next()) {
+    case QuizSession::NextStep::Question:
+    case QuizSession::NextStep::NextSet:
+        resultEdit_.pending = false;
+        resultEdit_.row = -1;
+        break;
+    case QuizSession::NextStep::Reshuffle:
+        OpenTimer->start();  // lowers the procedure panel over the quiz area
+        session_.BuildSets();
+        WriteShuffleLog();
+        break;
+    case QuizSession::NextStep::Nothing: break;
+    }
+}
+
+void TrainingPage::ResCallExecute()
+{
+    if (question_ && question_->ResultPageShown()) {
+        resultEdit_.pending = true;
+        resultEdit_.row = question_->ShownRow() - 1;
+        emit EditWordRequested();
+    }
+}
+
+void TrainingPage::DestroyQuiz()
+{
+    delete question_;
+    question_ = nullptr;
+    delete score_;
+    score_ = nullptr;
+}
+
+void TrainingPage::LeaveTraining()
+{
+    DestroyQuiz();
+    trainingFiles_.clear();
+    ComboBox1->clear();
+    session_.Leave();
+    MantenTimer->stop();
+    HideFeedback();
+    HidePictures();
+}
+
+// The quiz's frontend.
+
+void TrainingPage::ShowRemainingSets(int sets)
+{
+    ZanLabel->setText(QString::number(sets));
+    ZanLabel->adjustSize();
+    ZanLabel->move((Shape4->width() - ZanLabel->width()) * 2 / 3, (Shape4->height() - ZanLabel->height()) / 2);
+}
+
+void TrainingPage::ShowQuestion(int row, const WordEntry &word)
+{
+    if (!question_)
+        return;
+    question_->ClearQuestion();
+    question_->FillQuestion(row, word);
+}
+
+void TrainingPage::ShowProgress(int position)
+{
+    if (score_)
+        score_->ShowProgress(position);
+    HideFeedback();
+}
+
+void TrainingPage::ShowScore(int score)
+{
+    if (score_)
+        score_->ShowScore(score);
+}
+
+void TrainingPage::ShowFeedbackText(QLabel *label, TShape *square, const QString &text, quint32 colour, int size)
+{
+    label->setText(text);
+    label->setFont(FeedbackFont(size));
+    SetTextColour(label, QColor::fromRgb(colour));
+    label->adjustSize();
+    label->move(square->x() + (square->width() - label->width()) / 2, label->y());
+    label->show();
+    label->raise();
+}
+
+void TrainingPage::ShowAnswerFeedback(bool correct)
+{
+    const AnswerFeedback feedback = AnswerFeedbackFor(correct);
+    for (TShape *square : {Shape2, Shape3}) {
+        square->SetBrush(QColor::fromRgb(feedback.squares));
+        square->SetPen(QColor::fromRgb(feedback.squares), 1);
+        square->show();
+    }
+    ShowFeedbackText(Label5, Shape2, feedback.left.text, feedback.left.colour, feedback.left.size);
+    ShowFeedbackText(Label6, Shape3, feedback.right.text, feedback.right.colour, feedback.right.size);
+    Label6->move(Label6->x(), Label5->y());
+}
+
+void TrainingPage::StartVerdict()
+{
+    if (!MantenTimer->isActive())  // a second judgement within the second leaves one verdict
+        MantenTimer->start();
+}
+
+void TrainingPage::BeginSet()
+{
+    HidePictures();
+    EnableJudge();
+}
+
+void TrainingPage::EnableJudge()
+{
+    if (question_)
+        question_->EnableJudge();
+}
+
+bool TrainingPage::Confirm(const QString &question)
+{
+    return MessageSeam::Ask(this, question);
+}
+
+void TrainingPage::HideFeedback()
+{
+    for (QWidget *control : std::initializer_list<QWidget *>{Shape2, Shape3, Label5, Label6, Label29, Label30})
+        control->hide();
+}
+
+void TrainingPage::HidePictures()
+{
+    WomanImage->hide();
+    ManImage->hide();
+}
+
+void TrainingPage::MantenTimerTimer()
+{
+    MantenTimer->stop();
+    const SetVerdict verdict = SetVerdictFor(session_.Score());
+    for (TShape *square : {Shape2, Shape3}) {
+        square->SetBrush(QColor::fromRgb(verdict.squares));
+        square->SetPen(QColor::fromRgb(verdict.squares), 1);
+        square->show();
+    }
+    ShowFeedbackText(Label29, Shape2, verdict.left.text, verdict.left.colour, verdict.left.size);
+    ShowFeedbackText(Label30, Shape3, verdict.right.text, verdict.right.colour, verdict.right.size);
+    // ClearPictures: the man's picture over white, the woman's over black; a perfect set draws
+    // each picture's pose on its own.
+    const auto draw = [&](QLabel *image, bool man, const QColor &background) {
+        const int pose = verdict.perfect ? 5 + random_.NextBelow(3) : verdict.picture;
+        QPixmap picture(image->size());
+        picture.fill(background);
+        QPainter painter(&picture);
+        painter.drawPixmap(0, 0, VerdictFigure(man, pose));
+        painter.end();
+        image->setPixmap(picture);
+        image->setProperty("pose", pose);
+        image->show();
+        image->raise();
+    };
+    draw(ManImage, true, Qt::white);
+    draw(WomanImage, false, Qt::black);
+}
+
+void TrainingPage::OpenTimerTimer()
+{
+    if (!isVisible()) {
+        LayoutPanel11();  // docked at the bottom until the page shows again
+        return;
+    }
+    if (!panelRaised_) {
+        if (panelHeight_ > 1) {
+            panelHeight_ = qMax(1, panelHeight_ - 15);
+            LayoutPanel11();
+            return;
+        }
+        panelHeight_ = 1;
+        session_.SetRaised();
+        StartBtn->setEnabled(false);
+        panelRaised_ = true;
+    } else {
+        if (panelHeight_ < Panel11->height()) {
+            panelHeight_ = qMin(Panel11->height(), panelHeight_ + 30);
+            LayoutPanel11();
+            return;
+        }
+        panelHeight_ = Panel11->height();
+        panelRaised_ = false;
+        SetStartEnabled(true, true);
+    }
+    LayoutPanel11();
+    OpenTimer->stop();
+}
+
+void TrainingPage::LayoutPanel11()
+{
+    const int width = Panel11->width(), height = Panel11->height();
+    Shape2->setGeometry(0, 0, kSideWidth, height);
+    Shape3->setGeometry(width - kSideWidth, 0, kSideWidth, height);
+    Panel15->setGeometry(kSideWidth, 0, qMax(0, width - 2 * kSideWidth), height);
+    const int lineHeight = QFontMetrics(FeedbackFont(23)).height();
+    for (auto [label, square, top] :
+         {std::tuple{Label5, Shape2, 64}, std::tuple{Label6, Shape3, 64},
+          std::tuple{Label29, Shape2, 64 + 3 * lineHeight}, std::tuple{Label30, Shape3, 64 + 3 * lineHeight}}) {
+        label->adjustSize();
+        label->move(square->x() + (square->width() - label->width()) / 2, top);
+    }
+    const int picturesTop = 64 + 5 * lineHeight;
+    WomanImage->setGeometry(0, picturesTop, 97, 100);
+    ManImage->setGeometry(width - kSideWidth - 3, picturesTop, 97, 100);
+    if (!panelRaised_ && !OpenTimer->isActive())
+        panelHeight_ = height;
+    Panel16->setGeometry(0, height - panelHeight_, width, panelHeight_);
+    Panel16->raise();
+}
+
+bool TrainingPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Resize) {
+        if (watched == Panel11)
+            LayoutPanel11();
+        else if (watched == Panel17 && score_)
+            score_->move((Panel17->width() - kScoreBoardWidth) / 2, 0);
+    }
+    return QWidget::eventFilter(watched, event);
 }

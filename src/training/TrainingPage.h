@@ -1,17 +1,142 @@
 #pragma once
 
+#include "training/QuizRandom.h"
+#include "training/QuizSession.h"
+#include "training/TrainingBook.h"
+
 #include <QWidget>
 
-class QFrame;
+#include <functional>
+#include <memory>
 
-/// The training page. Its panels are filled by the quiz when a book is trained.
-class TrainingPage : public QWidget
+class CompositionEngine;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QTimer;
+class TQType1;
+class TShape;
+class TStdScore;
+struct Settings;
+
+/// The training page: the book choice and START (Panel10), the quiz area with the score board
+/// and the question frame (Panel15), the feedback squares, texts and pictures beside it, and
+/// the procedure panel (Panel16) that covers the quiz area while no set runs. It runs the quiz
+/// session and shows what the session asks for.
+class TrainingPage : public QWidget, private QuizFrontend
 {
     Q_OBJECT
 
 public:
-    explicit TrainingPage(QWidget *parent);
+    /// What the page needs of the main window.
+    struct Context {
+        CompositionEngine &engine;
+        Settings &settings;
+        std::function<QString()> bookFolder;    ///< the word-book page's current folder
+        std::function<QString()> textFolder;    ///< where "RandLog.txt" goes
+        std::function<QString()> languageName;  ///< the current language's name
+        std::function<int()> windowHeight;      ///< the main window's full height
+        QuizRandom::SeedSource seedSource = QuizRandom::ClockSeed;
+    };
+
+    /// The F8 jump from a question's result page to the word in the word list.
+    struct ResultEdit {
+        bool pending = false;
+        int row = -1;   ///< the word row to open (0-based)
+        int count = 0;  ///< the book's words at loading; the word list must hold as many
+    };
+
+    TrainingPage(Context context, QWidget *parent);
+    ~TrainingPage() override;
+
+    /// Start-up preparation: the procedure lines, START disabled, no sets remaining.
+    void InitCaptions();
+    /// The first procedure line names the folders as DicNameFlg says.
+    void CaptionFolderStep();
+    /// The training page was shown: the book list of the current folder.
+    void EnterTrainingPage();
+    /// Another page was shown: the book, its sets, the score board and the question frame go.
+    void LeaveTraining();
+    /// Fills ComboBox1 with the books of the current folder that hold words.
+    void BuildTrainingBookList();
+    /// Loads the chosen book and builds its sets; the procedure panel covers the quiz area.
+    void LoadTrainingBook();
+    void StartBtnClick();
+    void NextBtnClick();
+    /// F8: the word of the result page is to be edited on the word-book page.
+    void ResCallExecute();
+    void SetStartEnabled(bool enabled, bool focus = false);
+    /// The procedure panel covers the quiz area ("↓").
+    void LowerProcedurePanel();
+    bool ProcedurePanelRaised() const { return panelRaised_; }
+
+    ResultEdit &PendingEdit() { return resultEdit_; }
+    const QuizSession &Session() const { return session_; }
+    QuizRandom &Random() { return random_; }
+
+signals:
+    /// The user picked a book in ComboBox1: the open book closes and the page grows.
+    void BookChosen();
+    /// A book was loaded for training: it is the open book (header only).
+    void TrainingBookLoaded(const QString &fileName, const QString &title, const QString &group,
+                            const QString &typeName);
+    /// F8 on a result page: switch to the word-book page and edit PendingEdit().row.
+    void EditWordRequested();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // QuizFrontend
+    void ShowRemainingSets(int sets) override;
+    void ShowQuestion(int row, const WordEntry &word) override;
+    void ShowProgress(int position) override;
+    void ShowScore(int score) override;
+    void ShowAnswerFeedback(bool correct) override;
+    void StartVerdict() override;
+    void BeginSet() override;
+    void EnableJudge() override;
+    bool Confirm(const QString &question) override;
+
+    void BuildSelectorRow();
+    void BuildQuizArea();
+    void BuildProcedurePanel();
+    void ComboBox1Change();
+    /// Places the squares, texts, pictures, the quiz area and the procedure panel in Panel11.
+    void LayoutPanel11();
+    void JudgeBtnClick();
+    void WriteShuffleLog();
+    void HideFeedback();
+    void HidePictures();
+    /// A feedback text on one of the squares: text, colour, size, centred, visible.
+    void ShowFeedbackText(QLabel *label, TShape *square, const QString &text, quint32 colour, int size);
+    void OpenTimerTimer();
+    void MantenTimerTimer();
+    void DestroyQuiz();
+
+    Context context_;
+    QuizRandom random_;
+    QuizSession session_;
+    QList<TrainingBookItem> trainingFiles_;
+    ResultEdit resultEdit_;
+    int rememberedPage_ = 2;
+    bool panelRaised_ = false;  ///< the caption of Panel16: "↑" raised, "↓" lowered
+    int panelHeight_ = 0;       ///< Panel16's height while it moves
+
+    QWidget *Panel10 = nullptr;
+    TShape *Shape4 = nullptr;
+    QLabel *ZanLabel = nullptr;
+    QComboBox *ComboBox1 = nullptr;
+    QPushButton *StartBtn = nullptr;
     QFrame *Panel11 = nullptr;
+    QWidget *Panel15 = nullptr, *Panel17 = nullptr, *Panel18 = nullptr;
+    QFrame *Panel16 = nullptr;
+    QLabel *Label14 = nullptr, *Label31 = nullptr, *Label33 = nullptr;
+    TShape *Shape2 = nullptr, *Shape3 = nullptr;
+    QLabel *Label5 = nullptr, *Label6 = nullptr, *Label29 = nullptr, *Label30 = nullptr;
+    QLabel *WomanImage = nullptr, *ManImage = nullptr;
+    QTimer *OpenTimer = nullptr, *MantenTimer = nullptr;
+    TStdScore *score_ = nullptr;
+    TQType1 *question_ = nullptr;
 };

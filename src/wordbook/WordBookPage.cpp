@@ -468,12 +468,15 @@ void WordBookPage::SelectRow(int row)
     ListView2Click();
 }
 
-void WordBookPage::SelectBookByFileName(const QString &fileName)
+bool WordBookPage::SelectBookByFileName(const QString &fileName)
 {
     for (int row = 0; row < bookList_.Rows().size(); ++row) {
-        if (bookList_.Rows()[row].fileName == fileName)
-            return SelectRow(row);
+        if (bookList_.Rows()[row].fileName == fileName) {
+            SelectRow(row);
+            return true;
+        }
     }
+    return false;
 }
 
 void WordBookPage::SelectBookByTitle(const QString &title)
@@ -482,6 +485,23 @@ void WordBookPage::SelectBookByTitle(const QString &title)
         if (bookList_.Rows()[row].title == title)
             return SelectRow(row);
     }
+}
+
+void WordBookPage::TakeTrainingBook(const QString &fileName, const QString &title, const QString &group,
+                                    const QString &typeName)
+{
+    book_.Clear();
+    book_.Folder = CurrentFolderPath();
+    book_.FileName = fileName;
+    book_.Title = title;
+    book_.Group = group;
+    book_.TypeName = typeName;
+    wordList_->Reload();
+}
+
+void WordBookPage::ClearBookSelection()
+{
+    ListView2->clearSelection();
 }
 
 bool WordBookPage::EditSearchHit(int folder, const QString &title, qsizetype number)
@@ -523,7 +543,7 @@ void WordBookPage::ListView2Click()
     InitWBExecute();
     for (QAction *action : {actions_.ChangeProp, actions_.DelWB, actions_.CloseWB, actions_.RegWord})
         action->setEnabled(true);
-    if (!CheckBox2->isChecked())
+    if (!CheckBox2->isChecked() || (opensAtOnce_ && opensAtOnce_()))
         OpenWBExecute();
     else
         SpeedButton13Click();

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 class CompositionEngine;
@@ -62,7 +63,8 @@ public:
     void ShowFolderTotal(qsizetype total);
     /// The open book's word count into the rows of that file, and the folder total.
     void UpdateBookCount(const QString &fileName);
-    void SelectBookByFileName(const QString &fileName);
+    /// Chooses the first book of that file name in the book list; false when it has none.
+    bool SelectBookByFileName(const QString &fileName);
     void SelectBookByTitle(const QString &title);
 
     const WordBook &Book() const { return book_; }
@@ -84,6 +86,16 @@ public:
     bool EditSearchHit(int folder, const QString &title, qsizetype number);
     /// Slides an open book panel shut without reading the book again when the slide ends.
     void CloseBookPanelOnce();
+    /// The training took a book: it is the open book by its header, without its words.
+    void TakeTrainingBook(const QString &fileName, const QString &title, const QString &group, const QString &typeName);
+    /// No book of the book list is selected.
+    void ClearBookSelection();
+    /// While opensAtOnce says so, choosing a book opens it at once instead of sliding the panel.
+    void SetBookOpensAtOnce(std::function<bool()> opensAtOnce) { opensAtOnce_ = std::move(opensAtOnce); }
+    /// The rows of the word list.
+    qsizetype WordRows() const { return book_.Entries.size(); }
+    /// Selects a word (0-based) and scrolls it into view, as a click does.
+    void ChooseWord(qsizetype row) { SelectWord(row); }
     /// The type of the open book; none while no book is open.
     std::optional<QuestionType> OpenBookType() const;
     bool FillInBookOpen() const { return OpenBookType() == QuestionType::B; }
@@ -140,6 +152,7 @@ private:
     TIPAboard::Context phoneticContext_;
     std::array<int, 7> sortDirections_{1, 1, 1, 1, 1, 1, 1};
     bool suppressSlideOpen_ = false;
+    std::function<bool()> opensAtOnce_;
     bool shown_ = false;
 
     QTableView *ListView1 = nullptr;

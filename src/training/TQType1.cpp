@@ -1,0 +1,416 @@
+#include "training/TQType1.h"
+
+#include "app/Settings.h"
+#include "compose/CharacterKeyFilter.h"
+#include "compose/CompositionEngine.h"
+#include "lib/ULib.h"
+#include "pads/TQuillmaren4.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTextBlock>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kMemoLeft = 80;
+constexpr int kButtonColumn = 92;  // room right of the boxes for 判定, ヒント and IPA
+constexpr int kTallWindow = 800;
+
+QFont Font(const QString &family, int points)
+{
+    QFont font(family);
+    font.setPointSize(points);
+    return font;
+}
+
+QFont PixelFont(const QString &family, int pixels)
+{
+    QFont font(family);
+    font.setPixelSize(pixels);
+    return font;
+}
+
+/// A read-only box, or the answer box.
+QPlainTextEdit *MakeBox(QWidget *parent, const char *name, bool readOnly)
+{
+    auto *box = new QPlainTextEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setReadOnly(readOnly);
+    box->setTabChangesFocus(true);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return box;
+}
+
+/// A vertical scroll bar while the box holds lines lines or more.
+void ScrollBarFrom(QPlainTextEdit *box, int lines)
+{
+    box->setVerticalScrollBarPolicy(box->document()->blockCount() >= lines ? Qt::ScrollBarAlwaysOn
+                                                                           : Qt::ScrollBarAlwaysOff);
+}
+
+QString ShownLines(const QString &stored)
+{
+    return ULib::MarkersToBreaks(stored).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+}  // namespace
+
+TQType1::TQType1(Context context, const QString &typeName, QWidget *parent)
+    : QFrame(parent), context_(std::move(context)), typeName_(typeName), type_(QuestionTypeFromName(typeName))
+{
+    setObjectName(QStringLiteral("TQType1"));
+    setFont(PixelFont(QStringLiteral("Tahoma"), 16));
+    resize(516, 422);
+    BuildControls();
+    BuildPages();
+}
+
+TQType1::~TQType1() = default;
+
+void TQType1::BuildControls()
+{
+    const auto label = [this](const char *name, const QString &text) {
+        auto *created = new QLabel(text, this);
+        created->setObjectName(QLatin1String(name));
+        created->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        return created;
+    };
+    Label1 = label("Label1", QStringLiteral("日本語："));
+    Label2 = label("Label2", QStringLiteral("発　音:"));
+    Label3 = label("Label3", QStringLiteral("解答欄："));
+    Label4 = label("Label4", QStringLiteral("正　解："));
+    Memo3 = MakeBox(this, "Memo3", true);
+    Memo2 = MakeBox(this, "Memo2", true);
+    Memo5 = MakeBox(this, "Memo5", false);
+    Memo4 = MakeBox(this, "Memo4", true);
+    connect(Memo2, &QPlainTextEdit::textChanged, this, [this] { ScrollBarFrom(Memo2, 4); });  // Memo2Change
+    connect(Memo3, &QPlainTextEdit::textChanged, this, [this] { ScrollBarFrom(Memo3, 3); });  // Memo3Change
+
+    SpeedButton1 = new QToolButton(this);
+    SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
+    SpeedButton1->setText(QStringLiteral("ヒント"));
+    SpeedButton1->setCheckable(true);
+    SpeedButton1->setFocusPolicy(Qt::NoFocus);
+    CheckBox1 = new QCheckBox(QStringLiteral("IPA"), this);
+    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    CheckBox1->setFocusPolicy(Qt::NoFocus);
+    JudgeBtn = new QPushButton(QStringLiteral("判定"), this);
+    JudgeBtn->setObjectName(QStringLiteral("JudgeBtn"));
+    JudgeBtn->setAutoDefault(false);
+    JudgeBtn->setFocusPolicy(Qt::NoFocus);
+    connect(SpeedButton1, &QToolButton::clicked, this, &TQType1::SpeedButton1Click);
+    connect(CheckBox1, &QCheckBox::clicked, this, &TQType1::CheckBox1Click);
+    connect(JudgeBtn, &QPushButton::clicked, this, &TQType1::JudgeRequested);
+
+    // Every other character of the answer box goes to the trigger-key composition; Enter judges
+    // (this filter is installed after the composition's, so it sees the key first).
+    answerField_ = std::make_unique<PlainTextComposeField>(Memo5);
+    new CharacterKeyFilter(
+        Memo5,
+        [this](QStringView typed) {
+            return context_.engine.ComposeCharacter({quillmaren4_, answerField_.get()}, typed);
+        },
+        [this](const QString &text) { answerField_->ReplaceSelection(text); });
+    Memo5->installEventFilter(this);
+}
+
+void TQType1::BuildPages()
+{
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setTabPosition(QTabWidget::East);
+    PageControl1->setFocusPolicy(Qt::NoFocus);
+
+    TabSheet1 = new QWidget;
+    TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
+    auto *letters = new QVBoxLayout(TabSheet1);
+    letters->setContentsMargins(0, 0, 0, 0);
+    quillmaren4_ = new TQuillmaren4(context_.engine, TabSheet1);
+    letters->addWidget(quillmaren4_);
+    PageControl1->addTab(TabSheet1, QStringLiteral("特殊文字"));
+
+    TabSheet2 = new QWidget;
+    TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
+    Label5 = new QLabel(QStringLiteral("No:"), TabSheet2);
+    Label5->setObjectName(QStringLiteral("Label5"));
+    Label5->setGeometry(8, 12, 34, 24);
+    Edit1 = new QLineEdit(TabSheet2);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setReadOnly(true);
+    Edit1->setAlignment(Qt::AlignRight);
+    Edit1->setFocusPolicy(Qt::NoFocus);
+    Edit1->setStyleSheet(QStringLiteral("QLineEdit { background: #C0C0C0; }"));
+    Edit1->setGeometry(44, 10, 60, 28);
+    ResEditSpBtn = new QToolButton(TabSheet2);
+    ResEditSpBtn->setObjectName(QStringLiteral("ResEditSpBtn"));
+    ResEditSpBtn->setText(QStringLiteral("編集\nF8"));
+    ResEditSpBtn->setFocusPolicy(Qt::NoFocus);
+    ResEditSpBtn->setGeometry(8, 46, 96, 52);
+    connect(ResEditSpBtn, &QToolButton::clicked, this, &TQType1::EditRequested);
+    Memo1 = MakeBox(TabSheet2, "Memo1", true);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    Label8 = new QLabel(QStringLiteral("※この単語に情報を加えたい時はファンクションキーF8を押して下さい。"), TabSheet2);
+    Label8->setObjectName(QStringLiteral("Label8"));
+    Label8->setFont(PixelFont(QStringLiteral("Tahoma"), 13));
+    QPalette purple = Label8->palette();
+    purple.setColor(QPalette::WindowText, QColor(0x800080));
+    Label8->setPalette(purple);
+    Label8->adjustSize();
+    PageControl1->addTab(TabSheet2, QStringLiteral("コメント"));
+
+    TabSheet3 = new QWidget;
+    TabSheet3->setObjectName(QStringLiteral("TabSheet3"));
+    Label6 = new QLabel(TabSheet3);
+    Label6->setObjectName(QStringLiteral("Label6"));
+    Label7 = new QLabel(TabSheet3);
+    Label7->setObjectName(QStringLiteral("Label7"));
+    for (QLabel *guide : {Label6, Label7})
+        guide->setFont(PixelFont(context_.settings.MyJpFont, 27));
+    PageControl1->addTab(TabSheet3, QStringLiteral("START"));
+    TabSheet2->installEventFilter(this);
+    TabSheet3->installEventFilter(this);
+}
+
+void TQType1::SetupForType()
+{
+    ClearQuestion();
+    const Settings &s = context_.settings;
+    Memo3->setFont(Font(s.MyJpFont, 17));
+    switch (type_.value_or(QuestionType::W)) {
+    case QuestionType::B: Memo2->setFont(Font(s.MainFont, 17)); break;
+    case QuestionType::C: Memo2->setFont(Font(s.MyJpFont, 12)); break;
+    default: Memo2->setFont(Font(s.IPAFont, 18)); break;
+    }
+    Memo5->setFont(Font(QStringLiteral("Arial"), 18));
+    Memo4->setFont(Font(QStringLiteral("Arial"), 18));
+    Memo1->setFont(Font(s.MyJpFont, 16));
+    PageControl1->setTabText(LettersPage, QStringLiteral("特殊文字"));
+    PageControl1->setTabText(CommentPage, QStringLiteral("コメント"));
+    LayoutForType();
+    const bool hints = type_ == QuestionType::W;
+    SpeedButton1->setVisible(hints);
+    CheckBox1->setVisible(hints);
+    if (hints) {
+        SpeedButton1->setChecked(false);
+        SpeedButton1Click();
+    }
+    AlignLabels();
+}
+
+void TQType1::SetSecondRowCaption(const QString &caption)
+{
+    Label2->setText(caption);
+}
+
+void TQType1::LayoutForType()
+{
+    const bool tall = context_.windowHeight() >= kTallWindow;
+    struct Stack {
+        int top, japanese, gap, second, answer, expected;
+    };
+    Stack stack{12, 50, 8, 50, 45, 45};
+    switch (type_.value_or(QuestionType::W)) {
+    case QuestionType::B: stack = {4, tall ? 76 : 50, 4, 94, tall ? 68 : 42, tall ? 68 : 42}; break;
+    case QuestionType::C: stack = {2, 68, 3, 50, tall ? 90 : 60, tall ? 90 : 60}; break;
+    default: break;
+    }
+    if (!type_)
+        stack = {12, 50, 8, 50, 45, 45};  // an unknown type keeps the form's layout
+    const int width = qMax(120, this->width() - kMemoLeft - kButtonColumn);
+    const int wide = type_ == QuestionType::C ? width + 26 : width;
+    int top = stack.top;
+    Memo3->setGeometry(kMemoLeft, top, wide, stack.japanese);
+    top += stack.japanese + stack.gap;
+    Memo2->setGeometry(kMemoLeft, top, wide, stack.second);
+    top += stack.second + stack.gap;
+    Memo5->setGeometry(kMemoLeft, top, width, stack.answer);
+    top += stack.answer + stack.gap;
+    Memo4->setGeometry(kMemoLeft, top, width, stack.expected);
+    top += stack.expected + 6;
+    PageControl1->setGeometry(0, top, this->width(), qMax(60, height() - top));
+}
+
+void TQType1::AlignLabels()
+{
+    const std::pair<QLabel *, QPlainTextEdit *> rows[] = {
+        {Label1, Memo3}, {Label2, Memo2}, {Label3, Memo5}, {Label4, Memo4}};
+    for (const auto &[label, box] : rows) {
+        label->adjustSize();
+        label->setGeometry(0, box->y() + (box->height() - label->height()) / 2, kMemoLeft - 6, label->height());
+    }
+    const int right = Memo5->x() + Memo5->width() + 8;
+    SpeedButton1->setGeometry(right, Memo2->y() + (Memo2->height() - 28) * 2 / 3, 70, 28);
+    CheckBox1->adjustSize();
+    CheckBox1->move(right, SpeedButton1->y() - 20 - CheckBox1->height() / 2);
+    JudgeBtn->setGeometry(right, Memo5->y() + (Memo5->height() - 34) / 2, 70, 34);
+}
+
+void TQType1::resizeEvent(QResizeEvent *event)
+{
+    QFrame::resizeEvent(event);
+    // FrameResize
+    LayoutForType();
+    AlignLabels();
+    BuildGuide();
+}
+
+void TQType1::ClearQuestion()
+{
+    for (QPlainTextEdit *box : {Memo3, Memo2, Memo4, Memo1, Memo5})
+        box->clear();
+    Memo5->setAttribute(Qt::WA_InputMethodEnabled, false);  // no Japanese conversion in the answer
+    BuildGuide();
+    ShowTabs(true, false, true);
+    if (context_.rememberedPage == LettersPage || context_.rememberedPage == GuidePage)
+        PageControl1->setCurrentIndex(context_.rememberedPage);
+}
+
+void TQType1::ShowTabs(bool letters, bool comment, bool guide)
+{
+    PageControl1->setTabVisible(LettersPage, letters);
+    PageControl1->setTabVisible(CommentPage, comment);
+    PageControl1->setTabVisible(GuidePage, guide);
+}
+
+void TQType1::BuildGuide()
+{
+    QString word = context_.languageName;
+    if (word == QStringLiteral("英　語"))
+        word = QStringLiteral("英語");
+    QString oneLine, upper, lower;
+    if (typeName_ == QStringLiteral("単語理解")) {
+        oneLine = QStringLiteral("日本語に対する%1を解答欄に入れて下さい。").arg(word);
+        upper = QStringLiteral("日本語に対する%1を").arg(word);
+        lower = QStringLiteral("解答欄に入れて下さい。");
+    } else if (typeName_ == QStringLiteral("空欄補充")) {
+        oneLine = QStringLiteral("問題文の答えを%1で解答欄に入れて下さい。").arg(word);
+        upper = QStringLiteral("問題文の答えを");
+        lower = QStringLiteral("%1で解答欄に入れて下さい。").arg(word);
+    } else if (typeName_ == QStringLiteral("作文問題")) {
+        oneLine = QStringLiteral("指示文の内容を読み、日本語の文章を%1にして下さい。").arg(word);
+        upper = QStringLiteral("指示文の内容を読み");
+        lower = QStringLiteral("日本語の文章を%1にして下さい。").arg(word);
+    } else {
+        oneLine = lower = QStringLiteral("解答欄に答えを入れて下さい。");
+    }
+    const int page = TabSheet3->width();
+    Label6->setText(oneLine);
+    Label6->adjustSize();
+    if (Label6->width() <= int(0.8 * page)) {
+        Label7->hide();
+        Label6->move((page - Label6->width()) / 2, (TabSheet3->height() - Label6->height()) / 2);
+        return;
+    }
+    Label7->setText(upper);
+    Label7->adjustSize();
+    Label7->move((page - Label7->width()) / 2, 32);
+    Label6->setText(lower);
+    Label6->adjustSize();
+    Label6->move((page - Label6->width()) / 2, 64);
+    Label7->show();
+}
+
+void TQType1::FillQuestion(int row, const WordEntry &word)
+{
+    Memo3->setPlainText(word.Japanese);
+    hintPhonetic_ = word.Phonetic;
+    hintKana_ = word.Kana;
+    if (type_ == QuestionType::W) {
+        if (SpeedButton1->isChecked())
+            ShowHint(ShownLines(word.Phonetic), ShownLines(word.Kana), 16);
+        else
+            Memo2->clear();
+    } else if (type_) {
+        Memo2->setPlainText(ShownLines(word.Phonetic));
+    }
+    Memo1->setPlainText(ShownLines(word.Notes));
+    Edit1->setText(QString::number(row + 1));
+    Memo5->setFocus(Qt::OtherFocusReason);
+}
+
+void TQType1::ShowHint(const QString &phonetic, const QString &kana, int points)
+{
+    if (!SpeedButton1->isChecked()) {
+        Memo2->clear();
+        return;
+    }
+    // The kana keeps the box's face where it can show kana; the settings' Japanese font where
+    // the phonetic font cannot.
+    Memo2->setFont(CheckBox1->isChecked() ? Font(context_.settings.IPAFont, points)
+                                          : Font(context_.settings.MyJpFont, points));
+    Memo2->setPlainText(CheckBox1->isChecked() ? phonetic : kana);
+}
+
+void TQType1::SpeedButton1Click()
+{
+    ShowHint(hintPhonetic_, hintKana_, CheckBox1->isChecked() ? 18 : 14);
+}
+
+void TQType1::CheckBox1Click()
+{
+    ShowHint(hintPhonetic_, hintKana_, 16);
+}
+
+QString TQType1::Answer() const
+{
+    return Memo5->toPlainText();
+}
+
+void TQType1::RememberPage()
+{
+    context_.rememberedPage = PageControl1->currentIndex();
+}
+
+void TQType1::ShowResult(const QString &expected)
+{
+    Memo4->setPlainText(expected);
+    Label8->adjustSize();
+    Label8->move((TabSheet2->width() - Label8->width()) / 2, Label8->y());
+    ShowTabs(false, true, false);
+    PageControl1->setCurrentIndex(CommentPage);
+    JudgeBtn->setEnabled(false);
+}
+
+void TQType1::EnableJudge()
+{
+    JudgeBtn->setEnabled(true);
+}
+
+bool TQType1::ResultPageShown() const
+{
+    return PageControl1->currentIndex() == CommentPage && PageControl1->isTabVisible(CommentPage);
+}
+
+int TQType1::ShownRow() const
+{
+    return Edit1->text().toInt();
+}
+
+bool TQType1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Memo5 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            emit JudgeRequested();  // even while 判定 is disabled: a later judgement shows again
+            return true;
+        }
+    }
+    if (watched == TabSheet2 && event->type() == QEvent::Resize) {
+        const int width = TabSheet2->width();
+        Memo1->setGeometry(112, 8, qMax(60, width - 120), qMax(40, TabSheet2->height() - 40));
+        Label8->adjustSize();
+        Label8->move((width - Label8->width()) / 2, TabSheet2->height() - Label8->height() - 6);
+    }
+    if (watched == TabSheet3 && event->type() == QEvent::Resize)
+        BuildGuide();
+    return QFrame::eventFilter(watched, event);
+}
