@@ -17,6 +17,8 @@ public:
 
     explicit QuizRandom(SeedSource seedSource = ClockSeed) : seedSource_(std::move(seedSource)) {}
 
+    /// Where later seeds come from (tests give a fixed one).
+    void SetSeedSource(SeedSource seedSource) { seedSource_ = std::move(seedSource); }
     /// Takes a new state from the seed source.
     void Reseed() { state_ = seedSource_(); }
     void Seed(quint32 state) { state_ = state; }

@@ -22,11 +22,11 @@ struct Pose {
 
 // Index 0 (worst) to 7 (best).
 constexpr std::array<Pose, VerdictPictureCount> kPoses{{
-    {{50, 62}, 180, {{30, 140}}, {{-30, -140}}, {{8, 0}}, {{-8, 0}}, -1},        // hands on hips
-    {{50, 84}, 200, {{20, 60}}, {{-10, -50}}, {{80, 20}}, {{70, 10}}, -1},       // sitting on the floor
+    {{50, 62}, 180, {{60, -15}}, {{-60, 15}}, {{10, 0}}, {{-10, 0}}, -1},        // hands on hips
+    {{44, 76}, 205, {{30, 70}}, {{-10, -40}}, {{80, 20}}, {{70, 10}}, -1},       // sitting on the floor
     {{50, 60}, 200, {{60, 110}}, {{-50, 10}}, {{45, -20}}, {{-40, -80}}, 0},     // running
     {{50, 60}, 190, {{30, 60}}, {{-25, -10}}, {{25, 0}}, {{-20, -25}}, 1},       // walking briskly
-    {{50, 62}, 180, {{15, 5}}, {{-150, -170}}, {{10, 0}}, {{-8, 0}}, 1},         // waving
+    {{50, 62}, 180, {{15, 5}}, {{-135, -178}}, {{10, 0}}, {{-8, 0}}, 1},         // waving
     {{50, 52}, 180, {{150, 170}}, {{-150, -170}}, {{40, -30}}, {{-40, 30}}, 2},  // leaping
     {{50, 60}, 185, {{100, 130}}, {{-100, -60}}, {{5, 0}}, {{-70, -10}}, 2},     // dancing
     {{50, 58}, 180, {{140, 160}}, {{-140, -160}}, {{15, 0}}, {{-15, 0}}, 2},     // arms raised
@@ -84,6 +84,11 @@ QPixmap VerdictFigure(bool man, int pose)
         painter.setBrush(clothes.darker(115));
         painter.drawPath(skirt);
     }
+    if (!man) {  // long hair behind the head and the shoulders
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(hair);
+        painter.drawRoundedRect(QRectF(head.x() - 10.5, head.y() - 8, 21, 21), 8, 8);
+    }
     painter.setPen(QPen(clothes, 11, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(hips, shoulders);
     Limb(painter, shoulders, p.leftArm, 12, clothes, 5);
@@ -91,11 +96,6 @@ QPixmap VerdictFigure(bool man, int pose)
     painter.setPen(QPen(skin, 4, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(shoulders, neck);
 
-    if (!man) {  // long hair behind the head
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(hair);
-        painter.drawEllipse(head + QPointF(0, 4), 10, 12);
-    }
     painter.setPen(QPen(outline, 1));
     painter.setBrush(skin);
     painter.drawEllipse(head, 8.5, 9);

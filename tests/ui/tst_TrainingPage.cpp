@@ -1,0 +1,222 @@
+#include "support/BookFiles.h"
+#include "support/MainWindowFixture.h"
+#include "training/TQType1.h"
+#include "training/TStdScore.h"
+#include "training/TrainingPage.h"
+#include "wordbook/WordBookPage.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace {
+
+QString Word(int i)
+{
+    return QStringLiteral("\"w%1\",\"ph%1\",\"カナ%1\",\"語%1\",\"\",\"\"").arg(i);
+}
+
+QStringList Book(const QString &title, int words)
+{
+    QStringList lines{title, "01", "単語理解"};
+    for (int i = 0; i < words; ++i)
+        lines << Word(i);
+    return lines;
+}
+
+void PressEnter(QWidget *field)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(field, &press);
+}
+
+}  // namespace
+
+/// The training page in the running main window: the book list, the sets of a book, a whole
+/// set answered through the answer box, the verdict, the next-set and reshuffle questions, and
+/// the F8 jump to the word dialog.
+class tst_TrainingPage : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<MainWindowFixture> f_;
+    TMainFrm *w_ = nullptr;
+    QStringList asked_;
+
+    QString Folder() const { return f_->home->documentsFolder() + "/English/bookS"; }
+    TrainingPage *Page() const { return w_->findChild<TrainingPage *>("TrainingPage"); }
+    const QuizSession &Quiz() const { return Page()->Session(); }
+    TQType1 *Frame() const { return FindPad<TQType1>(w_); }
+    QPlainTextEdit *Answer() const { return Find<QPlainTextEdit>(Frame(), "Memo5"); }
+    QString Text(const char *label) const { return Find<QLabel>(w_, label)->text(); }
+
+    void Start()
+    {
+        f_->WriteParameters("FirstPage,2\r\nCurrentFolderIndex,2\r\nMainWidth,740\r\nMainHeight,730\r\n");
+        QDir().mkpath(Folder());
+        WriteBook(Folder() + "/ten.utx", Book("十語", 10));
+        WriteBook(Folder() + "/three.utx", Book("三語", 3));
+        WriteBook(Folder() + "/empty.utx", Book("空", 0));
+        w_ = f_->Start();
+        QVERIFY(w_);
+        MessageSeam::Replace([this](const QString &m) { f_->messages << m; },
+                             [this](const QString &q) {
+                                 asked_ << q;
+                                 return true;
+                             });
+        Page()->Random().SetSeedSource([] { return 2026u; });
+    }
+    /// Picks the book whose item names title and waits until it is loaded.
+    void Choose(const QString &title)
+    {
+        auto *books = Find<QComboBox>(w_, "ComboBox1");
+        const int index = books->findText(title, Qt::MatchContains);
+        QVERIFY2(index >= 0, qPrintable(title));
+        books->setCurrentIndex(index);
+        emit books->activated(index);
+        QTRY_VERIFY(Find<QPushButton>(w_, "StartBtn")->isEnabled());
+    }
+    void PressStart()
+    {
+        QTest::mouseClick(Find<QPushButton>(w_, "StartBtn"), Qt::LeftButton);
+        QTRY_VERIFY(Page()->ProcedurePanelRaised());
+    }
+    void AnswerWith(const QString &text)
+    {
+        Answer()->setPlainText(text);
+        PressEnter(Answer());
+    }
+    void PressNext() { QTest::mouseClick(Find<QPushButton>(FindPad<TStdScore>(w_), "NextBtn"), Qt::LeftButton); }
+
+private slots:
+    void init()
+    {
+        f_ = std::make_unique<MainWindowFixture>();
+        asked_.clear();
+    }
+    void cleanup() { f_.reset(); }
+
+    void offersBooksWithWordsAndBuildsProvisionalSets()
+    {
+        Start();
+        auto *books = Find<QComboBox>(w_, "ComboBox1");
+        QVERIFY(books->findText(QStringLiteral("　十語　[01]　・・・　[単語理解]　・・・　（10個）")) >= 0);
+        QVERIFY(books->findText(QStringLiteral("（3個）"), Qt::MatchEndsWith) >= 0);
+        QCOMPARE(books->findText(QStringLiteral("空"), Qt::MatchContains), -1);
+        QCOMPARE(books->placeholderText(), QStringLiteral("学習する単語帳を選んで、STARTボタンを押して下さい。"));
+
+        Choose("三語");
+        QVERIFY(!Find<QPlainTextEdit>(w_, "Memo1")->isVisible());  // the page fills the window
+        QCOMPARE(Text("ZanLabel"), QStringLiteral("1"));
+        QVERIFY(Find<QLabel>(w_, "Label33")->isVisible());
+        QCOMPARE(w_->findChild<WordBookPage *>()->Book().Title, QStringLiteral("三語"));
+        // The shuffle log: three distinct numbers from 1 to 10.
+        const QStringList log = ReadTrainingBook(f_->home->documentsFolder() + "/usr/RandLog.txt");
+        QCOMPARE(log.size(), 1);
+        QVERIFY(log[0].contains(QStringLiteral(": 三語 : ")));
+        QStringList numbers = log[0].section(QStringLiteral(" : "), 1).split(',');
+        QCOMPARE(numbers.size(), 3);
+        numbers.removeDuplicates();
+        QCOMPARE(numbers.size(), 3);
+
+        PressStart();
+        QCOMPARE(Text("ZanLabel"), QStringLiteral("0"));
+        QVERIFY(Find<QLabel>(FindPad<TStdScore>(w_), "Label6")->isVisible());  // 10問未満
+        QList<int> rows = Quiz().CurrentSet();
+        std::sort(rows.begin(), rows.end());
+        QCOMPARE(rows, (QList<int>{0, 0, 0, 0, 1, 1, 1, 2, 2, 2}));
+    }
+
+    void aWholeSetScoresOnlyFirstJudgementsAndEndsInAVerdict()
+    {
+        Start();
+        Choose("十語");
+        QCOMPARE(Text("ZanLabel"), QStringLiteral("1"));
+        QVERIFY(!Find<QLabel>(w_, "Label33")->isVisible());
+        PressStart();
+        auto *score = Find<QLabel>(FindPad<TStdScore>(w_), "Label2");
+        QCOMPARE(score->text(), QStringLiteral("0"));
+
+        // Composition in the answer box.
+        QTest::keyClicks(Answer(), "caf]e");
+        QCOMPARE(Answer()->toPlainText(), QStringLiteral("café"));
+
+        for (int question = 1; question <= 10; ++question) {
+            QCOMPARE(Quiz().Position(), question);
+            if (question == 3) {
+                AnswerWith("wrong");
+                QCOMPARE(Text("Label5"), QStringLiteral("間違い"));
+            }
+            AnswerWith(Quiz().ExpectedAnswer() + ' ');  // a trailing space is trimmed
+            QCOMPARE(Text("Label5"), QStringLiteral("正解!"));
+            QCOMPARE(score->text(), QString::number(question < 3 ? question * 10 : (question - 1) * 10));
+            if (question == 5) {
+                auto *filled = Find<TShape>(FindPad<TStdScore>(w_), "Shape4");
+                QCOMPARE(filled->x(), 105);
+                QCOMPARE(filled->width(), 152);
+            }
+            if (question < 10)
+                PressNext();
+        }
+        QVERIFY(!Find<QLabel>(w_, "Label29")->isVisible());
+        QTRY_COMPARE(Text("Label29"), QStringLiteral("惜しい"));
+        QCOMPARE(Text("Label30"), QStringLiteral("Close!"));
+        QVERIFY(Find<QLabel>(w_, "ManImage")->isVisible() && Find<QLabel>(w_, "WomanImage")->isVisible());
+        QCOMPARE(Find<QLabel>(w_, "ManImage")->property("pose").toInt(), 4);
+
+        // After the tenth question NEXT asks for a new pass: the panel comes down again.
+        PressNext();
+        QCOMPARE(asked_.last(), QStringLiteral("同じ単語帳を順番を変えて最初からやります？"));
+        QTRY_VERIFY(Find<QPushButton>(w_, "StartBtn")->isEnabled());
+        QCOMPARE(Text("ZanLabel"), QStringLiteral("1"));
+    }
+
+    void nextBeforeJudgingSkipsWithoutScore()
+    {
+        Start();
+        Choose("十語");
+        PressStart();
+        PressNext();
+        QCOMPARE(Quiz().Position(), 2);
+        QCOMPARE(Quiz().Score(), 0);
+        AnswerWith("");  // an empty answer is wrong
+        QCOMPARE(Text("Label6"), QStringLiteral("残念!"));
+    }
+
+    void f8OpensTheWordDialogOnTheWord()
+    {
+        Start();
+        Choose("十語");
+        PressStart();
+        const int row = Quiz().CurrentWord();
+        AnswerWith("x");
+        QString shown;
+        auto *watch = new QTimer(this);
+        connect(watch, &QTimer::timeout, this, [&shown, watch] {
+            for (QWidget *top : QApplication::topLevelWidgets()) {
+                if (top->objectName() == QLatin1String("TRegFrm") && top->isVisible()) {
+                    shown = Find<QLineEdit>(top, "Edit1")->text();
+                    watch->stop();
+                    static_cast<QDialog *>(top)->reject();
+                }
+            }
+        });
+        watch->start(20);
+        Find<QAction>(w_, "ResCall")->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(shown, QStringLiteral("w%1").arg(row), 10000);
+        QCOMPARE(Find<QTabWidget>(w_, "PageControl1")->currentIndex(), int(TMainFrm::WordBook));
+        QTRY_VERIFY(Find<QPlainTextEdit>(w_, "Memo1")->isVisible());  // back to the normal height
+        QVERIFY(!Page()->PendingEdit().pending);
+    }
+};
+
+QTEST_MAIN(tst_TrainingPage)
+#include "tst_TrainingPage.moc"
