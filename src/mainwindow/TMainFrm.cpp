@@ -420,6 +420,8 @@ void TMainFrm::SwitchLanguage()
     }
     sidePanel_->ShowLanguage();
     wordBookPage_->ShowLanguage(language_);
+    if (PageControl1->currentIndex() == Training)
+        trainingPage_->EnterTrainingPage();  // the books of the new language's folder
 }
 
 void TMainFrm::ShowTransferMode()

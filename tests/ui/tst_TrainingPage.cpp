@@ -191,6 +191,40 @@ private slots:
         QCOMPARE(Text("Label6"), QStringLiteral("残念!"));
     }
 
+    void questionFrameLayoutFollowsTypeAndWindowHeight_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<int>("windowHeight");
+        QTest::addColumn<int>("answerHeight");
+        QTest::addColumn<QString>("guide");
+        // clang-format off
+        QTest::addRow("B at 800") << "空欄補充" << 800 << 68 << "問題文の答えを英語で解答欄に入れて下さい。";
+        QTest::addRow("B at 799") << "空欄補充" << 799 << 42 << "問題文の答えを英語で解答欄に入れて下さい。";
+        QTest::addRow("C at 800") << "作文問題" << 800 << 90 << "指示文の内容を読み、日本語の文章を英語にして下さい。";
+        QTest::addRow("W") << "単語理解" << 900 << 45 << "日本語に対する英語を解答欄に入れて下さい。";
+        // clang-format on
+    }
+    void questionFrameLayoutFollowsTypeAndWindowHeight()
+    {
+        QFETCH(QString, type);
+        QFETCH(int, windowHeight);
+        CompositionEngine engine;
+        Settings settings;
+        int rememberedPage = TQType1::GuidePage;
+        TQType1 frame(
+            {engine, settings, QStringLiteral("英　語"), [windowHeight] { return windowHeight; }, rememberedPage}, type,
+            nullptr);
+        frame.resize(1400, 600);  // wide enough for the guide in one line
+        frame.SetupForType();
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        QTEST(Find<QPlainTextEdit>(&frame, "Memo5")->height(), "answerHeight");
+        QCOMPARE(Find<QPlainTextEdit>(&frame, "Memo4")->height(), Find<QPlainTextEdit>(&frame, "Memo5")->height());
+        QTEST(Find<QLabel>(&frame, "Label6")->text(), "guide");
+        QVERIFY(!Find<QLabel>(&frame, "Label7")->isVisible());
+        QCOMPARE(Find<QWidget>(&frame, "SpeedButton1")->isVisible(), type == QStringLiteral("単語理解"));
+    }
+
     void f8OpensTheWordDialogOnTheWord()
     {
         Start();
