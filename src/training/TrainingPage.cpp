@@ -320,11 +320,7 @@ void TrainingPage::StartBtnClick()
         rememberedPage_ = TQType1::GuidePage;
         question_->show();
         connect(question_, &TQType1::JudgeRequested, this, &TrainingPage::JudgeBtnClick);
-        connect(question_, &TQType1::EditRequested, this, [this] {
-            resultEdit_.pending = true;
-            resultEdit_.row = question_->ShownRow() - 1;
-            emit EditWordRequested();
-        });
+        connect(question_, &TQType1::EditRequested, this, &TrainingPage::ResEditSpBtnClick);
     }
     panelHeight_ = Panel11->height();
     LayoutPanel11();
@@ -366,11 +362,15 @@ void TrainingPage::NextBtnClick()
 
 void TrainingPage::ResCallExecute()
 {
-    if (question_ && question_->ResultPageShown()) {
-        resultEdit_.pending = true;
-        resultEdit_.row = question_->ShownRow() - 1;
-        emit EditWordRequested();
-    }
+    if (question_ && question_->ResultPageShown())
+        ResEditSpBtnClick();
+}
+
+void TrainingPage::ResEditSpBtnClick()
+{
+    resultEdit_.pending = true;
+    resultEdit_.row = question_->ShownRow() - 1;
+    emit EditWordRequested();
 }
 
 void TrainingPage::DestroyQuiz()
@@ -422,27 +422,31 @@ void TrainingPage::ShowScore(int score)
         score_->ShowScore(score);
 }
 
-void TrainingPage::ShowFeedbackText(QLabel *label, TShape *square, const QString &text, quint32 colour, int size)
+void TrainingPage::ShowFeedback(quint32 squares, QLabel *left, const FeedbackText &leftText, QLabel *right,
+                                const FeedbackText &rightText)
 {
-    label->setText(text);
-    label->setFont(FeedbackFont(size));
-    SetTextColour(label, QColor::fromRgb(colour));
-    label->adjustSize();
-    label->move(square->x() + (square->width() - label->width()) / 2, label->y());
-    label->show();
-    label->raise();
+    for (TShape *square : {Shape2, Shape3}) {
+        square->SetBrush(QColor::fromRgb(squares));
+        square->SetPen(QColor::fromRgb(squares), 1);
+        square->show();
+    }
+    const auto show = [](QLabel *label, TShape *square, const FeedbackText &text) {
+        label->setText(text.text);
+        label->setFont(FeedbackFont(text.size));
+        SetTextColour(label, QColor::fromRgb(text.colour));
+        label->adjustSize();
+        label->move(square->x() + (square->width() - label->width()) / 2, label->y());
+        label->show();
+        label->raise();
+    };
+    show(left, Shape2, leftText);
+    show(right, Shape3, rightText);
 }
 
 void TrainingPage::ShowAnswerFeedback(bool correct)
 {
     const AnswerFeedback feedback = AnswerFeedbackFor(correct);
-    for (TShape *square : {Shape2, Shape3}) {
-        square->SetBrush(QColor::fromRgb(feedback.squares));
-        square->SetPen(QColor::fromRgb(feedback.squares), 1);
-        square->show();
-    }
-    ShowFeedbackText(Label5, Shape2, feedback.left.text, feedback.left.colour, feedback.left.size);
-    ShowFeedbackText(Label6, Shape3, feedback.right.text, feedback.right.colour, feedback.right.size);
+    ShowFeedback(feedback.squares, Label5, feedback.left, Label6, feedback.right);
     Label6->move(Label6->x(), Label5->y());
 }
 
@@ -485,13 +489,7 @@ void TrainingPage::MantenTimerTimer()
 {
     MantenTimer->stop();
     const SetVerdict verdict = SetVerdictFor(session_.Score());
-    for (TShape *square : {Shape2, Shape3}) {
-        square->SetBrush(QColor::fromRgb(verdict.squares));
-        square->SetPen(QColor::fromRgb(verdict.squares), 1);
-        square->show();
-    }
-    ShowFeedbackText(Label29, Shape2, verdict.left.text, verdict.left.colour, verdict.left.size);
-    ShowFeedbackText(Label30, Shape3, verdict.right.text, verdict.right.colour, verdict.right.size);
+    ShowFeedback(verdict.squares, Label29, verdict.left, Label30, verdict.right);
     // ClearPictures: the man's picture over white, the woman's over black; a perfect set draws
     // each picture's pose on its own.
     const auto draw = [&](QLabel *image, bool man, const QColor &background) {

@@ -3,6 +3,7 @@
 #include "training/QuizRandom.h"
 #include "training/QuizSession.h"
 #include "training/TrainingBook.h"
+#include "training/Verdict.h"
 
 #include <QWidget>
 
@@ -109,8 +110,11 @@ private:
     void WriteShuffleLog();
     void HideFeedback();
     void HidePictures();
-    /// A feedback text on one of the squares: text, colour, size, centred, visible.
-    void ShowFeedbackText(QLabel *label, TShape *square, const QString &text, quint32 colour, int size);
+    /// The two squares in a colour and a text centred on each, in its colour and size.
+    void ShowFeedback(quint32 squares, QLabel *left, const FeedbackText &leftText, QLabel *right,
+                      const FeedbackText &rightText);
+    /// The F8 button of the result page: the word is to be edited on the word-book page.
+    void ResEditSpBtnClick();
     void OpenTimerTimer();
     void MantenTimerTimer();
     void DestroyQuiz();

@@ -6,16 +6,12 @@
 #include <QApplication>
 #include <QPainter>
 
-namespace {
-
 QFont SizedFont(const QString &family, int pointSize)
 {
     QFont font(family);
     font.setPointSize(qMax(1, pointSize));
     return font;
 }
-
-}  // namespace
 
 WordListDelegate::WordListDelegate(const Settings &settings, std::function<bool()> foreignFirst,
                                    std::function<QuestionType()> type, QObject *parent)

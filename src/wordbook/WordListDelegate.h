@@ -8,6 +8,9 @@
 
 struct Settings;
 
+/// A list cell's font: family at pointSize (at least 1).
+QFont SizedFont(const QString &family, int pointSize);
+
 /// Draws a cell of a word list as the program's lists do: the selection colours, the text in
 /// font fitted into the cell with "...", vertically centred, centred or 4 pixels in.
 void PaintListCell(QPainter *painter, const QStyleOptionViewItem &option, const QString &text, const QFont &font,

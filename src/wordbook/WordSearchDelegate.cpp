@@ -4,17 +4,6 @@
 #include "wordbook/WordListDelegate.h"
 #include "wordbook/WordSearchModel.h"
 
-namespace {
-
-QFont SizedFont(const QString &family, int pointSize)
-{
-    QFont font(family);
-    font.setPointSize(qMax(1, pointSize));
-    return font;
-}
-
-}  // namespace
-
 WordSearchDelegate::WordSearchDelegate(const Settings &settings, QObject *parent)
     : QStyledItemDelegate(parent), settings_(settings)
 {

@@ -15,15 +15,22 @@
 
 #include <memory>
 
-/// A main window on a fresh temporary profile, with message boxes recorded instead of shown.
+/// A main window on a fresh temporary profile, with message boxes recorded instead of shown:
+/// messages and questions are kept, and every question is answered with answer.
 struct MainWindowFixture {
     std::unique_ptr<TempHome> home = std::make_unique<TempHome>();
     QStringList messages;
+    QStringList asked;
+    bool answer = true;
     std::unique_ptr<TMainFrm> window;
 
     MainWindowFixture()
     {
-        MessageSeam::Replace([this](const QString &m) { messages << m; }, [](const QString &) { return true; });
+        MessageSeam::Replace([this](const QString &m) { messages << m; },
+                             [this](const QString &q) {
+                                 asked << q;
+                                 return answer;
+                             });
     }
     ~MainWindowFixture()
     {

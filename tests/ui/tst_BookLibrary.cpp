@@ -38,8 +38,6 @@ class tst_BookLibrary : public QObject
 
     std::unique_ptr<MainWindowFixture> f_;
     TMainFrm *w_ = nullptr;
-    QStringList asked_;
-    bool answer_ = true;
 
     QString BookA() const { return f_->home->documentsFolder() + "/English/bookA"; }
     QTreeView *List() const { return Find<QTreeView>(w_, "ListView2"); }
@@ -57,11 +55,6 @@ class tst_BookLibrary : public QObject
         WriteBook(BookA() + "/upper.utx", {"Upper", "A群", "自由"});
         w_ = f_->Start();
         QVERIFY(w_);
-        MessageSeam::Replace([this](const QString &m) { f_->messages << m; },
-                             [this](const QString &q) {
-                                 asked_ << q;
-                                 return answer_;
-                             });
     }
 
     /// Selects the row of a book with CheckBox2 unticked, which opens it at once.
@@ -75,12 +68,7 @@ class tst_BookLibrary : public QObject
     }
 
 private slots:
-    void init()
-    {
-        f_ = std::make_unique<MainWindowFixture>();
-        asked_.clear();
-        answer_ = true;
-    }
+    void init() { f_ = std::make_unique<MainWindowFixture>(); }
     void cleanup()
     {
         FileDialogSeam::Replace({});
@@ -111,12 +99,12 @@ private slots:
         for (const char *name : {"RegWord", "ChangeProp", "DelWB", "CloseWB"})
             QVERIFY2(Find<QAction>(w_, name)->isEnabled(), name);
 
-        answer_ = false;  // "No" keeps the book open
+        f_->answer = false;  // "No" keeps the book open
         Find<QAction>(w_, "CloseWB")->trigger();
-        QCOMPARE(asked_.last(), QStringLiteral("■単語帳タイトル： [Alpha]\r\n■ファイル名：　　\"a.utx\"\r\n\r\n"
-                                               "この単語帳を閉じますが、よろしいですか？"));
+        QCOMPARE(f_->asked.last(), QStringLiteral("■単語帳タイトル： [Alpha]\r\n■ファイル名：　　\"a.utx\"\r\n\r\n"
+                                                  "この単語帳を閉じますが、よろしいですか？"));
         QCOMPARE(Status(0), QStringLiteral("●ﾀｲﾄﾙ：[Alpha]"));
-        answer_ = true;
+        f_->answer = true;
         Find<QAction>(w_, "CloseWB")->trigger();
         QVERIFY(Status(0).isEmpty());
         QVERIFY(!Find<QAction>(w_, "RegWord")->isEnabled());
@@ -128,7 +116,7 @@ private slots:
         StartWithFixtureFolder();
         OpenBook("c.utx");
         Find<QAction>(w_, "DelWB")->trigger();
-        QVERIFY(asked_.last().endsWith(QStringLiteral("この単語帳を削除しますがよろしいですか？")));
+        QVERIFY(f_->asked.last().endsWith(QStringLiteral("この単語帳を削除しますがよろしいですか？")));
         QVERIFY(!QFile::exists(BookA() + "/c.utx"));
         QCOMPARE(Rows().size(), 3);
     }
@@ -160,7 +148,7 @@ private slots:
         QVERIFY(List()->selectionModel()->selectedRows().size() == 1);
 
         // Choosing an existing book asks before it is replaced by an empty one; No keeps it.
-        answer_ = false;
+        f_->answer = false;
         FileDialogSeam::Replace([&](const FileDialogSeam::Request &) { return BookA() + "/a.utx"; });
         WhenShown<QDialog>([](QDialog *dialog) {
             Find<QLineEdit>(dialog, "Edit1")->setText("Alpha");
@@ -168,7 +156,7 @@ private slots:
             dialog->reject();
         });
         Find<QAction>(w_, "NewWordBook")->trigger();
-        QVERIFY(asked_.last().contains(QStringLiteral("空の単語帳で置き換えますか？")));
+        QVERIFY(f_->asked.last().contains(QStringLiteral("空の単語帳で置き換えますか？")));
         QCOMPARE(ReadWordBookHeader(BookA() + "/a.utx").lineCount, 6);
     }
 
@@ -202,9 +190,10 @@ private slots:
         Find<QAction>(w_, "bookG1")->trigger();
         Find<QAction>(w_, "N501")->trigger();
         Find<QAction>(w_, "N501")->trigger();
-        QCOMPARE(asked_.first(),
+        QCOMPARE(f_->asked.first(),
                  QStringLiteral("bookGフォルダに28個の空の英語の文法ファイルを生成します。よろしいですか？"));
-        QCOMPARE(asked_.last(), QStringLiteral("bookGフォルダに46個の空の辞書ファイルを生成します。よろしいですか？"));
+        QCOMPARE(f_->asked.last(),
+                 QStringLiteral("bookGフォルダに46個の空の辞書ファイルを生成します。よろしいですか？"));
         QVERIFY(QFile::exists(bookG + "/E文の種類.utx"));
         QVERIFY(QFile::exists(bookG + "/E文の種類(1).utx"));
         QCOMPARE(ReadWordBookHeader(bookG + "/E文の転換(1).utx").typeName, QStringLiteral("作文問題"));

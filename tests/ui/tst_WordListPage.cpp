@@ -45,7 +45,6 @@ class tst_WordListPage : public QObject
 
     std::unique_ptr<MainWindowFixture> f_;
     TMainFrm *w_ = nullptr;
-    QStringList asked_;
 
     QString Path() const { return f_->home->documentsFolder() + "/English/bookS/words.utx"; }
     QTableView *List() const { return Find<QTableView>(w_, "ListView1"); }
@@ -64,22 +63,13 @@ class tst_WordListPage : public QObject
                                Word("cherry", "さくらんぼ"), Word("apple", "りんご2")});
         w_ = f_->Start();
         QVERIFY(w_);
-        MessageSeam::Replace([this](const QString &m) { f_->messages << m; },
-                             [this](const QString &q) {
-                                 asked_ << q;
-                                 return true;
-                             });
         Find<QCheckBox>(w_, "CheckBox2")->setChecked(false);
         ClickRow(Find<QTreeView>(w_, "ListView2"), 0);
     }
     void Select(int row) { ClickRow(List(), row); }
 
 private slots:
-    void init()
-    {
-        f_ = std::make_unique<MainWindowFixture>();
-        asked_.clear();
-    }
+    void init() { f_ = std::make_unique<MainWindowFixture>(); }
     void cleanup() { f_.reset(); }
 
     void showsTheOpenBook()
@@ -103,10 +93,10 @@ private slots:
     {
         Start();
         emit List()->horizontalHeader()->sectionClicked(1);  // "No" does nothing
-        QVERIFY(asked_.isEmpty());
+        QVERIFY(f_->asked.isEmpty());
         emit List()->horizontalHeader()->sectionClicked(0);
         QCOMPARE(
-            asked_.last(),
+            f_->asked.last(),
             QStringLiteral("項目「英　語」でソートします。ソートをすると順番は元に戻りませんがソートをしますか？"));
         QCOMPARE(QStringList({Cell(0, 0), Cell(1, 0), Cell(2, 0), Cell(3, 0)}),
                  (QStringList{"cherry", "banana", "Apple", "apple"}));  // first: descending
@@ -123,7 +113,7 @@ private slots:
         Start();
         Select(1);
         Find<QAction>(w_, "DelWord")->trigger();
-        QCOMPARE(asked_.last(),
+        QCOMPARE(f_->asked.last(),
                  QStringLiteral("■英　語： Apple\r\n■日本語： りんご\r\n\r\nこの単語を削除しますがよろしいですか？"));
         QCOMPARE(List()->model()->rowCount(), 3);
         QCOMPARE(ReadWordBookHeader(Path()).lineCount, 6);

@@ -88,6 +88,21 @@ class tst_WordSearchDialog : public QObject
     {
         return Results(d)->model()->index(row, column).data().toString();
     }
+    /// Clicks この単語を編集 and returns the foreign word the word dialog shows (then cancelled).
+    QString ForeignWordInWordDialog(QDialog *d)
+    {
+        QString shown;
+        QTimer::singleShot(0, [&shown] {
+            for (QWidget *top : QApplication::topLevelWidgets()) {
+                if (top->objectName() == QLatin1String("TRegFrm") && top->isVisible()) {
+                    shown = Find<QLineEdit>(top, "Edit1")->text();
+                    static_cast<QDialog *>(top)->reject();
+                }
+            }
+        });
+        QTest::mouseClick(Find<QToolButton>(d, "SpeedButton3"), Qt::LeftButton);
+        return shown;
+    }
     void SearchFor(QDialog *d, int field, const QString &text)
     {
         Find<QComboBox>(d, "ComboBox1")->setCurrentIndex(field);
@@ -219,17 +234,7 @@ private slots:
         QDialog *d = Open();
         SearchFor(d, 0, "ticket");
         ClickRow(Results(d), 0);
-        QString shown;
-        QTimer::singleShot(0, [&shown] {
-            for (QWidget *top : QApplication::topLevelWidgets()) {
-                if (top->objectName() == QLatin1String("TRegFrm") && top->isVisible()) {
-                    shown = Find<QLineEdit>(top, "Edit1")->text();
-                    static_cast<QDialog *>(top)->reject();
-                }
-            }
-        });
-        QTest::mouseClick(Find<QToolButton>(d, "SpeedButton3"), Qt::LeftButton);
-        QCOMPARE(shown, QStringLiteral("ticket"));
+        QCOMPARE(ForeignWordInWordDialog(d), QStringLiteral("ticket"));
         QTRY_VERIFY(!SearchDialog());
         QCOMPARE(Find<QTabWidget>(w_, "PageControl1")->currentIndex(), int(TMainFrm::WordBook));
         QVERIFY(Find<QToolButton>(w_, "SpeedButton12")->isChecked());
@@ -240,16 +245,7 @@ private slots:
         d = Open();
         SearchFor(d, 0, "going");
         ClickRow(Results(d), 0);
-        QTimer::singleShot(0, [&shown] {
-            for (QWidget *top : QApplication::topLevelWidgets()) {
-                if (top->objectName() == QLatin1String("TRegFrm") && top->isVisible()) {
-                    shown = Find<QLineEdit>(top, "Edit1")->text();
-                    static_cast<QDialog *>(top)->reject();
-                }
-            }
-        });
-        QTest::mouseClick(Find<QToolButton>(d, "SpeedButton3"), Qt::LeftButton);
-        QCOMPARE(shown, QStringLiteral("ticket"));
+        QCOMPARE(ForeignWordInWordDialog(d), QStringLiteral("ticket"));
     }
 
     void unreadableBooksAreToldOnce()
