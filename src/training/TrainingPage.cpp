@@ -384,6 +384,7 @@ void TrainingPage::DestroyQuiz()
 void TrainingPage::LeaveTraining()
 {
     DestroyQuiz();
+    LowerProcedurePanel();  // the next visit starts with no book
     trainingFiles_.clear();
     ComboBox1->clear();
     session_.Leave();
