@@ -25,6 +25,20 @@ QString FileDialogSeam::SaveFileName(QWidget *parent, const Request &request)
     return dialog.selectedFiles().constFirst();
 }
 
+QString FileDialogSeam::OpenFileName(QWidget *parent, Request request)
+{
+    request.opening = true;
+    if (SaveOverride())
+        return SaveOverride()(request);
+    QFileDialog dialog(parent, request.caption, request.proposedPath, request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 void FileDialogSeam::Replace(SaveHook hook)
 {
     SaveOverride() = std::move(hook);

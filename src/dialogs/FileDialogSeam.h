@@ -6,8 +6,8 @@
 
 class QWidget;
 
-/// The one way the program asks for a file name to save under: the system's save dialog,
-/// replaceable in tests by a hook that answers with a path (empty: cancelled).
+/// The one way the program asks for a file name to open or to save under: the system's file
+/// dialog, replaceable in tests by a hook that answers with a path (empty: cancelled).
 class FileDialogSeam
 {
 public:
@@ -16,11 +16,14 @@ public:
         QString proposedPath;   ///< start folder and proposed file name
         QString filter;         ///< e.g. "（ユニコードテキスト）　*.utx (*.utx)"
         QString defaultSuffix;  ///< without the dot
+        bool opening = false;   ///< an existing file to open, not a name to save under
     };
     /// The chosen path, or an empty text when the user cancelled. The dialog itself does not
     /// ask before an existing file is chosen; the caller decides.
     static QString SaveFileName(QWidget *parent, const Request &request);
 
+    /// The chosen existing file, or an empty text when the user cancelled.
+    static QString OpenFileName(QWidget *parent, Request request);
     using SaveHook = std::function<QString(const Request &request)>;
     /// Replaces the dialog (pass an empty hook to restore it).
     static void Replace(SaveHook hook);

@@ -32,6 +32,16 @@ void MessageSeam::Notify(QWidget *parent, const QString &text)
     box.exec();
 }
 
+void MessageSeam::Inform(QWidget *parent, const QString &text)
+{
+    if (NotifyOverride()) {
+        NotifyOverride()(text);
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
 bool MessageSeam::Ask(QWidget *parent, const QString &text)
 {
     if (AskOverride())

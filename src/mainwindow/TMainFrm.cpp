@@ -4,10 +4,12 @@
 #include "app/ParameterFile.h"
 #include "compose/CharacterKeyFilter.h"
 #include "dialogs/MessageSeam.h"
+#include "lib/TextTools.h"
 #include "mainwindow/FontLists.h"
 #include "mainwindow/InputPage.h"
 #include "mainwindow/OptionSidePanel.h"
 #include "mainwindow/PadPanel.h"
+#include "mainwindow/TextFileCommands.h"
 #include "pads/TIPAboard1.h"
 #include "pads/TQuillmaren2.h"
 #include "pads/TQuillmaren5.h"
@@ -119,7 +121,6 @@ TMainFrm::TMainFrm(const AppPaths &paths, QWidget *parent) : QMainWindow(parent)
             [this](Qt::ApplicationState state) { transfer_->ApplicationActivated(state == Qt::ApplicationActive); });
     Shape1->SetBrush(Qt::white);
 
-    connect(Memo1, &QPlainTextEdit::textChanged, this, [this] { textModified_ = true; });
     connect(PageControl1, &QTabWidget::currentChanged, this, &TMainFrm::PageChanged);
     connect(Exit1, &QAction::triggered, this, &QWidget::close);
     connect(N31, &QAction::triggered, this, &QWidget::close);
@@ -132,8 +133,39 @@ TMainFrm::TMainFrm(const AppPaths &paths, QWidget *parent) : QMainWindow(parent)
     });
     ConnectToolbar();
     ConnectSidePanel();
+    ConnectTextTools();
 
     FormCreate();
+    // After the start-up set the input area up: the text counts as unchanged.
+    textFiles_ = new TextFileCommands(Memo1, paths_.UsrFolder, {N27, N28, N29, N33}, this);
+    connect(findChild<QMenu *>(QStringLiteral("F1")), &QMenu::aboutToShow, textFiles_,
+            &TextFileCommands::UpdateActions);
+}
+
+bool TMainFrm::TextModified() const
+{
+    return textFiles_->TextModified();
+}
+
+void TMainFrm::ConnectTextTools()
+{
+    connect(N36, &QAction::triggered, this,
+            [this] { MessageSeam::Inform(this, TextTools::CharacterCountText(Memo1->toPlainText())); });
+    const auto checker = [this](const QString &heading, const QString &text) {
+        if (!text.isEmpty())
+            MessageSeam::Inform(this, TextTools::CodeValueText(heading, text));
+    };
+    connect(N37, &QAction::triggered, this,
+            [this, checker] { checker(QStringLiteral("発音記号　文字数： "), Edit1->text()); });
+    connect(N38, &QAction::triggered, this,
+            [this, checker] { checker(QStringLiteral("欧文　文字数： "), Memo1->toPlainText()); });
+    for (QWidget *field : {static_cast<QWidget *>(Memo1), static_cast<QWidget *>(Edit1)}) {
+        field->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(field, &QWidget::customContextMenuRequested, this, [this, field](const QPoint &at) {
+            field->setFocus(Qt::MouseFocusReason);
+            PopupMenu2->exec(field->mapToGlobal(at));
+        });
+    }
 }
 
 TMainFrm::~TMainFrm() = default;
@@ -183,7 +215,6 @@ void TMainFrm::InitCaptions()
     ApplySecondFieldFont();
     Memo1->clear();
     ApplyMemoFont();
-    textModified_ = false;
     // 9. Folder buttons and the word order.
     wordBookPage_->InitCaptions(language_);
     // 10. The training page.
@@ -264,6 +295,11 @@ void TMainFrm::FormShow()
 
 void TMainFrm::closeEvent(QCloseEvent *event)
 {
+    // An open text file's unsaved changes are not dropped without asking.
+    if (textFiles_ && !textFiles_->MayDropText()) {
+        event->ignore();
+        return;
+    }
     FormClose();
     QMainWindow::closeEvent(event);
 }

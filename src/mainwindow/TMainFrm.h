@@ -30,6 +30,7 @@ class QSplitter;
 class QTabWidget;
 class QTimer;
 class TSearchFrm;
+class TextFileCommands;
 class TShape;
 class TrainingPage;
 class TransferController;
@@ -59,7 +60,9 @@ public:
     /// 下伸び: the pages take the height the window gains.
     bool StretchDown() const { return stretchDown_; }
     /// The input area's text changed since the start or since the text commands last took it.
-    bool TextModified() const { return textModified_; }
+    bool TextModified() const;
+    /// The open text file's commands and the text folder.
+    const TextFileCommands &TextFiles() const { return *textFiles_; }
 
     /// The symbol set changed: the open phonetic pad loads its candidates again at once.
     void ReloadPhoneticSymbolSet();
@@ -125,6 +128,8 @@ private:
     void RememberSplitterHeights();
     void KeepSplitterHeights();
     void UpdateEditActions();
+    /// The tool menu's character counter and code-value checkers.
+    void ConnectTextTools();
 
     std::optional<ComposeHost> Memo1Host();
     std::optional<ComposeHost> Edit1Host();
@@ -137,7 +142,6 @@ private:
     CompositionEngine engine_;
     LanguageState language_;
     bool stretchDown_ = false;
-    bool textModified_ = false;
     int lowerHeight_ = 289;  ///< height the pages keep while 下伸び is off
     int upperHeight_ = 0;    ///< height the input area keeps while 下伸び is on
     bool shown_ = false;
@@ -184,4 +188,6 @@ private:
     TrainingPage *trainingPage_ = nullptr;
     TransferController *transfer_ = nullptr;
     QPointer<TSearchFrm> searchFrm_;
+    TextFileCommands *textFiles_ = nullptr;
+    QMenu *PopupMenu2 = nullptr;  ///< the edit commands on the input area and the second field
 };

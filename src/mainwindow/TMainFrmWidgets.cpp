@@ -6,6 +6,7 @@
 #include "mainwindow/InputPage.h"
 #include "mainwindow/OptionSidePanel.h"
 #include "mainwindow/PadPanel.h"
+#include "mainwindow/TextFileCommands.h"
 #include "pads/TShape.h"
 #include "training/TrainingPage.h"
 #include "wordbook/WordBookPage.h"
@@ -162,12 +163,19 @@ void TMainFrm::BuildMenus()
     edit->addActions({EditCut1, EditCopy1, EditPaste1, EditDelete1, EditSelectAll1});
     edit->addSeparator();
     edit->addAction(N34);
-    connect(edit, &QMenu::aboutToShow, this, &TMainFrm::UpdateEditActions);
-    // The shortcuts work whatever the menu showed last time.
-    connect(edit, &QMenu::aboutToHide, this, [this] {
-        for (QAction *action : {EditUndo1, EditCut1, EditCopy1, EditPaste1, EditDelete1, EditSelectAll1})
-            action->setEnabled(true);
-    });
+    // The input area's and the second field's context menu offers the same commands.
+    PopupMenu2 = Named(new QMenu(this), "PopupMenu2");
+    PopupMenu2->addAction(EditUndo1);
+    PopupMenu2->addSeparator();
+    PopupMenu2->addActions({EditCut1, EditCopy1, EditPaste1, EditDelete1, EditSelectAll1});
+    for (QMenu *menu : {edit, PopupMenu2}) {
+        connect(menu, &QMenu::aboutToShow, this, &TMainFrm::UpdateEditActions);
+        // The shortcuts work whatever the menu showed last time.
+        connect(menu, &QMenu::aboutToHide, this, [this] {
+            for (QAction *action : {EditUndo1, EditCut1, EditCopy1, EditPaste1, EditDelete1, EditSelectAll1})
+                action->setEnabled(true);
+        });
+    }
 
     M1 = Named(bar->addMenu(QStringLiteral("転送モード(&M)")), "M1");
     for (std::size_t i = 0; i < TransferModeItems.size(); ++i) {
@@ -303,8 +311,8 @@ void TMainFrm::BuildPages()
                                       RegWord,     ModWord,    DelWord, MoveWord, N501,   bookG1};
     wordBookPage_ = new WordBookPage(settings_, paths_, bookActions, StatusPanels, TabSheet2);
     trainingPage_ = new TrainingPage({engine_, settings_, [this] { return wordBookPage_->CurrentFolderPath(); },
-                                      [this] { return paths_.UsrFolder; }, [this] { return language_.LanguageName; },
-                                      [this] { return height(); }},
+                                      [this] { return textFiles_->TextFolder(); },
+                                      [this] { return language_.LanguageName; }, [this] { return height(); }},
                                      TabSheet3);
     for (QWidget *page : std::initializer_list<QWidget *>{inputPage_, wordBookPage_, trainingPage_}) {
         auto *layout = new QVBoxLayout(page->parentWidget());

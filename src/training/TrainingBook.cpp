@@ -1,25 +1,10 @@
 #include "training/TrainingBook.h"
 
+#include "lib/ULib.h"
 #include "wordbook/WordBookFile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QStringDecoder>
-
-QString DecodeTrainingText(const QByteArray &bytes)
-{
-    const auto decode = [&bytes](QStringConverter::Encoding encoding, qsizetype skip) {
-        QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
-        return QString(decoder.decode(QByteArrayView(bytes).sliced(skip)));
-    };
-    if (bytes.startsWith("\xFF\xFE"))
-        return decode(QStringConverter::Utf16LE, 2);
-    if (bytes.startsWith("\xFE\xFF"))
-        return decode(QStringConverter::Utf16BE, 2);
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        return decode(QStringConverter::Utf8, 3);
-    return decode(QStringConverter::System, 0);
-}
 
 QStringList SplitTextLines(QStringView text)
 {
@@ -43,7 +28,7 @@ QStringList ReadTrainingBook(const QString &path)
     QFile file(path);
     if (file.size() > MaxWordBookBytes || !file.open(QIODevice::ReadOnly))
         return {};
-    return SplitTextLines(DecodeTrainingText(file.readAll()));
+    return SplitTextLines(ULib::DecodeTextBytes(file.readAll()));
 }
 
 QList<TrainingBookItem> ListTrainingBooks(const QString &folder)

@@ -3,15 +3,12 @@
 #include <QIODevice>
 #include <QStringList>
 
-/// A training book's text by its byte-order mark: UTF-16 LE (FF FE), UTF-16 BE (FE FF), UTF-8
-/// (EF BB BF), otherwise the system's 8-bit encoding.
-QString DecodeTrainingText(const QByteArray &bytes);
-
 /// A text's lines, split at CR LF, a lone CR or a lone LF; a break at the very end makes no
 /// empty last line.
 QStringList SplitTextLines(QStringView text);
 
-/// The lines of a training book file (header included), or none when it cannot be read.
+/// The lines of a training book file (header included), decoded by its byte-order mark (UTF-16
+/// LE or BE, UTF-8, else the system's encoding), or none when it cannot be read.
 QStringList ReadTrainingBook(const QString &path);
 
 /// A training book's header as the book offers it to the question-choice box.

@@ -1,3 +1,4 @@
+#include "lib/ULib.h"
 #include "training/Judge.h"
 #include "training/QuizRandom.h"
 #include "training/QuizSession.h"
@@ -211,7 +212,7 @@ private slots:
     void trainingReaderDecodesByByteOrderMark()
     {
         QFETCH(QByteArray, bytes);
-        QCOMPARE(SplitTextLines(DecodeTrainingText(bytes)), (QStringList{"題", "G", "W", "\"é\""}));
+        QCOMPARE(SplitTextLines(ULib::DecodeTextBytes(bytes)), (QStringList{"題", "G", "W", "\"é\""}));
     }
 
     void aBookOfTwentyFiveWordsGivesTwoSets()
