@@ -1,11 +1,15 @@
 #include "mainwindow/InputPage.h"
 
+#include "app/HelpTopics.h"
 #include "app/Settings.h"
 #include "pads/TFreeUni1.h"
 #include "pads/TQuillmaren2.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -39,12 +43,59 @@ InputPage::InputPage(CompositionEngine &engine, Settings &settings, QPlainTextEd
     PageControl2->tabBar()->setFont(tabFont);
     TabSheet4 = new QWidget;
     TabSheet4->setObjectName(QStringLiteral("TabSheet4"));
+    BuildHelp();
     TabSheet5 = new QWidget;
     TabSheet5->setObjectName(QStringLiteral("TabSheet5"));
     (new QVBoxLayout(TabSheet5))->setContentsMargins(0, 0, 0, 0);
     PageControl2->addTab(TabSheet4, QStringLiteral("かんたんマニュアル"));
     PageControl2->addTab(TabSheet5, QStringLiteral("Free ユニコード"));
     row->addWidget(PageControl2, 1);
+}
+
+void InputPage::BuildHelp()
+{
+    auto *column = new QVBoxLayout(TabSheet4);
+    column->setContentsMargins(0, 2, 0, 0);
+    column->setSpacing(2);
+    ComboBox8 = new QComboBox(TabSheet4);
+    ComboBox8->setObjectName(QStringLiteral("ComboBox8"));
+    ComboBox8->setMaxVisibleItems(14);
+    ComboBox8->setFocusPolicy(Qt::NoFocus);
+    ComboBox8->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ComboBox8->setMinimumContentsLength(8);
+    ComboBox8->view()->setMinimumWidth(460);  // the questions are long; the list may be wider
+    column->addWidget(ComboBox8);
+    RichEdit1 = new QPlainTextEdit(TabSheet4);
+    RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+    RichEdit1->setReadOnly(true);
+    RichEdit1->setFrameShape(QFrame::NoFrame);
+    RichEdit1->setFocusPolicy(Qt::NoFocus);
+    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    RichEdit1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    QPalette buttonFace = RichEdit1->palette();
+    buttonFace.setColor(QPalette::Base, buttonFace.color(QPalette::Button));
+    RichEdit1->setPalette(buttonFace);
+    column->addWidget(RichEdit1, 1);
+    connect(ComboBox8, &QComboBox::activated, this, &InputPage::ComboBox8Change);
+}
+
+void InputPage::InitHelp()
+{
+    ComboBox8->clear();
+    ComboBox8->addItems(HelpTopics::Entries());
+    ComboBox8->setCurrentIndex(0);
+    ComboBox8Change();
+}
+
+void InputPage::ComboBox8Change()
+{
+    ShowHelpTopic(ComboBox8->currentIndex());
+    memo_->setFocus(Qt::OtherFocusReason);
+}
+
+void InputPage::ShowHelpTopic(int index)
+{
+    RichEdit1->setPlainText(HelpTopics::Lines(index).join(u'\n'));
 }
 
 void InputPage::CreatePads()

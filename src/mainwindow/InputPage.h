@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class CompositionEngine;
+class QComboBox;
 class QPlainTextEdit;
 class QTabWidget;
 class TFreeUni1;
@@ -17,6 +18,13 @@ class InputPage : public QWidget
 
 public:
     InputPage(CompositionEngine &engine, Settings &settings, QPlainTextEdit *memo, QWidget *parent);
+
+    /// Fills the help topic box and shows the table of contents.
+    void InitHelp();
+    /// The chosen help topic is shown; the focus goes back to the input area.
+    void ComboBox8Change();
+    /// Shows the lines of a help topic (none for an index outside the topics).
+    void ShowHelpTopic(int index);
 
     /// Creates the letter pad and the free palette (once the settings are read).
     void CreatePads();
@@ -33,13 +41,17 @@ public:
     void RefreshPaletteFont(const QString &family);
 
 private:
+    void BuildHelp();
+
     CompositionEngine &engine_;
     Settings &settings_;
     QPlainTextEdit *memo_;
     QWidget *Panel19 = nullptr;
     QTabWidget *PageControl2 = nullptr;
-    QWidget *TabSheet4 = nullptr;  ///< かんたんマニュアル
-    QWidget *TabSheet5 = nullptr;  ///< Free ユニコード
+    QWidget *TabSheet4 = nullptr;         ///< かんたんマニュアル
+    QWidget *TabSheet5 = nullptr;         ///< Free ユニコード
+    QComboBox *ComboBox8 = nullptr;       ///< the help topics
+    QPlainTextEdit *RichEdit1 = nullptr;  ///< the chosen topic
     TQuillmaren2 *quillmaren2_ = nullptr;
     TFreeUni1 *freeUni1_ = nullptr;
 };

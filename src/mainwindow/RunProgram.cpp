@@ -3,6 +3,7 @@
 #include "app/AppPaths.h"
 #include "app/SingleInstance.h"
 #include "dialogs/MessageSeam.h"
+#include "mainwindow/AppIcon.h"
 #include "mainwindow/TMainFrm.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@ int RunProgram(int argc, char *argv[], const std::function<void(TMainFrm &)> &af
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillmaren"));
+    QApplication::setWindowIcon(AppIcon());
 
     const AppPaths paths =
         PrepareDataFolders(PlatformPathRoots(), [](const QString &message) { MessageSeam::Notify(nullptr, message); });

@@ -5,10 +5,12 @@
 #include "compose/CharacterKeyFilter.h"
 #include "dialogs/MessageSeam.h"
 #include "lib/TextTools.h"
+#include "mainwindow/AppIcon.h"
 #include "mainwindow/FontLists.h"
 #include "mainwindow/InputPage.h"
 #include "mainwindow/OptionSidePanel.h"
 #include "mainwindow/PadPanel.h"
+#include "mainwindow/TVerFrm.h"
 #include "mainwindow/TextFileCommands.h"
 #include "pads/TIPAboard1.h"
 #include "pads/TQuillmaren2.h"
@@ -26,7 +28,9 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -37,6 +41,7 @@
 #include <QTabWidget>
 #include <QTextCursor>
 #include <QTimer>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
@@ -134,6 +139,7 @@ TMainFrm::TMainFrm(const AppPaths &paths, QWidget *parent) : QMainWindow(parent)
     ConnectToolbar();
     ConnectSidePanel();
     ConnectTextTools();
+    ConnectHelp();
 
     FormCreate();
     // After the start-up set the input area up: the text counts as unchanged.
@@ -145,6 +151,20 @@ TMainFrm::TMainFrm(const AppPaths &paths, QWidget *parent) : QMainWindow(parent)
 bool TMainFrm::TextModified() const
 {
     return textFiles_->TextModified();
+}
+
+void TMainFrm::ConnectHelp()
+{
+    // N20Click: the PDF manual in the desktop's viewer; nothing when it is missing.
+    connect(N20, &QAction::triggered, this, [this] {
+        const QString manual = paths_.HelpFolder + QStringLiteral("/HowToUse2.pdf");
+        if (QFile::exists(manual))
+            QDesktopServices::openUrl(QUrl::fromLocalFile(manual));
+    });
+    connect(N21, &QAction::triggered, this, [this] {
+        TVerFrm dialog(this);
+        dialog.exec();
+    });
 }
 
 void TMainFrm::ConnectTextTools()
@@ -215,6 +235,8 @@ void TMainFrm::InitCaptions()
     ApplySecondFieldFont();
     Memo1->clear();
     ApplyMemoFont();
+    // 7. The easy manual shows its contents.
+    inputPage_->InitHelp();
     // 9. Folder buttons and the word order.
     wordBookPage_->InitCaptions(language_);
     // 10. The training page.

@@ -128,6 +128,8 @@ private:
     void RememberSplitterHeights();
     void KeepSplitterHeights();
     void UpdateEditActions();
+    /// The help menu: the PDF manual and the version dialog.
+    void ConnectHelp();
     /// The tool menu's character counter and code-value checkers.
     void ConnectTextTools();
 

@@ -1,0 +1,61 @@
+#include "app/FirstRunInstall.h"
+#include "app/HelpTopics.h"
+#include "mainwindow/TVerFrm.h"
+#include "support/MainWindowFixture.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+
+/// The easy manual on the European input page and the version dialog.
+class tst_HelpAndVersion : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void topicsAndAnswers()
+    {
+        const QStringList &entries = HelpTopics::Entries();
+        QCOMPARE(entries.size(), 22);
+        QCOMPARE(entries[0], QStringLiteral(" Q&A 目　次"));
+        QVERIFY(entries[9].startsWith(QStringLiteral(" Q9. ")) && entries[10].startsWith(QStringLiteral("Q10. ")));
+        const QStringList contents = HelpTopics::Lines(0);
+        QCOMPARE(contents.size(), 27);
+        QCOMPARE(contents[0], QStringLiteral("【初めての方へ】"));
+        QCOMPARE(contents[1], QStringLiteral("Q1. どこから手をつけたらいいですか？"));
+        QCOMPARE(contents.last(), entries[21]);
+        for (int topic = 1; topic <= 21; ++topic)
+            QVERIFY2(HelpTopics::Lines(topic).value(0).startsWith(QStringLiteral("A%1. ").arg(topic)),
+                     qPrintable(QString::number(topic)));
+        QVERIFY(HelpTopics::Lines(22).isEmpty());
+    }
+
+    void theManualShowsTheChosenTopic()
+    {
+        MainWindowFixture f;
+        TMainFrm *w = f.Start();
+        QVERIFY(w);
+        auto *text = Find<QPlainTextEdit>(w, "RichEdit1");
+        QCOMPARE(text->document()->blockCount(), 27);  // the contents after start
+        auto *topics = Find<QComboBox>(w, "ComboBox8");
+        topics->setFocus();
+        topics->setCurrentIndex(5);
+        emit topics->activated(5);
+        QCOMPARE(text->toPlainText(), HelpTopics::Lines(5).join('\n'));
+        QCOMPARE(text->document()->blockCount(), 1);
+        QTRY_COMPARE(QApplication::focusWidget(), Find<QPlainTextEdit>(w, "Memo1"));
+    }
+
+    void versionDialog()
+    {
+        TVerFrm dialog(nullptr);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("バージョン情報"));
+        QCOMPARE(dialog.size(), QSize(480, 320));
+        QCOMPARE(Find<QLabel>(&dialog, "Label2")->text(), QStringLiteral("   Quillmaren\n（クイルマレン）"));
+        QCOMPARE(Find<QLabel>(&dialog, "Label4")->text(), ProgramVersion);
+        QCOMPARE(Find<QLabel>(&dialog, "Image1")->pixmap().size(), QSize(128, 128));
+    }
+};
+
+QTEST_MAIN(tst_HelpAndVersion)
+#include "tst_HelpAndVersion.moc"
