@@ -21,17 +21,29 @@ QStringList FilterFontFamilies(const QStringList &families)
     return kept;
 }
 
+namespace {
+
+QStringList ScalableFamilies(QFontDatabase::WritingSystem system)
+{
+    QStringList scalable;
+    for (const QString &family : QFontDatabase::families(system)) {
+        if (QFontDatabase::isSmoothlyScalable(family) && !QFontDatabase::isPrivateFamily(family))
+            scalable << family;
+    }
+    return FilterFontFamilies(scalable);
+}
+
+}  // namespace
+
 const QStringList &LatinFontFamilies()
 {
-    static const QStringList families = [] {
-        QStringList scalable;
-        for (const QString &family : QFontDatabase::families(QFontDatabase::Latin)) {
-            if (QFontDatabase::isSmoothlyScalable(family) && !QFontDatabase::isPrivateFamily(family))
-                scalable << family;
-        }
-        return FilterFontFamilies(scalable);
-    }();
+    static const QStringList families = ScalableFamilies(QFontDatabase::Latin);
     return families;
+}
+
+QStringList JapaneseFontFamilies()
+{
+    return ScalableFamilies(QFontDatabase::Japanese);
 }
 
 void FillFontSelector(QComboBox *selector, const QString &font, const QString &fallback)

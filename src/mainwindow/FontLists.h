@@ -9,6 +9,9 @@ class QComboBox;
 /// family, sorted. Read from the font system once per run.
 const QStringList &LatinFontFamilies();
 
+/// The families for Japanese text, chosen the same way: the settings dialog's Japanese fonts.
+QStringList JapaneseFontFamilies();
+
 /// The same selection from a given list of family names (the rule without the font system).
 /// A family that several foundries provide ("C059 [urw]", "C059 [UKWN]") is listed once, by
 /// its family name.

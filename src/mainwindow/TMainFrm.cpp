@@ -10,6 +10,7 @@
 #include "mainwindow/InputPage.h"
 #include "mainwindow/OptionSidePanel.h"
 #include "mainwindow/PadPanel.h"
+#include "mainwindow/TSettingFrm.h"
 #include "mainwindow/TVerFrm.h"
 #include "mainwindow/TextFileCommands.h"
 #include "pads/TIPAboard1.h"
@@ -165,6 +166,27 @@ void TMainFrm::ConnectHelp()
         TVerFrm dialog(this);
         dialog.exec();
     });
+    connect(O1, &QAction::triggered, this, &TMainFrm::OpenSettings);
+}
+
+void TMainFrm::OpenSettings()
+{
+    TSettingFrm dialog({settings_, [this] { wordBookPage_->ApplyRowHeight(); },
+                        [this] { wordBookPage_->RepaintWordList(); },
+                        [this] {
+                            RefreshSamples(paths_);
+                            wordBookPage_->RefreshBookList();
+                        },
+                        [this] { ReloadPhoneticSymbolSet(); }},
+                       this);
+    dialog.exec();
+    if (!dialog.ParameterResetRequested())
+        return;
+    // The parameter file goes and the closing window does not write it again; without one the
+    // current settings are written as usual.
+    if (QFile::remove(paths_.SysFolder + QStringLiteral("/Quillo.rng")))
+        parameterResetRequested_ = true;
+    close();
 }
 
 void TMainFrm::ConnectTextTools()

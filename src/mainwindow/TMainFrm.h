@@ -128,8 +128,10 @@ private:
     void RememberSplitterHeights();
     void KeepSplitterHeights();
     void UpdateEditActions();
-    /// The help menu: the PDF manual and the version dialog.
+    /// The help menu (the PDF manual, the version dialog) and 設定.
     void ConnectHelp();
+    /// 設定: the settings dialog; its parameter reset ends the program without saving.
+    void OpenSettings();
     /// The tool menu's character counter and code-value checkers.
     void ConnectTextTools();
 

@@ -120,6 +120,16 @@ void WordBookPage::BuildWordList()
     connect(ListView1->horizontalHeader(), &QHeaderView::sectionClicked, this, &WordBookPage::SortByColumn);
 }
 
+void WordBookPage::ApplyRowHeight()
+{
+    ListView1->verticalHeader()->setDefaultSectionSize(qMax(settings_.LV1LNHeight, ListView1->fontMetrics().height()));
+}
+
+void WordBookPage::RepaintWordList()
+{
+    ListView1->viewport()->update();
+}
+
 void WordBookPage::SetLanguageName(const QString &languageName)
 {
     wordList_->SetLanguageName(languageName);
@@ -369,7 +379,7 @@ void WordBookPage::InitCaptions(const LanguageState &language)
     for (int c = 0; c < 6; ++c)
         ListView1->setColumnWidth(c, BoundColumnWidth(c, *widths[std::size_t(c)]));
     ListView1->setColumnWidth(6, 1);
-    ListView1->verticalHeader()->setDefaultSectionSize(qMax(settings_.LV1LNHeight, ListView1->fontMetrics().height()));
+    ApplyRowHeight();
     wordList_->SetWordOrder(settings_.EiwaFlg);
     wordList_->SetLanguageName(language.LanguageName);
     CaptionFolderButtons();

@@ -70,6 +70,10 @@ public:
     const WordBook &Book() const { return book_; }
     /// The language's display name for the word list's captions.
     void SetLanguageName(const QString &languageName);
+    /// The word list's rows take the height LV1LNHeight says (at least a line of its font).
+    void ApplyRowHeight();
+    /// The word list is drawn again (its font sizes changed).
+    void RepaintWordList();
     /// The word list's column widths into ColWidth0..ColWidth5 (the program ends).
     void SaveColumnWidths();
     /// The selected word's row (0-based), if any.

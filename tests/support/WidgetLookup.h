@@ -1,8 +1,13 @@
 #pragma once
 
+#include <QApplication>
 #include <QMetaObject>
 #include <QObject>
+#include <QTimer>
+#include <QWidget>
 #include <QtGlobal>
+
+#include <functional>
 
 /// The system's windows, dialogs and frames (TMainFrm, TRegFrm, TQuillmaren2 ...) are naming
 /// scopes: each carries its class name as objectName, and the names of the components inside
@@ -53,4 +58,16 @@ template <typename View> void ClickRow(View *view, int row)
     const auto index = view->model()->index(row, 0);
     view->setCurrentIndex(index);
     emit view->clicked(index);
+}
+
+/// Runs act on the visible top-level window of class T as soon as the event loop turns: the way
+/// to work a modal dialog that the next call opens.
+template <typename T> void WhenShown(std::function<void(T *)> act)
+{
+    QTimer::singleShot(0, [act] {
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            if (auto *window = qobject_cast<T *>(top); window && window->isVisible())
+                return act(window);
+        }
+    });
 }

@@ -17,21 +17,6 @@
 #include <QToolButton>
 #include <QTreeView>
 
-namespace {
-
-/// Answers the next modal dialog of class T by running act on it once it is shown.
-template <typename T> void WhenShown(std::function<void(T *)> act)
-{
-    QTimer::singleShot(0, [act] {
-        for (QWidget *top : QApplication::topLevelWidgets()) {
-            if (auto *dialog = qobject_cast<T *>(top); dialog && dialog->isVisible())
-                return act(dialog);
-        }
-    });
-}
-
-}  // namespace
-
 class tst_BookLibrary : public QObject
 {
     Q_OBJECT
