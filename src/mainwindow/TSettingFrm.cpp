@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -67,6 +68,10 @@ TSettingFrm::TSettingFrm(Context context, QWidget *parent) : QDialog(parent), co
 
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    // The four tab captions fit side by side in the dialog's width.
+    QFont tabFont = tahoma;
+    tabFont.setPixelSize(12);
+    PageControl1->tabBar()->setFont(tabFont);
     BuildWordListPage();
     BuildSamplesPage();
     BuildFontPage();
