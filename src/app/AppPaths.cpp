@@ -34,8 +34,10 @@ PathRoots PlatformPathRoots()
     // never does, even when its own share folder is missing.
     const QString buildDir = QDir(QStringLiteral(QUILL_BUILD_DIR)).canonicalPath();
     const QString programDir = QDir(QCoreApplication::applicationDirPath()).canonicalPath();
-    if (!buildDir.isEmpty() && (programDir == buildDir || programDir.startsWith(buildDir + u'/')))
+    if (!buildDir.isEmpty() && (programDir == buildDir || programDir.startsWith(buildDir + u'/'))) {
         roots.installFolder = QStringLiteral(QUILL_SOURCE_DATA_DIR);
+        roots.helpFolder = buildDir + QStringLiteral("/Help");  // the manual is made at build time
+    }
 #endif
     return roots;
 }
@@ -67,7 +69,7 @@ AppPaths PrepareDataFolders(const PathRoots &roots, const WarningSink &warn)
     // The installation tree is only read, so it is neither tested nor created here.
     paths.InstallFolder = QDir::cleanPath(roots.installFolder);
     paths.TblFolder = appData + QStringLiteral("/Tbl");
-    paths.HelpFolder = paths.InstallFolder + QStringLiteral("/Help");
+    paths.HelpFolder = roots.helpFolder.isEmpty() ? paths.InstallFolder + QStringLiteral("/Help") : roots.helpFolder;
 
     if (!EnsureFolder(paths.SysFolder))
         warn(QStringLiteral("システムフォルダが作れませんでした。"));

@@ -22,6 +22,7 @@ struct PathRoots {
     QString appDataRoot;    ///< per-user application data (below it: Bertovan/Quillmaren/Sys, Tbl)
     QString documentsRoot;  ///< the user's documents (below it: Bertovan/Quillmaren/<Language>/book*)
     QString installFolder;  ///< the installation tree itself (Tbl, Shelf, Help)
+    QString helpFolder;     ///< where the PDF manual lies; empty: the installation's Help
 };
 
 /// Receives a Japanese warning for the user; the caller decides how to show it.

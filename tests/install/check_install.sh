@@ -21,6 +21,17 @@ done
 [ -n "$(ls "$share"/Shelf/English/bookA/*.utx 2>/dev/null)" ] || fail "no English sample book"
 [ ! -e "$share/README.md" ] || fail "the data README was installed"
 
+# The PDF manual: a real PDF whose text is Japanese.
+manual="$share/Help/HowToUse2.pdf"
+[ -f "$manual" ] || fail "no Help/HowToUse2.pdf"
+[ "$(head -c 5 "$manual")" = "%PDF-" ] || fail "HowToUse2.pdf is no PDF"
+if command -v pdftotext >/dev/null; then
+  text=$(pdftotext "$manual" -)
+  for words in 単語帳 トレーニング クリップボード アンインストール; do
+    grep -q "$words" <<<"$text" || fail "the manual does not say $words"
+  done
+fi
+
 # The installed program copies its samples from the installed tree, not the source tree.
 echo marker > "$share/Shelf/English/bookA/InstalledOnly.utx"
 export HOME="$prefix/home" XDG_DATA_HOME="$prefix/home/data" XDG_CONFIG_HOME="$prefix/home/config"
