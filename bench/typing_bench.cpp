@@ -32,8 +32,8 @@ int main(int argc, char *argv[])
 {
     QTemporaryDir root;
     QApplication application(argc, argv);
-    TMainFrm window(PrepareDataFolders({root.filePath("data"), root.filePath("documents"), root.filePath("install")},
-                                       [](const QString &) {}));
+    TMainFrm window(PrepareDataFolders(
+        {root.filePath("data"), root.filePath("documents"), root.filePath("install"), {}}, [](const QString &) {}));
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;

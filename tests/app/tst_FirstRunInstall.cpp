@@ -26,7 +26,7 @@ QByteArray ReadText(const QString &path)
 /// with one table file and one sample book for English and German.
 struct Machine {
     QTemporaryDir root;
-    PathRoots roots{root.filePath("appdata"), root.filePath("Documents"), root.filePath("install")};
+    PathRoots roots{root.filePath("appdata"), root.filePath("Documents"), root.filePath("install"), {}};
     QStringList warnings;
 
     Machine()
