@@ -195,8 +195,10 @@ QStringList BuildParameterLines(const Settings &settings)
         lines << QStringLiteral("%1,%2").arg(QLatin1String(key.key)).arg(settings.*key.field);
     for (const FlagKey &key : kFlagKeys)
         lines << QStringLiteral("%1,%2").arg(QLatin1String(key.key)).arg(settings.*key.field ? 1 : 0);
+    // A quote inside a value is doubled, as the reader's comma text expects.
     for (const FontKey &key : kFontKeys)
-        lines << QStringLiteral("%1,\"%2\"").arg(QLatin1String(key.key), settings.*key.field);
+        lines << QStringLiteral("%1,\"%2\"")
+                     .arg(QLatin1String(key.key), QString(settings.*key.field).replace(u'"', QStringLiteral("\"\"")));
     lines << QStringLiteral("%1,\"%2\"").arg(QLatin1String(kFreeSymbolsKey), FreeSymbolsText(settings.FreeUBox));
     return lines;
 }

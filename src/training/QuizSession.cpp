@@ -65,7 +65,7 @@ QuizSession::NextStep QuizSession::Next()
     if (remainingSets_ != 0) {
         if (!frontend_.Confirm(QStringLiteral("次の勝負に行きますか？")))
             return NextStep::Nothing;
-        sets_.currentSet = SetRows(sets_.order, sets_.totalSets - remainingSets_);
+        sets_.currentSet = sets_.SetRows(sets_.totalSets - remainingSets_);
         position_ = 0;
         frontend_.ShowRemainingSets(--remainingSets_);
         ShowNextQuestion();
@@ -99,7 +99,7 @@ void QuizSession::Leave()
 {
     lines_.clear();
     wordCount_ = 0;
-    sets_ = QuizSets{0, {0}, {0}, false};
+    sets_ = QuizSets{0, 0, {0}, {0}, false};
     remainingSets_ = 0;
     frontend_.ShowRemainingSets(0);
 }

@@ -16,20 +16,22 @@ void ShuffleOrder(QList<int> &order, int n, QuizRandom &random)
 QuizSets BuildSets(int count, QuizRandom &random)
 {
     QuizSets sets;
+    sets.wordCount = count;
     sets.provisional = count < SetSize;
     sets.totalSets = sets.provisional ? 1 : count / SetSize;
     sets.order.resize(sets.provisional ? SetSize : count);
     std::iota(sets.order.begin(), sets.order.end(), 0);
     ShuffleOrder(sets.order, int(sets.order.size()), random);
-    sets.currentSet = SetRows(sets.order, 0);
-    if (sets.provisional) {
-        for (int &row : sets.currentSet)
-            row = count > 0 ? row % count : 0;
-    }
+    sets.currentSet = sets.SetRows(0);
     return sets;
 }
 
-QList<int> SetRows(const QList<int> &order, int index)
+QList<int> QuizSets::SetRows(int index) const
 {
-    return order.mid(qsizetype(index) * SetSize, SetSize);
+    QList<int> rows = order.mid(qsizetype(index) * SetSize, SetSize);
+    if (provisional) {
+        for (int &row : rows)
+            row = wordCount > 0 ? row % wordCount : 0;
+    }
+    return rows;
 }

@@ -14,16 +14,18 @@ void ShuffleOrder(QList<int> &order, int n, QuizRandom &random);
 
 /// The sets of one pass through a book.
 struct QuizSets {
+    int wordCount = 0;
     int totalSets = 0;
     QList<int> order;       ///< the shuffled word rows (ten entries for a provisional set)
-    QList<int> currentSet;  ///< the rows of the first set, in question order
+    QList<int> currentSet;  ///< the rows of the running set, in question order
     bool provisional = false;
+
+    /// The rows of set number index (from 0): order[10 × index …], each taken modulo the word
+    /// count for a provisional set, whose permutation is of 0..9 whatever the count.
+    QList<int> SetRows(int index) const;
 };
 
 /// The sets of a book of count words: a full book (count ≥ 10) gives count div 10 sets from one
 /// permutation of its rows; a smaller book one provisional set of ten questions, row
 /// order[j] mod count for a permutation of 0..9.
 QuizSets BuildSets(int count, QuizRandom &random);
-
-/// The rows of set number index (from 0) of a pass: order[10 × index …].
-QList<int> SetRows(const QList<int> &order, int index);

@@ -194,6 +194,20 @@ template <typename Sink> void ScanLines(QStringView text, Sink &&sink)
         sink(start, n - start);
 }
 
+/// units UTF-16 LE code units as text, whatever they begin with.
+QString Utf16LeText(const uchar *data, qsizetype units)
+{
+    QString text(units, Qt::Uninitialized);
+    if constexpr (QSysInfo::ByteOrder == QSysInfo::LittleEndian) {
+        std::memcpy(text.data(), data, std::size_t(units) * 2);
+    } else {
+        char16_t *out = reinterpret_cast<char16_t *>(text.data());
+        for (qsizetype i = 0; i < units; ++i)
+            out[i] = char16_t(data[2 * i] | (data[2 * i + 1] << 8));
+    }
+    return text;
+}
+
 void AppendUtf16Le(QByteArray &out, QStringView text)
 {
     // QString holds UTF-16 in the machine's order; the file is little-endian.
@@ -280,17 +294,7 @@ std::optional<StoredField> StoredWordLineField(QStringView line, int field)
 QString DecodeWordBookBytes(const QByteArray &bytes)
 {
     const qsizetype skip = bytes.startsWith("\xFF\xFE") ? 2 : 0;
-    const qsizetype units = (bytes.size() - skip) / 2;
-    QString text(units, Qt::Uninitialized);
-    if constexpr (QSysInfo::ByteOrder == QSysInfo::LittleEndian) {
-        std::memcpy(text.data(), bytes.constData() + skip, std::size_t(units) * 2);
-    } else {
-        const auto *data = reinterpret_cast<const uchar *>(bytes.constData() + skip);
-        char16_t *out = reinterpret_cast<char16_t *>(text.data());
-        for (qsizetype i = 0; i < units; ++i)
-            out[i] = char16_t(data[2 * i] | (data[2 * i + 1] << 8));
-    }
-    return text;
+    return Utf16LeText(reinterpret_cast<const uchar *>(bytes.constData() + skip), (bytes.size() - skip) / 2);
 }
 
 WordBookReadResult ReadWordBook(QIODevice &device, WordBook &book)
@@ -464,9 +468,9 @@ WordBookHeader ReadWordBookHeader(const QString &path)
         ++lines;
     }
     header.lineCount = lines;
+    // A header line is decoded as it stands: a U+FEFF at its start is text, not a mark.
     const auto decode = [&](int line) {
-        const QByteArray part = bytes.mid(skip + 2 * headerStarts[line], 2 * (headerEnds[line] - headerStarts[line]));
-        return DecodeWordBookBytes(part);
+        return Utf16LeText(data + 2 * headerStarts[line], headerEnds[line] - headerStarts[line]);
     };
     if (lines >= 3) {
         header.title = decode(0);

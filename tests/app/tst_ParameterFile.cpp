@@ -96,6 +96,7 @@ private slots:
         written.MemPosFlg = false;
         written.MainFont = QStringLiteral("Noto Serif CJK JP");
         written.IPAFont = QStringLiteral("ＭＳ ゴシック");
+        written.MyJpFont = QStringLiteral("Font \"Q\", 2");  // a quote and a comma in a name
         written.FreeUBox[3] = QChar(0x2665);
         QString error;
         QVERIFY(WriteParameterFile(dir.path(), written, &error));

@@ -119,7 +119,7 @@ private slots:
             std::sort(sorted.begin(), sorted.end());
             for (int i = 0; i < count; ++i)
                 QCOMPARE(sorted[i], i);
-            QCOMPARE(SetRows(sets.order, 1), sets.order.mid(10, 10));
+            QCOMPARE(sets.SetRows(1), sets.order.mid(10, 10));
         }
     }
 
@@ -253,6 +253,22 @@ private slots:
         QCOMPARE(frontend.asked.last(), QStringLiteral("同じ単語帳を順番を変えて最初からやります？"));
         frontend.answer = true;
         QCOMPARE(quiz.Next(), QuizSession::NextStep::Reshuffle);
+    }
+
+    void aProvisionalSetAgainAsksOnlyTheBooksWords()
+    {
+        // NEXT through a provisional set before the panel has risen: the set is asked again,
+        // each question one of the book's rows (the permutation is of 0..9).
+        RecordingFrontend frontend;
+        QuizRandom random = FixedRandom();
+        QuizSession quiz(frontend, random);
+        QVERIFY(quiz.LoadBook(Book(2)));
+        quiz.Start();
+        for (int i = 0; i < 2 * SetSize; ++i)
+            quiz.Next();
+        QCOMPARE(frontend.questions.size(), 2 * SetSize);
+        for (int row : frontend.questions)
+            QVERIFY(row == 0 || row == 1);
     }
 
     void aBadWordLineAsksWithEmptyFields()

@@ -238,6 +238,8 @@ private slots:
         QTest::addRow("two") << BookBytes({"t", "g"}) << 2;
         QTest::addRow("lone CR and LF, no break at the end")
             << QByteArray("\xFF\xFEt\0\r\0g\0\n\0W\0\r\0\n\0a\0", 20) << 4;
+        QTest::addRow("a group beginning with U+FEFF")
+            << QByteArray("\xFF\xFEt\0\r\0\xFF\xFEg\0\r\0W\0\r\0", 16) << 3;
         // clang-format on
     }
     void headerCountsLinesAsTheReaderSplitsThem()
@@ -248,7 +250,12 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
         file.close();
-        QTEST(int(ReadWordBookHeader(file.fileName()).lineCount), "lines");
+        const WordBookHeader header = ReadWordBookHeader(file.fileName());
+        QTEST(int(header.lineCount), "lines");
+        // The header lines read as the reader reads them.
+        WordBook book;
+        if (ReadWordBook(dir.path(), "b.utx", book).status == WordBookStatus::Read)
+            QVERIFY(header.title == book.Title && header.group == book.Group);
     }
 
     void textHelpers()

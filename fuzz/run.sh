@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang in build-fuzz and runs each one from its seed corpus:
+#   fuzz/run.sh            every target for a short bounded time (./test.sh runs this)
+#   fuzz/run.sh --long     the long campaign: 10 million executions per target
+# A finding (a crash, a sanitizer report or a failed property) stops with the input saved in
+# build-fuzz/findings and a non-zero status.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${QUILL_FUZZ_SECONDS:-15}
+limit=(-max_total_time="$seconds")
+[ "${1:-}" = --long ] && limit=(-runs=10000000)
+
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_FLAGS="-O1 -g" \
+  -DQUILL_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
+cmake --build build-fuzz --target fuzzers
+
+mkdir -p build-fuzz/findings build-fuzz/grown
+export ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 QT_QPA_PLATFORM=offscreen
+for seeds in fuzz/corpus/*/; do
+  target=$(basename "$seeds")
+  grown=build-fuzz/grown/$target
+  mkdir -p "$grown"
+  echo "== $target"
+  build-fuzz/fuzz/"$target" "$grown" "$seeds" "${limit[@]}" -max_len=65536 -timeout=10 \
+    -artifact_prefix=build-fuzz/findings/"$target"- -print_final_stats=1 2>&1 |
+    grep -E '^(stat::number_of_executed_units|stat::peak_rss_mb|==|SUMMARY|property failed|ERROR)' || true
+  # The pipe hides the fuzzer's status: a finding leaves its input behind.
+  if ls build-fuzz/findings/"$target"-* >/dev/null 2>&1; then
+    echo "FINDING in $target:" build-fuzz/findings/"$target"-*
+    exit 1
+  fi
+done
+echo "fuzzing: no findings"
