@@ -108,14 +108,21 @@ TakeOverTexts TakeOver(const WordEntry &entry, QuestionType type, bool kanaMode)
 
 QString FitText(const QString &text, int room, const std::function<int(const QString &)> &width)
 {
-    if (width(text) < room)
+    // A cell shows at most a few characters per pixel: a longer text (a field of a megabyte
+    // pasted into a book) is measured only as far as that, so that drawing it stays quick.
+    const qsizetype limit = qMax<qsizetype>(256, qsizetype(room) * 8);
+    if (text.size() <= limit && width(text) < room)
         return text;
     static const QString dots = QStringLiteral("...");
-    QString shortened = text;
-    QString fitted = shortened + dots;
-    while (width(fitted) > room && !shortened.isEmpty()) {
-        shortened.chop(1);
-        fitted = shortened + dots;
+    // The longest beginning that fits with "..." after it: widths grow with the length, so
+    // the length is found by halving instead of by dropping one character at a time.
+    qsizetype fits = 0, tooLong = qMin(text.size(), limit) + 1;
+    while (tooLong - fits > 1) {
+        const qsizetype middle = (fits + tooLong) / 2;
+        if (width(text.left(middle) + dots) > room)
+            tooLong = middle;
+        else
+            fits = middle;
     }
-    return fitted;
+    return text.left(fits) + dots;
 }

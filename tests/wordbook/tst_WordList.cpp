@@ -94,6 +94,18 @@ private slots:
         QCOMPARE(FitText("abc", 40, width), QStringLiteral("abc"));
         QCOMPARE(FitText("abcdefgh", 60, width), QStringLiteral("abc..."));
         QCOMPARE(FitText("abcdefgh", 20, width), QStringLiteral("..."));
+        QCOMPARE(FitText("abcdefgh", 80, width), QStringLiteral("abcde..."));
+
+        // A field of a megabyte is fitted with a few short measurements, not one per character.
+        qsizetype measured = 0, calls = 0;
+        const auto counting = [&](const QString &text) {
+            ++calls;
+            measured += text.size();
+            return int(text.size()) * 10;
+        };
+        QCOMPARE(FitText(QString(1 << 20, u'x'), 100, counting), QStringLiteral("xxxxxxx..."));
+        QVERIFY(calls < 20);
+        QVERIFY(measured < 20 * 1000);
     }
 };
 
