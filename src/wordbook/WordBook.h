@@ -3,6 +3,7 @@
 #include "wordbook/QuestionType.h"
 #include "wordbook/WordEntries.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QString>
 
@@ -14,6 +15,10 @@ struct WordBook {
     QString Group;
     QString TypeName;  ///< the stored type name (header line 3)
     WordEntries Entries;
+    /// The file as it was when read or last written: another program's change shows as a
+    /// different size or time.
+    qint64 FileSize = -1;
+    QDateTime FileModified;
 
     bool IsOpen() const { return !FileName.isEmpty(); }
     QString Path() const { return Folder + u'/' + FileName; }

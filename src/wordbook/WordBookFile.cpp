@@ -194,6 +194,14 @@ template <typename Sink> void ScanLines(QStringView text, Sink &&sink)
         sink(start, n - start);
 }
 
+/// Notes the size and time of the book's file as it is now.
+void NoteFileStamp(WordBook &book)
+{
+    const QFileInfo info(book.Path());
+    book.FileSize = info.size();
+    book.FileModified = info.lastModified();
+}
+
 /// units UTF-16 LE code units as text, whatever they begin with.
 QString Utf16LeText(const uchar *data, qsizetype units)
 {
@@ -354,6 +362,7 @@ WordBookReadResult ReadWordBook(const QString &folder, const QString &fileName, 
     if (result.status == WordBookStatus::Read) {
         book.Folder = folder;
         book.FileName = fileName;
+        NoteFileStamp(book);
     }
     return result;
 }
@@ -410,11 +419,21 @@ bool WriteWordBook(WordBook &book, QString *error)
         return true;
     book.TypeName = CurrentTypeName(book.TypeName);
     QString reason;
-    if (ULib::SaveBytesAtomically(book.Path(), WordBookBytes(book), &reason))
+    if (ULib::SaveBytesAtomically(book.Path(), WordBookBytes(book), &reason)) {
+        NoteFileStamp(book);
         return true;
+    }
     if (error)
         *error = CannotCreateMessage(QDir::toNativeSeparators(book.Path()), reason);
     return false;
+}
+
+bool ChangedSinceRead(const WordBook &book)
+{
+    if (!book.IsOpen() || book.FileSize < 0)
+        return false;
+    const QFileInfo info(book.Path());
+    return info.exists() && (info.size() != book.FileSize || info.lastModified() != book.FileModified);
 }
 
 bool CreateWordBookFile(const QString &path, const QString &title, const QString &group, const QString &typeName,

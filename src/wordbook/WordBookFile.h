@@ -76,6 +76,10 @@ QByteArray WordBookBytes(const WordBook &book);
 /// the Japanese message ("ファイル "…" を作成できません。…").
 bool WriteWordBook(WordBook &book, QString *error);
 
+/// Whether the open book's file was changed by another program since the book was read or
+/// last written (its size or modification time differ). A file that is gone is no change.
+bool ChangedSinceRead(const WordBook &book);
+
 /// Writes a new book of exactly the three header lines.
 bool CreateWordBookFile(const QString &path, const QString &title, const QString &group, const QString &typeName,
                         QString *error);

@@ -237,8 +237,20 @@ void WordBookPage::SortByColumn(int column)
     WriteBook();
 }
 
+bool WordBookPage::MayOverwriteBook()
+{
+    // Another program's change to the file is not dropped without asking.
+    return !ChangedSinceRead(book_) ||
+           MessageSeam::Ask(this,
+                            QStringLiteral("単語帳「%1」のファイルは、開いた後にほかのプログラムで変更されています。\n"
+                                           "上書きすると、その変更は失われます。上書きしますか？")
+                                .arg(book_.Title));
+}
+
 void WordBookPage::WriteBook()
 {
+    if (!MayOverwriteBook())
+        return;  // the change stays in memory only
     QString error;
     if (!WriteWordBook(book_, &error))
         MessageSeam::Notify(this, error);
@@ -677,6 +689,8 @@ void WordBookPage::ChangePropExecute()
             book_.Title = properties.title;
             book_.Group = properties.group;
             book_.TypeName = properties.typeName;
+            if (!MayOverwriteBook())
+                return false;
             QString error;
             if (!WriteWordBook(book_, &error)) {
                 MessageSeam::Notify(this, error);  // the change stays in memory

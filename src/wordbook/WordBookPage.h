@@ -140,6 +140,8 @@ private:
     void MoveWordExecute();
     /// Writes the open book; a failure is told and the change stays in memory.
     void WriteBook();
+    /// Asks before a book whose file another program changed since it was read is written.
+    bool MayOverwriteBook();
     void SelectWord(qsizetype row);
     /// The current language's name as the word list's caption shows it.
     QString ForeignCaption() const;

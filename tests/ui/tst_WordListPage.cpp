@@ -134,6 +134,35 @@ private slots:
         QCOMPARE(QStringList({Cell(0, 0), Cell(1, 0), Cell(2, 0)}), (QStringList{"cherry", "banana", "apple"}));
     }
 
+    void anotherProgramsChangeIsNotDroppedSilently()
+    {
+        Start();
+        // Another program appends a word while the book is open.
+        QFile file(Path());
+        QVERIFY(file.open(QIODevice::Append));
+        const QString added = Word("added", "追加") + "\r\n";
+        file.write(reinterpret_cast<const char *>(added.utf16()), added.size() * 2);
+        file.close();
+        const QByteArray changed = [this] {
+            QFile f(Path());
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+
+        // Yes to deleting the word, No to overwriting the other program's change.
+        QStringList asked;
+        MessageSeam::Replace([](const QString &) {},
+                             [&asked](const QString &question) {
+                                 asked << question;
+                                 return !question.contains(QStringLiteral("ほかのプログラムで変更されています"));
+                             });
+        Select(0);
+        Find<QAction>(w_, "DelWord")->trigger();
+        QCOMPARE(asked.size(), 2);
+        QFile unchanged(Path());
+        QVERIFY(unchanged.open(QIODevice::ReadOnly));
+        QCOMPARE(unchanged.readAll(), changed);
+    }
+
     void takeOverFillsTheInputAreas()
     {
         Start();
