@@ -19,14 +19,15 @@ export ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_erro
 for seeds in fuzz/corpus/*/; do
   target=$(basename "$seeds")
   grown=build-fuzz/grown/$target
+  log=build-fuzz/$target.log
   mkdir -p "$grown"
-  echo "== $target"
+  status=0
   build-fuzz/fuzz/"$target" "$grown" "$seeds" "${limit[@]}" -max_len=65536 -timeout=10 \
-    -artifact_prefix=build-fuzz/findings/"$target"- -print_final_stats=1 2>&1 |
-    grep -E '^(stat::number_of_executed_units|stat::peak_rss_mb|==|SUMMARY|property failed|ERROR)' || true
-  # The pipe hides the fuzzer's status: a finding leaves its input behind.
-  if ls build-fuzz/findings/"$target"-* >/dev/null 2>&1; then
-    echo "FINDING in $target:" build-fuzz/findings/"$target"-*
+    -artifact_prefix=build-fuzz/findings/"$target"- -print_final_stats=1 >"$log" 2>&1 || status=$?
+  echo "== $target: $(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$') executions"
+  if [ "$status" -ne 0 ]; then
+    grep -E '^(==|SUMMARY|property failed|ERROR)' "$log" || tail -n 20 "$log"
+    echo "FINDING in $target (status $status):" build-fuzz/findings/"$target"-* 2>/dev/null
     exit 1
   fi
 done
