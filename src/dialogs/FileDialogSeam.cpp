@@ -12,31 +12,33 @@ FileDialogSeam::SaveHook &SaveOverride()
 
 }  // namespace
 
-QString FileDialogSeam::SaveFileName(QWidget *parent, const Request &request)
+/// The hook's answer or the system dialog's, for opening an existing file or saving under a name.
+QString FileDialogSeam::Answer(QWidget *parent, const Request &request)
 {
     if (SaveOverride())
         return SaveOverride()(request);
     QFileDialog dialog(parent, request.caption, request.proposedPath, request.filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setAcceptMode(request.opening ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    if (request.opening)
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    else
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);  // the caller decides
     dialog.setDefaultSuffix(request.defaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
 }
 
+QString FileDialogSeam::SaveFileName(QWidget *parent, Request request)
+{
+    request.opening = false;
+    return Answer(parent, request);
+}
+
 QString FileDialogSeam::OpenFileName(QWidget *parent, Request request)
 {
     request.opening = true;
-    if (SaveOverride())
-        return SaveOverride()(request);
-    QFileDialog dialog(parent, request.caption, request.proposedPath, request.filter);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(request.defaultSuffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    return Answer(parent, request);
 }
 
 void FileDialogSeam::Replace(SaveHook hook)

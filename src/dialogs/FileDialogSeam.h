@@ -20,11 +20,14 @@ public:
     };
     /// The chosen path, or an empty text when the user cancelled. The dialog itself does not
     /// ask before an existing file is chosen; the caller decides.
-    static QString SaveFileName(QWidget *parent, const Request &request);
+    static QString SaveFileName(QWidget *parent, Request request);
 
     /// The chosen existing file, or an empty text when the user cancelled.
     static QString OpenFileName(QWidget *parent, Request request);
     using SaveHook = std::function<QString(const Request &request)>;
     /// Replaces the dialog (pass an empty hook to restore it).
     static void Replace(SaveHook hook);
+
+private:
+    static QString Answer(QWidget *parent, const Request &request);
 };
