@@ -2,13 +2,19 @@
 # Builds the libFuzzer targets with clang in build-fuzz and runs each one from its seed corpus:
 #   fuzz/run.sh            every target for a short bounded time (./test.sh runs this)
 #   fuzz/run.sh --long     the long campaign: 10 million executions per target
+#   fuzz/run.sh [--long] fuzz_word_line fuzz_typing …   only these targets, in this order
 # A finding (a crash, a sanitizer report or a failed property) stops with the input saved in
 # build-fuzz/findings and a non-zero status.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${QUILL_FUZZ_SECONDS:-15}
 limit=(-max_total_time="$seconds")
-[ "${1:-}" = --long ] && limit=(-runs=10000000)
+if [ "${1:-}" = --long ]; then
+  limit=(-runs=10000000)
+  shift
+fi
+targets=("$@")
+[ ${#targets[@]} -eq 0 ] && targets=($(ls fuzz/corpus))
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_FLAGS="-O1 -g" \
   -DQUILL_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
@@ -16,8 +22,8 @@ cmake --build build-fuzz --target fuzzers
 
 mkdir -p build-fuzz/findings build-fuzz/grown
 export ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 QT_QPA_PLATFORM=offscreen
-for seeds in fuzz/corpus/*/; do
-  target=$(basename "$seeds")
+for target in "${targets[@]}"; do
+  seeds=fuzz/corpus/$target/
   grown=build-fuzz/grown/$target
   log=build-fuzz/$target.log
   mkdir -p "$grown"

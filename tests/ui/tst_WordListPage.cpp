@@ -13,8 +13,10 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableView>
@@ -161,6 +163,43 @@ private slots:
         QFile unchanged(Path());
         QVERIFY(unchanged.open(QIODevice::ReadOnly));
         QCOMPARE(unchanged.readAll(), changed);
+    }
+
+    void aFullDiskKeepsTheOldBook()
+    {
+        // The book's folder becomes a small filesystem of its own, filled up after the book is read.
+        const QString folder = QFileInfo(Path()).path();
+        QDir().mkpath(folder);
+        QProcess mount;
+        mount.start("mount", {"-t", "tmpfs", "-o", "size=256k", "tmpfs", folder});
+        if (!mount.waitForFinished() || mount.exitStatus() != QProcess::NormalExit || mount.exitCode() != 0)
+            QSKIP(qPrintable("no small filesystem to fill: mounting a tmpfs was refused (" +
+                             QString::fromLocal8Bit(mount.readAllStandardError()).trimmed() +
+                             "); this needs root or CAP_SYS_ADMIN"));
+        const auto unmount = qScopeGuard([&folder] { QProcess::execute("umount", {"-l", folder}); });
+        Start();
+        const QByteArray before = [this] {
+            QFile f(Path());
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+        QFile filler(folder + "/filler");
+        QVERIFY(filler.open(QIODevice::WriteOnly));
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+        filler.close();
+
+        emit List()->horizontalHeader()->sectionClicked(0);  // sorting writes the book
+        QCOMPARE(Cell(0, 0), QStringLiteral("cherry"));      // the sorted list stays in memory
+        QCOMPARE(f_->messages.size(), 1);
+        QVERIFY2(f_->messages.last().startsWith(
+                     QStringLiteral("ファイル \"%1\" を作成できません。").arg(QDir::toNativeSeparators(Path()))),
+                 qPrintable(f_->messages.last()));
+        QFile after(Path());
+        QVERIFY(after.open(QIODevice::ReadOnly));
+        QCOMPARE(after.readAll(), before);
+        QCOMPARE(QDir(folder).entryList({"words.utx*"}, QDir::Files | QDir::Hidden),
+                 QStringList{"words.utx"});  // no leftovers
     }
 
     void takeOverFillsTheInputAreas()
