@@ -3,6 +3,8 @@
 // The thin layer over the desktop's window system that the automatic paste needs. Plain C++
 // without Qt types, so that every backend compiles on its own.
 
+#include "platform/PasteKeys.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -11,6 +13,12 @@ namespace platform {
 
 /// A top-level window of the desktop; 0 is no window.
 using WindowId = std::uint64_t;
+
+/// The names a window's program gives its class (X11's WM_CLASS: instance, then class).
+struct WindowClassNames {
+    std::string instanceName;
+    std::string className;
+};
 
 class WindowSystem
 {
@@ -29,8 +37,10 @@ public:
     /// Brings the window to the front with the keyboard focus; false when that failed
     /// (the window is gone or refuses).
     virtual bool BringToFront(WindowId window) = 0;
-    /// Sends the paste keystroke Ctrl+V to the window in front.
-    virtual void SendPasteKeystroke() = 0;
+    /// The window's class names; empty where the desktop has none to tell.
+    virtual WindowClassNames WindowClass(WindowId window) = 0;
+    /// Sends the paste keystroke to the window in front.
+    virtual void SendPasteKeystroke(PasteKeys keys) = 0;
 };
 
 /// The backend for the session this process runs in: X11 when a display connection opens,

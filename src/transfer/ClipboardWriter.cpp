@@ -30,3 +30,10 @@ bool PutTransferOnClipboard(const TransferPlan &plan, const QByteArray &rtfDocum
     }
     return true;
 }
+
+void PutTransferOnPrimarySelection(const TransferPlan &plan)
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (clipboard && clipboard->supportsSelection())
+        clipboard->setText(plan.PlainText(), QClipboard::Selection);
+}

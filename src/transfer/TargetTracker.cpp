@@ -29,6 +29,8 @@ void TargetTracker::SearchTimerTimer(bool autoPaste)
     targetWindow_ = window;
     targetKnown_ = true;
     edgeTarget_ = title.contains(QStringLiteral("Microsoft Edge"), Qt::CaseSensitive);
+    const platform::WindowClassNames names = windows_.WindowClass(window);
+    pasteKeys_ = platform::PasteKeysForWindowClass(names.instanceName, names.className);
     qCDebug(lcTransfer) << "target window" << window << title;
     view_.ShowTarget(title);
 }
@@ -50,7 +52,7 @@ std::optional<int> TargetTracker::SendToTarget(bool slowPaste)
 void TargetTracker::PasteTimerTimer()
 {
     if (targetKnown_ && windows_.ForegroundWindow() == targetWindow_)
-        windows_.SendPasteKeystroke();
+        windows_.SendPasteKeystroke(pasteKeys_);
     else
         qCDebug(lcTransfer) << "another window came to the front; nothing pasted";
 }
@@ -60,5 +62,6 @@ void TargetTracker::ForgetTarget()
     targetKnown_ = false;
     targetWindow_ = 0;
     edgeTarget_ = false;
+    pasteKeys_ = platform::PasteKeys::ControlV;
     view_.ShowNoTarget();
 }

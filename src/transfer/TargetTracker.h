@@ -37,7 +37,7 @@ public:
     /// there is no target or it could not be brought to the front (it is then forgotten).
     std::optional<int> SendToTarget(bool slowPaste);
 
-    /// The delayed paste: sends Ctrl+V if the target is still in front.
+    /// The delayed paste: sends the target's paste keystroke if it is still in front.
     void PasteTimerTimer();
 
     /// Drops the target.
@@ -46,6 +46,8 @@ public:
     bool TargetKnown() const { return targetKnown_; }
     platform::WindowId TargetWindow() const { return targetWindow_; }
     bool EdgeTarget() const { return edgeTarget_; }
+    /// The keystroke that pastes into the target (Ctrl+V unless it is a terminal).
+    platform::PasteKeys TargetPasteKeys() const { return pasteKeys_; }
 
     /// The main window's title for a target's title.
     static QString TitleWithTarget(const QString &targetTitle);
@@ -56,4 +58,5 @@ private:
     platform::WindowId targetWindow_ = 0;
     bool targetKnown_ = false;
     bool edgeTarget_ = false;
+    platform::PasteKeys pasteKeys_ = platform::PasteKeys::ControlV;
 };

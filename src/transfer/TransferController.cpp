@@ -96,6 +96,8 @@ void TransferController::TransferExecute()
         MessageSeam::Notify(window_, error);
         return;
     }
+    if (plan.sendToTarget && tracker_->TargetKnown() && tracker_->TargetPasteKeys() == platform::PasteKeys::ShiftInsert)
+        PutTransferOnPrimarySelection(plan);
 
     if (plan.selectWholeField) {
         if (plan.phonetic)

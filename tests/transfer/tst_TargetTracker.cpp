@@ -105,6 +105,61 @@ private slots:
         QCOMPARE(*desktop_.pastes, 1);
     }
 
+    void pasteKeysByWindowClass_data()
+    {
+        QTest::addColumn<QString>("instanceName");
+        QTest::addColumn<QString>("className");
+        QTest::addColumn<int>("keys");
+        const int v = int(platform::PasteKeys::ControlV), shiftV = int(platform::PasteKeys::ControlShiftV),
+                  insert = int(platform::PasteKeys::ShiftInsert);
+        // clang-format off
+        QTest::addRow("xterm") << "xterm" << "XTerm" << insert;
+        QTest::addRow("urxvt") << "urxvt" << "URxvt" << insert;
+        QTest::addRow("rxvt-unicode") << "rxvt-unicode" << "" << insert;
+        QTest::addRow("gnome-terminal") << "gnome-terminal-server" << "Gnome-terminal" << shiftV;
+        QTest::addRow("konsole") << "konsole" << "konsole" << shiftV;
+        QTest::addRow("xfce4-terminal") << "xfce4-terminal" << "Xfce4-terminal" << shiftV;
+        QTest::addRow("mate-terminal") << "mate-terminal" << "Mate-terminal" << shiftV;
+        QTest::addRow("lxterminal") << "lxterminal" << "Lxterminal" << shiftV;
+        QTest::addRow("qterminal") << "qterminal" << "qterminal" << shiftV;
+        QTest::addRow("tilix") << "tilix" << "Tilix" << shiftV;
+        QTest::addRow("terminator") << "terminator" << "Terminator" << shiftV;
+        QTest::addRow("alacritty") << "Alacritty" << "Alacritty" << shiftV;
+        QTest::addRow("kitty") << "kitty" << "kitty" << shiftV;
+        QTest::addRow("wezterm") << "org.wezfurlong.wezterm" << "org.wezfurlong.wezterm" << shiftV;
+        QTest::addRow("st") << "st-256color" << "St" << shiftV;
+        QTest::addRow("editor") << "gedit" << "Gedit" << v;
+        QTest::addRow("browser") << "Navigator" << "firefox" << v;
+        QTest::addRow("no class") << "" << "" << v;
+        QTest::addRow("st as a prefix only") << "stellarium" << "Stellarium" << v;
+        QTest::addRow("st inside a word") << "best" << "org.example.Best" << v;
+        QTest::addRow("kitty as a prefix only") << "kittyhawk" << "Kittyhawk" << v;
+        // clang-format on
+    }
+    void pasteKeysByWindowClass()
+    {
+        QFETCH(QString, instanceName);
+        QFETCH(QString, className);
+        QFETCH(int, keys);
+        QCOMPARE(int(platform::PasteKeysForWindowClass(instanceName.toStdString(), className.toStdString())), keys);
+    }
+
+    void pasteSendsTheTargetsKeys()
+    {
+        desktop_.classes = {{8, {"xterm", "XTerm"}}, {9, {"kitty", "kitty"}}};
+        TargetTracker tracker(desktop_, view_);
+        for (const auto &[window, keys] : {std::pair{platform::WindowId(8), platform::PasteKeys::ShiftInsert},
+                                           std::pair{platform::WindowId(9), platform::PasteKeys::ControlShiftV},
+                                           std::pair{platform::WindowId(1), platform::PasteKeys::ControlV}}) {
+            desktop_.front = window;
+            tracker.SearchTimerTimer(true);
+            QCOMPARE(tracker.TargetPasteKeys(), keys);
+            QVERIFY(tracker.SendToTarget(false));
+            tracker.PasteTimerTimer();
+            QCOMPARE(*desktop_.lastKeys, keys);
+        }
+    }
+
     void noPasteWhenAnotherWindowCameToTheFront()
     {
         TargetTracker tracker(desktop_, view_);

@@ -14,7 +14,8 @@ public:
     std::u16string WindowTitle(WindowId) override { return {}; }
     bool IsDesktopWindow(WindowId) override { return false; }
     bool BringToFront(WindowId) override { return false; }
-    void SendPasteKeystroke() override {}
+    WindowClassNames WindowClass(WindowId) override { return {}; }
+    void SendPasteKeystroke(PasteKeys) override {}
 };
 
 }  // namespace platform

@@ -28,11 +28,29 @@ bool Win32WindowSystem::BringToFront(WindowId window)
     return SetForegroundWindow(Handle(window)) != 0;
 }
 
-void Win32WindowSystem::SendPasteKeystroke()
+WindowClassNames Win32WindowSystem::WindowClass(WindowId window)
 {
+    char name[256] = {};
+    const int length = GetClassNameA(Handle(window), name, sizeof name);
+    return {{}, std::string(name, length > 0 ? length : 0)};
+}
+
+void Win32WindowSystem::SendPasteKeystroke(PasteKeys keys)
+{
+    if (keys == PasteKeys::ShiftInsert) {
+        keybd_event(VK_SHIFT, 0, 0, 0);
+        keybd_event(VK_INSERT, 0, KEYEVENTF_EXTENDEDKEY, 0);
+        keybd_event(VK_INSERT, 0, KEYEVENTF_EXTENDEDKEY | KEYEVENTF_KEYUP, 0);
+        keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
+        return;
+    }
     // Ctrl down, V down, Ctrl up: the order the program has always sent.
     keybd_event(VK_CONTROL, 0, 0, 0);
+    if (keys == PasteKeys::ControlShiftV)
+        keybd_event(VK_SHIFT, 0, 0, 0);
     keybd_event('V', 0, 0, 0);
+    if (keys == PasteKeys::ControlShiftV)
+        keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
     keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
 }
 

@@ -13,7 +13,8 @@ public:
     std::u16string WindowTitle(WindowId window) override;
     bool IsDesktopWindow(WindowId) override { return false; }  // the desktop is recognised by its title
     bool BringToFront(WindowId window) override;
-    void SendPasteKeystroke() override;
+    WindowClassNames WindowClass(WindowId window) override;
+    void SendPasteKeystroke(PasteKeys keys) override;
 };
 
 }  // namespace platform

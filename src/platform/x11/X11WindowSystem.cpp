@@ -6,6 +6,7 @@
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -216,17 +217,45 @@ bool X11WindowSystem::BringToFront(WindowId window)
     return trap.Ok();
 }
 
-void X11WindowSystem::SendPasteKeystroke()
+WindowClassNames X11WindowSystem::WindowClass(WindowId window)
 {
-    const KeyCode control = XKeysymToKeycode(x_->display, XK_Control_L);
-    const KeyCode v = XKeysymToKeycode(x_->display, XK_v);
-    if (control == 0 || v == 0)
+    ErrorTrap trap(x_->display);
+    WindowClassNames names;
+    XClassHint hint{};
+    if (XGetClassHint(x_->display, window, &hint)) {
+        if (hint.res_name)
+            names.instanceName = hint.res_name;
+        if (hint.res_class)
+            names.className = hint.res_class;
+        XFree(hint.res_name);
+        XFree(hint.res_class);
+    }
+    trap.Ok();
+    return names;
+}
+
+void X11WindowSystem::SendPasteKeystroke(PasteKeys keys)
+{
+    std::vector<KeyCode> held;  // modifiers, pressed in order and released the other way round
+    KeySym key = XK_v;
+    if (keys == PasteKeys::ShiftInsert) {
+        held = {XKeysymToKeycode(x_->display, XK_Shift_L)};
+        key = XK_Insert;
+    } else {
+        held = {XKeysymToKeycode(x_->display, XK_Control_L)};
+        if (keys == PasteKeys::ControlShiftV)
+            held.push_back(XKeysymToKeycode(x_->display, XK_Shift_L));
+    }
+    const KeyCode code = XKeysymToKeycode(x_->display, key);
+    if (code == 0 || std::find(held.begin(), held.end(), KeyCode(0)) != held.end())
         return;
-    // V is released before Ctrl: on X11 a key left down would repeat.
-    XTestFakeKeyEvent(x_->display, control, True, CurrentTime);
-    XTestFakeKeyEvent(x_->display, v, True, CurrentTime);
-    XTestFakeKeyEvent(x_->display, v, False, CurrentTime);
-    XTestFakeKeyEvent(x_->display, control, False, CurrentTime);
+    // The key is released before its modifiers: on X11 a key left down would repeat.
+    for (KeyCode modifier : held)
+        XTestFakeKeyEvent(x_->display, modifier, True, CurrentTime);
+    XTestFakeKeyEvent(x_->display, code, True, CurrentTime);
+    XTestFakeKeyEvent(x_->display, code, False, CurrentTime);
+    for (auto modifier = held.rbegin(); modifier != held.rend(); ++modifier)
+        XTestFakeKeyEvent(x_->display, *modifier, False, CurrentTime);
     XFlush(x_->display);
 }
 

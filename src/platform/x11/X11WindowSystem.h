@@ -21,7 +21,8 @@ public:
     std::u16string WindowTitle(WindowId window) override;
     bool IsDesktopWindow(WindowId window) override;
     bool BringToFront(WindowId window) override;
-    void SendPasteKeystroke() override;
+    WindowClassNames WindowClass(WindowId window) override;
+    void SendPasteKeystroke(PasteKeys keys) override;
 
 private:
     struct Connection;
