@@ -17,6 +17,8 @@ int RunProgram(int argc, char *argv[], const std::function<void(TMainFrm &)> &af
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillmaren"));
+    // Ties the windows to the installed launcher (its icon and name in docks and task lists).
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.bertovan.Quillmaren"));
     QApplication::setWindowIcon(AppIcon());
 
     const AppPaths paths =

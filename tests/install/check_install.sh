@@ -32,6 +32,29 @@ if command -v pdftotext >/dev/null; then
   done
 fi
 
+# The desktop's launcher, description and icons, in the places desktops look, and valid.
+id=com.bertovan.Quillmaren
+launcher="$prefix/share/applications/$id.desktop"
+metainfo="$prefix/share/metainfo/$id.metainfo.xml"
+icons="$prefix/share/icons/hicolor"
+[ -f "$launcher" ] || fail "no launcher"
+[ -f "$metainfo" ] || fail "no AppStream metainfo"
+[ -f "$icons/scalable/apps/$id.svg" ] || fail "no scalable icon"
+for size in 16 24 32 48 64 128 256 512; do
+  png="$icons/${size}x$size/apps/$id.png"
+  [ "$(identify -format '%m %wx%h' "$png" 2>/dev/null)" = "PNG ${size}x$size" ] || fail "no ${size}px PNG icon"
+done
+desktop-file-validate "$launcher" || fail "the launcher does not validate"
+appstreamcli validate --no-net "$metainfo" >"$prefix/appstream.log" ||
+  fail "the metainfo does not validate: $(cat "$prefix/appstream.log")"
+version=$(grep -o 'project(Quillmaren VERSION [0-9.]*' "$(dirname "$0")/../../CMakeLists.txt" | grep -o '[0-9.]*$')
+grep -q "<release version=\"$version\"" "$metainfo" ||
+  fail "the metainfo names another release than the program's version"
+# The scalable icon is the same drawing as the window icon.
+rsvg-convert -w 128 -h 128 "$icons/scalable/apps/$id.svg" -o "$prefix/svg.png"
+difference=$( (compare -metric RMSE "$prefix/svg.png" "$icons/128x128/apps/$id.png" null: 2>&1 || true) | grep -o '([0-9.e-]*)' | tr -d '()')
+awk -v d="$difference" 'BEGIN { exit !(d < 0.03) }' || fail "the SVG icon differs from the window icon (RMSE $difference)"
+
 # The installed program copies its samples from the installed tree, not the source tree.
 echo marker > "$share/Shelf/English/bookA/InstalledOnly.utx"
 export HOME="$prefix/home" XDG_DATA_HOME="$prefix/home/data" XDG_CONFIG_HOME="$prefix/home/config"
