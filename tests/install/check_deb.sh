@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# The Debian package: cpack makes quillmaren_<version>_amd64.deb with dependencies read off the
+# program's shared libraries and the whole installed tree; unpacked into a scratch root, the
+# program starts from there on a real X display and installs its samples from that tree.
+set -euo pipefail
+build_dir=$(cd "$1" && pwd)
+for tool in cpack dpkg-deb dpkg-shlibdeps; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (./test.sh installs it)"; exit 77; }
+done
+source "$(dirname "$0")/../e2e/desktop.sh"
+
+version=$(grep -o 'project(Quillmaren VERSION [0-9.]*' "$(dirname "$0")/../../CMakeLists.txt" | grep -o '[0-9.]*$')
+(cd "$build_dir" && cpack -G DEB -B "$E2E_ROOT/package" >"$E2E_ROOT/cpack.log" 2>&1) ||
+  fail "cpack failed: $(tail -n 20 "$E2E_ROOT/cpack.log")"
+deb="$E2E_ROOT/package/quillmaren_${version}_amd64.deb"
+[ -f "$deb" ] || fail "no $(basename "$deb"): $(ls "$E2E_ROOT/package")"
+
+depends=$(dpkg-deb -f "$deb" Depends)
+for library in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libx11-6 libxtst6; do
+  grep -q "\b$library\b" <<<"$depends" || fail "Depends lacks $library: $depends"
+done
+[ "$(dpkg-deb -f "$deb" Package Architecture | tr '\n' ' ')" = "Package: quillmaren Architecture: amd64 " ] ||
+  fail "wrong package name or architecture"
+
+contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
+for path in usr/bin/quillmaren \
+  usr/share/applications/com.bertovan.Quillmaren.desktop \
+  usr/share/metainfo/com.bertovan.Quillmaren.metainfo.xml \
+  usr/share/icons/hicolor/scalable/apps/com.bertovan.Quillmaren.svg \
+  usr/share/icons/hicolor/48x48/apps/com.bertovan.Quillmaren.png \
+  usr/share/Bertovan/Quillmaren/Help/HowToUse2.pdf \
+  usr/share/Bertovan/Quillmaren/Tbl/ipa_cand1.txt \
+  usr/share/Bertovan/Quillmaren/Shelf/German/bookS/; do
+  grep -qx "./$path" <<<"$contents" || fail "the package lacks /$path"
+done
+[ "$(grep -c '\.utx$' <<<"$contents")" -ge 30 ] || fail "the package lacks sample books"
+! grep -qE 'make_manual|make_icons|tst_|paste_target' <<<"$contents" || fail "the package holds build tools or tests"
+
+# Unpacked into a scratch root, the program starts there and reads that tree.
+root="$E2E_ROOT/root"
+dpkg -x "$deb" "$root"
+program="$root/usr/bin/quillmaren"
+start_desktop
+start_quill
+quill=$(wait_window Quillmaren)
+ls "$HOME/Documents/Bertovan/Quillmaren/German/bookS/"*.utx >/dev/null 2>&1 ||
+  fail "the program from the package did not install its sample books"
+close_quill "$quill" "$QUILL_PID"
+echo "PASS"
