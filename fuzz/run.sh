@@ -8,9 +8,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${QUILL_FUZZ_SECONDS:-15}
-limit=(-max_total_time="$seconds")
+limit=(-max_total_time="$seconds" -max_len=65536)
 if [ "${1:-}" = --long ]; then
-  limit=(-runs=10000000)
+  # Many short inputs: the long campaign looks for rare paths, the short runs and the
+  # malformed-file corpus cover the long inputs.
+  limit=(-runs=10000000 -max_len=4096)
   shift
 fi
 targets=("$@")
@@ -28,7 +30,7 @@ for target in "${targets[@]}"; do
   log=build-fuzz/$target.log
   mkdir -p "$grown"
   status=0
-  build-fuzz/fuzz/"$target" "$grown" "$seeds" "${limit[@]}" -max_len=65536 -timeout=10 \
+  build-fuzz/fuzz/"$target" "$grown" "$seeds" "${limit[@]}" -timeout=10 \
     -artifact_prefix=build-fuzz/findings/"$target"- -print_final_stats=1 >"$log" 2>&1 || status=$?
   echo "== $target: $(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$') executions"
   if [ "$status" -ne 0 ]; then
