@@ -1,0 +1,65 @@
+#pragma once
+
+// Word books as plain text for flash-card programs: UTF-8 rows of tab- or comma-separated
+// fields, quoted as RFC 4180 quotes them, with the header lines flash-card programs write and
+// read ("#separator:tab", "#html:false", "#columns:…").
+
+#include "wordbook/WordEntries.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+
+/// The five fields a card row carries, in the order they are written.
+enum class CardField { Foreign, Phonetic, Kana, Japanese, Notes };
+inline constexpr int CardFieldCount = 5;
+
+/// The words as tab-separated UTF-8 text: the three header lines (columnNames, five, name the
+/// columns), then one row per word. A line-break marker becomes a real line break; a field
+/// holding a tab, a quote or a line break, or starting with "#", is quoted with its quotes doubled.
+QByteArray FlashCardTsv(const WordEntries &entries, const QStringList &columnNames);
+
+/// A row that could not be taken, by the line of the file it starts on (from 1).
+struct CardProblem {
+    int line = 0;
+    QString reason;
+};
+
+/// TSV or CSV text read into rows of fields.
+struct CardTable {
+    QChar separator;
+    QStringList columnNames;  ///< from "#columns:"; empty when the file names none
+    QList<QStringList> rows;
+    QList<int> rowLines;  ///< the line each row starts on
+    QList<CardProblem> problems;
+    /// The most fields any row has.
+    int ColumnCount() const;
+};
+
+/// Reads flash-card text: UTF-8 with or without a byte-order mark; fields quoted as RFC 4180
+/// quotes them (a quoted field may hold separators, quotes doubled, and line breaks); empty
+/// lines skipped. A line starting with "#" is a header or comment line: "#separator:" (a
+/// character or Tab, Comma, Semicolon, Pipe, Space, Colon) and "#columns:" are read, the
+/// others skipped; HTML fields ("#html:true") lose their tags, <br> becomes a line break.
+/// Without "#separator:", a tab in the first row makes it TSV, else a semicolon without comma
+/// a semicolon list, else CSV. None when the bytes are not UTF-8 (error says why).
+std::optional<CardTable> ReadCardText(const QByteArray &bytes, QString *error);
+
+/// For each card field, the column it is taken from, or -1.
+using CardColumns = std::array<int, CardFieldCount>;
+
+/// A first mapping: columns named like the fields (fieldNames, five) go to those fields;
+/// otherwise by position, two columns being the word and its meaning.
+CardColumns GuessCardColumns(const CardTable &table, const QStringList &fieldNames);
+
+/// The words the rows give, in stored form (line breaks as markers), and the rows that give
+/// none: a row without a foreign word or a Japanese meaning (named by foreignName) is a problem.
+struct CardWords {
+    QList<WordEntry> entries;
+    QList<CardProblem> problems;
+};
+CardWords CardRowsToWords(const CardTable &table, const CardColumns &columns, const QString &foreignName);
