@@ -95,6 +95,8 @@ void TMainFrm::BuildActions()
     N501 = MakeAction(this, "N501", QStringLiteral("bookGフォルダに空の辞書ファイルを一括生成する（確認あり）"));
     bookG1 =
         MakeAction(this, "bookG1", QStringLiteral("bookGフォルダに空の英語の文法ファイルを一括生成する（確認あり）"));
+    ExportText = MakeAction(this, "ExportText", QStringLiteral("テキスト(TSV/CSV)に書き出す"));
+    ImportText = MakeAction(this, "ImportText", QStringLiteral("テキスト(TSV/CSV)から取り込む"));
 
     N27 = MakeAction(this, "N27", QStringLiteral("開く"));
     N28 = MakeAction(this, "N28", QStringLiteral("上書き保存"));
@@ -194,6 +196,8 @@ void TMainFrm::BuildMenus()
     books->addAction(bookG1);
     books->addSeparator();
     books->addAction(Search);
+    books->addSeparator();
+    books->addActions({ExportText, ImportText});
 
     QMenu *tools = Named(bar->addMenu(QStringLiteral("ツール(&T)")), "T1");
     tools->addActions({N36, N37, N38});
@@ -307,8 +311,8 @@ void TMainFrm::BuildPages()
     PageControl1->addTab(TabSheet3, QString());
 
     inputPage_ = new InputPage(engine_, settings_, Memo1, TabSheet1);
-    const WordBookActions bookActions{NewWordBook, ChangeProp, DelWB,   CloseWB,  InitWB, OpenWB,
-                                      RegWord,     ModWord,    DelWord, MoveWord, N501,   bookG1};
+    const WordBookActions bookActions{NewWordBook, ChangeProp, DelWB,    CloseWB, InitWB, OpenWB,     RegWord,
+                                      ModWord,     DelWord,    MoveWord, N501,    bookG1, ExportText, ImportText};
     wordBookPage_ = new WordBookPage(settings_, paths_, bookActions, StatusPanels, TabSheet2);
     trainingPage_ = new TrainingPage({engine_, settings_, [this] { return wordBookPage_->CurrentFolderPath(); },
                                       [this] { return textFiles_->TextFolder(); },

@@ -437,12 +437,13 @@ bool ChangedSinceRead(const WordBook &book)
 }
 
 bool CreateWordBookFile(const QString &path, const QString &title, const QString &group, const QString &typeName,
-                        QString *error)
+                        QString *error, const QList<WordEntry> &words)
 {
     WordBook book;
     book.Title = title;
     book.Group = group;
     book.TypeName = typeName;
+    book.Entries = words;
     QString reason;
     if (ULib::SaveBytesAtomically(path, WordBookBytes(book), &reason))
         return true;

@@ -80,9 +80,9 @@ bool WriteWordBook(WordBook &book, QString *error);
 /// last written (its size or modification time differ). A file that is gone is no change.
 bool ChangedSinceRead(const WordBook &book);
 
-/// Writes a new book of exactly the three header lines.
+/// Writes a new book of exactly the three header lines, and the words when there are any.
 bool CreateWordBookFile(const QString &path, const QString &title, const QString &group, const QString &typeName,
-                        QString *error);
+                        QString *error, const QList<WordEntry> &words = {});
 
 /// The header of a book file and its number of lines, as the book list shows it.
 struct WordBookHeader {

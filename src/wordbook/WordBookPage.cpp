@@ -8,6 +8,7 @@
 #include "dialogs/MessageSeam.h"
 #include "wordbook/BookPropertiesForm.h"
 #include "wordbook/BookSets.h"
+#include "wordbook/BookTextExchange.h"
 #include "wordbook/TMoveFrm.h"
 #include "wordbook/TRegFrm.h"
 #include "wordbook/WordBookFile.h"
@@ -84,6 +85,21 @@ WordBookPage::WordBookPage(Settings &settings, const AppPaths &paths, WordBookAc
     connect(actions_.bookG1, &QAction::triggered, this, [this] { GenerateSet(false); });
     connect(actions_.DelWord, &QAction::triggered, this, &WordBookPage::DelWordExecute);
     connect(actions_.MoveWord, &QAction::triggered, this, &WordBookPage::MoveWordExecute);
+    connect(actions_.ExportText, &QAction::triggered, this, [this] { Exchange().ExportTextExecute(); });
+    connect(actions_.ImportText, &QAction::triggered, this, [this] { Exchange().ImportTextExecute(); });
+    actions_.ExportText->setEnabled(false);
+    connect(this, &WordBookPage::OpenBookChanged, this, [this] { actions_.ExportText->setEnabled(book_.IsOpen()); });
+}
+
+BookTextExchange &WordBookPage::Exchange()
+{
+    if (!exchange_) {
+        exchange_ = new BookTextExchange(
+            {[this]() -> const WordBook & { return book_; }, [this] { return languageName_; },
+             [this](const QList<WordEntry> &words, const QString &title) { return NewBook(words, title); }},
+            this);
+    }
+    return *exchange_;
 }
 
 void WordBookPage::BuildWordList()
@@ -132,6 +148,7 @@ void WordBookPage::RepaintWordList()
 
 void WordBookPage::SetLanguageName(const QString &languageName)
 {
+    languageName_ = languageName;
     wordList_->SetLanguageName(languageName);
 }
 
@@ -393,7 +410,7 @@ void WordBookPage::InitCaptions(const LanguageState &language)
     ListView1->setColumnWidth(6, 1);
     ApplyRowHeight();
     wordList_->SetWordOrder(settings_.EiwaFlg);
-    wordList_->SetLanguageName(language.LanguageName);
+    SetLanguageName(language.LanguageName);
     CaptionFolderButtons();
     settings_.CurrentFolderIndex = CurrentFolder();
     FolderButtons[CurrentFolder()]->setChecked(true);
@@ -404,7 +421,7 @@ void WordBookPage::InitCaptions(const LanguageState &language)
 
 void WordBookPage::ShowLanguage(const LanguageState &language)
 {
-    wordList_->SetLanguageName(language.LanguageName);
+    SetLanguageName(language.LanguageName);
     RadioButton1->setText(language.PairForward);
     RadioButton2->setText(language.PairBackward);
     const int kind = CurrentFolder();
@@ -646,36 +663,52 @@ void WordBookPage::DelWBExecute()
 
 void WordBookPage::NewWordBookExecute()
 {
+    NewBook({}, {});
+}
+
+bool WordBookPage::NewBook(const QList<WordEntry> &words, const QString &proposedTitle)
+{
     const QString folder = CurrentFolderPath();
+    bool made = false;
     TNewFrm dialog(
         folder,
-        [this, folder](const BookProperties &properties) {
+        [this, folder, &words, &made](const BookProperties &properties) {
             FileDialogSeam::Request request;
             request.caption =
-                QStringLiteral("単語帳のファイル名指定　（「保存」ボタンを押し、空のファイルを作って下さい。）");
+                words.isEmpty()
+                    ? QStringLiteral("単語帳のファイル名指定　（「保存」ボタンを押し、空のファイルを作って下さい。）")
+                    : QStringLiteral(
+                          "単語帳のファイル名指定　（「保存」ボタンを押すと、取り込んだ単語の単語帳を作ります。）");
             request.proposedPath = folder + u'/' + properties.title + WordBookExtension;
             request.filter = QStringLiteral("（ユニコードテキスト）　*.utx (*.utx)");
             request.defaultSuffix = QStringLiteral("utx");
             const QString path = FileDialogSeam::SaveFileName(this, request);
             if (path.isEmpty())
                 return false;
-            // Choosing an existing book would replace it by an empty one: ask first.
+            // Choosing an existing book would replace it: ask first.
             if (QFileInfo::exists(path) &&
-                !MessageSeam::Ask(
-                    this, QStringLiteral("■ファイル名：　　\"") + QFileInfo(path).fileName() +
-                              QStringLiteral("\"\r\n\r\nこのファイルは既にあります。空の単語帳で置き換えますか？")))
+                !MessageSeam::Ask(this,
+                                  QStringLiteral("■ファイル名：　　\"") + QFileInfo(path).fileName() +
+                                      (words.isEmpty() ? QStringLiteral("\"\r\n\r\nこのファイルは既にあります。"
+                                                                        "空の単語帳で置き換えますか？")
+                                                       : QStringLiteral("\"\r\n\r\nこのファイルは既にあります。"
+                                                                        "取り込んだ単語の単語帳で置き換えますか？"))))
                 return false;
             QString error;
-            if (!CreateWordBookFile(path, properties.title, properties.group, properties.typeName, &error)) {
+            if (!CreateWordBookFile(path, properties.title, properties.group, properties.typeName, &error, words)) {
                 MessageSeam::Notify(this, error);
                 return false;
             }
             RefreshBookList();
             SelectBookByFileName(QFileInfo(path).fileName());
+            made = true;
             return true;
         },
         this);
+    if (!proposedTitle.isEmpty())
+        dialog.SetProperties(proposedTitle.left(20), {}, QuestionType::W);
     dialog.exec();
+    return made;
 }
 
 void WordBookPage::ChangePropExecute()

@@ -23,6 +23,7 @@ class QTableView;
 class QTimer;
 class QToolButton;
 class QTreeView;
+class BookTextExchange;
 struct AppPaths;
 struct Settings;
 
@@ -30,7 +31,8 @@ struct Settings;
 struct WordBookActions {
     QAction *NewWordBook, *ChangeProp, *DelWB, *CloseWB, *InitWB, *OpenWB;
     QAction *RegWord, *ModWord, *DelWord, *MoveWord;
-    QAction *N501, *bookG1;  ///< the dictionary and the grammar set
+    QAction *N501, *bookG1;            ///< the dictionary and the grammar set
+    QAction *ExportText, *ImportText;  ///< the exchange with flash-card programs
 };
 
 /// The word-book page: the word list and the book panel (Panel8) with the folder buttons, the
@@ -124,6 +126,9 @@ private:
     void CloseWBExecute();
     void DelWBExecute();
     void NewWordBookExecute();
+    /// A new book through the new-book dialog: empty, or holding words (taken from a text file).
+    bool NewBook(const QList<WordEntry> &words, const QString &proposedTitle);
+    BookTextExchange &Exchange();
     void ChangePropExecute();
     void GenerateSet(bool dictionary);
     void WordOrderClicked(bool foreignFirst);
@@ -159,6 +164,8 @@ private:
     std::array<int, 7> sortDirections_{1, 1, 1, 1, 1, 1, 1};
     bool suppressSlideOpen_ = false;
     std::function<bool()> opensAtOnce_;
+    QString languageName_;
+    BookTextExchange *exchange_ = nullptr;  ///< made at its first use
     bool shown_ = false;
 
     QTableView *ListView1 = nullptr;
