@@ -39,6 +39,9 @@ done
 # Unpacked into a scratch root, the program starts there and reads that tree.
 root="$E2E_ROOT/root"
 dpkg -x "$deb" "$root"
+# The launcher starts the packaged program.
+exec_line=$(grep '^Exec=' "$root/usr/share/applications/com.bertovan.Quillmaren.desktop")
+[ -x "$root/usr/bin/${exec_line#Exec=}" ] || fail "the launcher's $exec_line is not the packaged program"
 program="$root/usr/bin/quillmaren"
 start_desktop
 start_quill
