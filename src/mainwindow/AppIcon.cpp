@@ -1,5 +1,6 @@
 #include "mainwindow/AppIcon.h"
 
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -46,10 +47,31 @@ QPixmap AppIconPixmap(int size)
     return picture;
 }
 
+namespace {
+
+/// Draws the picture at the size asked for, when it is asked for: the window manager takes the
+/// small sizes at start-up, and nothing pays for the large ones until something shows them.
+class AppIconEngine : public QIconEngine
+{
+public:
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        return AppIconPixmap(qMax(1, qMin(size.width(), size.height())));
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return {QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48)};
+    }
+    QIconEngine *clone() const override { return new AppIconEngine; }
+};
+
+}  // namespace
+
 QIcon AppIcon()
 {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addPixmap(AppIconPixmap(size));
-    return icon;
+    return QIcon(new AppIconEngine);
 }

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -22,6 +23,31 @@ QStringList FilterFontFamilies(const QStringList &families)
 }
 
 namespace {
+
+/// Widens a drop-down list to its longest entry when it is first shown: measuring every family
+/// name costs a text layout each, which start-up need not pay for a list nobody opened yet.
+class WidenListOnFirstShow : public QObject
+{
+public:
+    explicit WidenListOnFirstShow(QAbstractItemView *list) : QObject(list), list_(list)
+    {
+        list->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == list_ && event->type() == QEvent::Show) {
+            list_->removeEventFilter(this);
+            list_->setMinimumWidth(list_->sizeHintForColumn(0) +
+                                   list_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QAbstractItemView *list_;
+};
 
 QStringList ScalableFamilies(QFontDatabase::WritingSystem system)
 {
@@ -56,8 +82,7 @@ void FillFontSelector(QComboBox *selector, const QString &font, const QString &f
         selector->lineEdit()->setCursorPosition(0);  // a long name shows its beginning
     selector->blockSignals(false);
     // The drop-down list shows long family names whole, however narrow the box.
-    QAbstractItemView *list = selector->view();
-    list->setMinimumWidth(list->sizeHintForColumn(0) + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
+    new WidenListOnFirstShow(selector->view());
 }
 
 void FillSizeSelector(QComboBox *selector, int first, int last, int shown)
@@ -66,8 +91,11 @@ void FillSizeSelector(QComboBox *selector, int first, int last, int shown)
     selector->setEditable(true);
     selector->setInsertPolicy(QComboBox::NoInsert);
     selector->setMaxVisibleItems(20);
+    QStringList sizes;
     for (int size = first; size <= last; ++size)
-        selector->addItem(QString::number(size));
+        sizes << QString::number(size);
+    selector->addItems(sizes);  // one insertion: the box measures itself once
     selector->setEditText(QString::number(shown));
     selector->blockSignals(false);
 }
+

@@ -41,6 +41,14 @@ void SetTextColour(QLabel *label, const QColor &colour)
     label->setPalette(palette);
 }
 
+/// Gives a one-line label of the procedure panel a box wide enough for its text without laying
+/// the text out: sizing it to the text would load the panel's fonts at start-up, while the
+/// panel is first seen only on the training page.
+void SizeProcedureLine(QLabel *label, int lineHeight)
+{
+    label->resize(1200, lineHeight);
+}
+
 QFont FeedbackFont(int points)
 {
     QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
@@ -174,7 +182,7 @@ void TrainingPage::BuildProcedurePanel()
     for (const auto &line : lines) {
         QLabel *label = NamedLabel(Panel16, line.name, line.text);
         label->move(70, top);
-        label->adjustSize();
+        SizeProcedureLine(label, 20);
         top += 30;
         if (QLatin1String(line.name) == QLatin1String("Label14"))
             Label14 = label;
@@ -188,7 +196,7 @@ void TrainingPage::BuildProcedurePanel()
     blue.setPixelSize(15);
     Label33->setFont(blue);
     SetTextColour(Label33, QColor(0x0000FF));
-    Label33->adjustSize();
+    SizeProcedureLine(Label33, 24);
     Label33->hide();
 }
 
@@ -210,7 +218,6 @@ void TrainingPage::CaptionFolderStep()
                   "1. 学習はフォルダ単位で行います。単語帳ページで[会話][辞書][語彙]から一つを選んで下さい。")
             : QStringLiteral(
                   "1. 学習はフォルダ単位で行います。単語帳ページで[会話][文法][語彙]から一つを選んで下さい。"));
-    Label14->adjustSize();
 }
 
 void TrainingPage::EnterTrainingPage()
