@@ -1,5 +1,6 @@
 // Construction of the main window's own widgets, one area at a time: actions, menus, the
 // toolbar, the input area and the page control. Behaviour lives in TMainFrm.cpp.
+#include "mainwindow/PageSheet.h"
 #include "mainwindow/TMainFrm.h"
 
 #include "dialogs/MessageSeam.h"
@@ -303,9 +304,9 @@ QWidget *TMainFrm::BuildUpperArea()
 void TMainFrm::BuildPages()
 {
     PageControl1 = Named(new QTabWidget, "PageControl1");
-    TabSheet1 = Named(new QWidget, "TabSheet1");
-    TabSheet2 = Named(new QWidget, "TabSheet2");
-    TabSheet3 = Named(new QWidget, "TabSheet3");
+    TabSheet1 = Named<QWidget>(new PageSheet, "TabSheet1");
+    TabSheet2 = Named<QWidget>(new PageSheet, "TabSheet2");
+    TabSheet3 = Named<QWidget>(new PageSheet, "TabSheet3");
     PageControl1->addTab(TabSheet1, QString());
     PageControl1->addTab(TabSheet2, QString());
     PageControl1->addTab(TabSheet3, QString());
