@@ -13,23 +13,34 @@
 
 namespace {
 
-double TimeToReady(const QString &program, const QProcessEnvironment &environment)
+struct Start {
+    double milliseconds = -1;
+    double residentKiB = 0;
+};
+
+Start TimeToReady(const QString &program, const QProcessEnvironment &environment)
 {
     QProcess process;
     process.setProcessEnvironment(environment);
     QElapsedTimer clock;
     clock.start();
     process.start(program, {});
+    Start start;
     while (process.state() != QProcess::NotRunning || process.bytesAvailable() > 0) {
-        if (process.canReadLine() && process.readLine().trimmed() == "ready")
-            break;
+        if (process.canReadLine()) {
+            const QList<QByteArray> words = process.readLine().trimmed().split(' ');
+            if (words.value(0) == "ready") {
+                start.milliseconds = clock.nsecsElapsed() / 1e6;
+                start.residentKiB = words.value(1).toDouble();
+                break;
+            }
+        }
         process.waitForReadyRead(5000);
         if (clock.elapsed() > 30000)
-            return -1;
+            return {};
     }
-    const double milliseconds = clock.nsecsElapsed() / 1e6;
     process.waitForFinished(5000);
-    return milliseconds;
+    return start;
 }
 
 double Median(std::vector<double> values)
@@ -60,17 +71,23 @@ int main(int argc, char *argv[])
     TimeToReady(args[1], environment);
     TimeToReady(args[2], environment);
 
-    std::vector<double> program, bare;
+    std::vector<double> program, bare, programMemory, bareMemory;
     for (int run = 0; run < runs; ++run) {
-        program.push_back(TimeToReady(args[1], environment));
-        bare.push_back(TimeToReady(args[2], environment));
-    }
-    if (std::count(program.begin(), program.end(), -1.0) || std::count(bare.begin(), bare.end(), -1.0)) {
-        std::fprintf(stderr, "a probe never reported ready\n");
-        return 1;
+        const Start p = TimeToReady(args[1], environment), b = TimeToReady(args[2], environment);
+        if (p.milliseconds < 0 || b.milliseconds < 0) {
+            std::fprintf(stderr, "a probe never reported ready\n");
+            return 1;
+        }
+        program.push_back(p.milliseconds);
+        bare.push_back(b.milliseconds);
+        programMemory.push_back(p.residentKiB);
+        bareMemory.push_back(b.residentKiB);
     }
     const double p = Median(program), b = Median(bare);
     std::printf("start-up, median of %d runs: Quillmaren %.1f ms, bare window %.1f ms, ratio %.2f (goal <= 1.50)\n",
                 runs, p, b, p / b);
+    const double pm = Median(programMemory), bm = Median(bareMemory);
+    std::printf("resident memory when shown: Quillmaren %.1f MiB, bare window %.1f MiB, ratio %.2f (goal <= 1.50)\n",
+                pm / 1024, bm / 1024, bm > 0 ? pm / bm : 0.0);
     return 0;
 }
