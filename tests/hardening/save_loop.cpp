@@ -4,6 +4,9 @@
 //   save_loop params <dir>    writes the parameter file with changing values, again and again
 //   save_loop check <dir>     exits 0 when both files are whole: the book holds all its words
 //                             and the parameter file all 43 keys of one of the written states
+//   save_loop checkbook <dir> exits 0 when the book is whole; prints its first word, which
+//                             tells the order it was last written in
+//   save_loop shuffle <dir>   writes the book again in a random order
 #include "app/ParameterFile.h"
 #include "wordbook/WordBookFile.h"
 #include "wordbook/WordList.h"
@@ -13,6 +16,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <numeric>
+#include <random>
 
 namespace {
 
@@ -44,13 +49,13 @@ Settings SettingsState(int state)
     return settings;
 }
 
-int Check(const QString &dir)
+/// The book holds exactly its 100 000 words, in any order.
+bool BookWhole(const QString &dir, WordBook &book)
 {
-    WordBook book;
     if (ReadWordBook(dir, QStringLiteral("big.utx"), book).status != WordBookStatus::Read ||
         book.Entries.size() != kWords) {
         std::fprintf(stderr, "the book is not whole (%lld words)\n", static_cast<long long>(book.Entries.size()));
-        return 1;
+        return false;
     }
     QList<QString> foreign;
     for (qsizetype i = 0; i < book.Entries.size(); ++i)
@@ -62,8 +67,16 @@ int Check(const QString &dir)
     std::sort(expected.begin(), expected.end());
     if (foreign != expected) {
         std::fprintf(stderr, "the book lost or changed words\n");
-        return 1;
+        return false;
     }
+    return true;
+}
+
+int Check(const QString &dir)
+{
+    WordBook book;
+    if (!BookWhole(dir, book))
+        return 1;
     Settings read;
     ReadParameterFile(dir, read);
     QFile file(dir + QStringLiteral("/Quillo.rng"));
@@ -85,6 +98,23 @@ int main(int argc, char *argv[])
     const QString mode = QString::fromLocal8Bit(argv[1]), dir = QString::fromLocal8Bit(argv[2]);
     if (mode == QLatin1String("check"))
         return Check(dir);
+    if (mode == QLatin1String("shuffle")) {
+        WordBook book;
+        if (!BookWhole(dir, book))
+            return 1;
+        std::vector<qsizetype> order(std::size_t(book.Entries.size()));
+        std::iota(order.begin(), order.end(), 0);
+        std::shuffle(order.begin(), order.end(), std::mt19937(std::random_device{}()));
+        book.Entries.Reorder(order);
+        return WriteWordBook(book, nullptr) ? 0 : 1;
+    }
+    if (mode == QLatin1String("checkbook")) {
+        WordBook book;
+        if (!BookWhole(dir, book))
+            return 1;
+        std::printf("%s\n", qPrintable(book.Entries.at(0).Foreign));
+        return 0;
+    }
     if (mode == QLatin1String("prepare")) {
         WordBook book = MakeBook(dir);
         return WriteWordBook(book, nullptr) && WriteParameterFile(dir, SettingsState(0), nullptr) ? 0 : 1;
