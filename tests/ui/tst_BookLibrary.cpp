@@ -1,5 +1,6 @@
 #include "dialogs/FileDialogSeam.h"
 #include "support/BookFiles.h"
+#include "support/BookListClicks.h"
 #include "support/MainWindowFixture.h"
 #include "wordbook/BookListModel.h"
 #include "wordbook/WordBookFile.h"
@@ -42,15 +43,7 @@ class tst_BookLibrary : public QObject
         QVERIFY(w_);
     }
 
-    /// Selects the row of a book with CheckBox2 unticked, which opens it at once.
-    void OpenBook(const QString &fileName)
-    {
-        Find<QCheckBox>(w_, "CheckBox2")->setChecked(false);
-        for (int row = 0; row < Rows().size(); ++row) {
-            if (Rows()[row].fileName == fileName)
-                ClickRow(List(), row);
-        }
-    }
+    void OpenBook(const QString &fileName) { OpenBookByFileName(w_, fileName); }
 
 private slots:
     void init() { f_ = std::make_unique<MainWindowFixture>(); }

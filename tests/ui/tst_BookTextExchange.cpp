@@ -1,5 +1,6 @@
 #include "dialogs/FileDialogSeam.h"
 #include "support/BookFiles.h"
+#include "support/BookListClicks.h"
 #include "support/MainWindowFixture.h"
 #include "wordbook/BookListModel.h"
 #include "wordbook/WordBookFile.h"
@@ -66,8 +67,6 @@ class tst_BookTextExchange : public QObject
     QTemporaryDir outside_;  ///< where the flash-card program's files lie
 
     QString BookS() const { return f_->home->documentsFolder() + "/English/bookS"; }
-    QTreeView *List() const { return Find<QTreeView>(w_, "ListView2"); }
-    const QList<BookRow> &Rows() const { return static_cast<BookListModel *>(List()->model())->Rows(); }
 
     void Start()
     {
@@ -79,15 +78,6 @@ class tst_BookTextExchange : public QObject
              "\"tab\there\",\"\",\"\",\"タブ\",\"\",\"\"", "\"𝄞 clef\",\"klef\",\"クレフ\",\"音部記号\",\"\",\"\""});
         w_ = f_->Start();
         QVERIFY(w_);
-    }
-
-    void OpenBook(const QString &fileName)
-    {
-        Find<QCheckBox>(w_, "CheckBox2")->setChecked(false);
-        for (int row = 0; row < Rows().size(); ++row) {
-            if (Rows()[row].fileName == fileName)
-                ClickRow(List(), row);
-        }
     }
 
     /// Imports path through both dialogs, into the new book newBook titled title.
@@ -118,7 +108,7 @@ private slots:
     {
         Start();
         QVERIFY(!Find<QAction>(w_, "ExportText")->isEnabled());  // no book open
-        OpenBook("mixed.utx");
+        OpenBookByFileName(w_, "mixed.utx");
         QVERIFY(Find<QAction>(w_, "ExportText")->isEnabled());
         const QString tsv = outside_.filePath("mixed.tsv");
         QString proposed;
@@ -142,7 +132,8 @@ private slots:
         QCOMPARE(again.Title, QStringLiteral("Again"));
         QCOMPARE(again.Entries, original.Entries);
         QCOMPARE(Find<QAction>(w_, "ImportText")->text(), QStringLiteral("テキスト(TSV/CSV)から取り込む"));
-        QVERIFY(std::any_of(Rows().begin(), Rows().end(), [](const BookRow &row) { return row.title == "Again"; }));
+        const QList<BookRow> &rows = BookRows(w_);
+        QVERIFY(std::any_of(rows.begin(), rows.end(), [](const BookRow &row) { return row.title == "Again"; }));
     }
 
     void csvWithABadRowAsksAndKeepsTheRest()
