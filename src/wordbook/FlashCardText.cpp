@@ -25,19 +25,18 @@ QString CardFieldText(const QString &stored, bool firstColumn)
 
 std::optional<QChar> SeparatorByName(const QString &name)
 {
-    const QString lower = name.trimmed().toLower();
-    if (lower == u"tab" || name == u"\t")
-        return QChar(u'\t');
-    if (lower == u"comma" || lower == u",")
-        return QChar(u',');
-    if (lower == u"semicolon" || lower == u";")
-        return QChar(u';');
-    if (lower == u"pipe" || lower == u"|")
-        return QChar(u'|');
-    if (lower == u"space" || name == u" ")
-        return QChar(u' ');
-    if (lower == u"colon" || lower == u":")
-        return QChar(u':');
+    static const struct {
+        QLatin1StringView word;
+        char16_t separator;
+    } separators[] = {{QLatin1StringView("tab"), u'\t'},      {QLatin1StringView("comma"), u','},
+                      {QLatin1StringView("semicolon"), u';'}, {QLatin1StringView("pipe"), u'|'},
+                      {QLatin1StringView("space"), u' '},     {QLatin1StringView("colon"), u':'}};
+    const QString word = name.trimmed().toLower();
+    for (const auto &known : separators) {
+        // By its name, or the character itself (a tab or a space survives only untrimmed).
+        if (word == known.word || word == QChar(known.separator) || name == QChar(known.separator))
+            return QChar(known.separator);
+    }
     return std::nullopt;
 }
 
