@@ -30,6 +30,16 @@ QString ProblemLines(QList<CardProblem> problems)
     return lines.join(u'\n');
 }
 
+/// A book title as a file name: characters that no file name may hold become "_".
+QString FileNameOfTitle(QString title)
+{
+    for (QChar &c : title) {
+        if (QStringView(u"/\\:*?\"<>|").contains(c) || c.unicode() < 0x20)
+            c = u'_';
+    }
+    return title.isEmpty() ? QStringLiteral("単語帳") : title;
+}
+
 }  // namespace
 
 BookTextExchange::BookTextExchange(Context context, QWidget *parent)
@@ -53,7 +63,7 @@ void BookTextExchange::ExportTextExecute()
         lastFolder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     FileDialogSeam::Request request;
     request.caption = QStringLiteral("書き出すテキストファイルの名前");
-    request.proposedPath = lastFolder_ + u'/' + book.Title + QStringLiteral(".tsv");
+    request.proposedPath = lastFolder_ + u'/' + FileNameOfTitle(book.Title) + QStringLiteral(".tsv");
     request.filter = QStringLiteral("タブ区切りテキスト (*.tsv);;テキスト (*.txt)");
     request.defaultSuffix = QStringLiteral("tsv");
     const QString path = FileDialogSeam::SaveFileName(parent_, request);

@@ -72,10 +72,11 @@ class tst_BookTextExchange : public QObject
     {
         f_->WriteParameters("NoSampleFlg,1\r\nCurrentFolderIndex,2\r\nFirstPage,1\r\n");
         QDir().mkpath(BookS());
-        WriteBook(
-            BookS() + "/mixed.utx",
-            {"Mixed", "01", "単語理解", "\"say #$22hi#$22, then\",\"seɪ\",\"セイ\",\"言う\",\"first#$0Dsecond\",\"\"",
-             "\"tab\there\",\"\",\"\",\"タブ\",\"\",\"\"", "\"𝄞 clef\",\"klef\",\"クレフ\",\"音部記号\",\"\",\"\""});
+        WriteBook(BookS() + "/mixed.utx",
+                  {"Mixed/Words", "01", "単語理解",
+                   "\"say #$22hi#$22, then\",\"seɪ\",\"セイ\",\"言う\",\"first#$0Dsecond\",\"\"",
+                   "\"tab\there\",\"\",\"\",\"タブ\",\"\",\"\"",
+                   "\"𝄞 clef\",\"klef\",\"クレフ\",\"音部記号\",\"\",\"\""});
         w_ = f_->Start();
         QVERIFY(w_);
     }
@@ -117,7 +118,7 @@ private slots:
             return tsv;
         });
         Find<QAction>(w_, "ExportText")->trigger();
-        QVERIFY(proposed.endsWith("/Mixed.tsv"));
+        QVERIFY(proposed.endsWith("/Mixed_Words.tsv"));  // no folder out of the title
         QVERIFY(
             FileBytes(tsv).startsWith("#separator:tab\n#html:false\n#columns:英　語\t発音記号\t発音カナ\t日本語\t備考\n"
                                       "\"say \"\"hi\"\", then\"\tseɪ\tセイ\t言う\t\"first\nsecond\"\n"));
