@@ -84,8 +84,9 @@ class tst_BookTextExchange : public QObject
     /// Imports path through both dialogs, into the new book newBook titled title.
     void Import(const QString &path, const QString &newBook, const QString &title, bool heading = false)
     {
-        FileDialogSeam::Replace(
-            [=](const FileDialogSeam::Request &request) { return request.opening ? path : BookS() + u'/' + newBook; });
+        FileDialogSeam::Replace([=, this](const FileDialogSeam::Request &request) {
+            return request.opening ? path : BookS() + u'/' + newBook;
+        });
         WhenDialogShows("TImportFrm", [=](QDialog *dialog) {
             WhenDialogShows("TNewFrm", [=](QDialog *form) {
                 Find<QLineEdit>(form, "Edit1")->setText(title);
