@@ -98,4 +98,3 @@ void FillSizeSelector(QComboBox *selector, int first, int last, int shown)
     selector->setEditText(QString::number(shown));
     selector->blockSignals(false);
 }
-
