@@ -94,5 +94,11 @@ wait_exit() {
   fail "process $1 did not end"
 }
 
+# Waits up to 5 s for a command to succeed.
+eventually() {
+  for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+
 # Reads the clipboard as text (or as the type named in $1).
 clipboard() { xclip -o -selection clipboard ${1:+-t "$1"} 2>/dev/null; }

@@ -22,10 +22,6 @@ LC_ALL=C.UTF-8 xterm -u8 -T PasteTerm -geometry 60x10+760+40 \
 E2E_PIDS+=($!)
 term=$(wait_window PasteTerm)
 
-eventually() {
-  for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
 titled_with_target() { [ "$(xdotool getwindowname "$quill")" = "Quillmaren  転送先: [ PasteTerm ]" ]; }
 quill_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$quill" ]; }
 received_text() { [ "$(cat "$received")" = "$1" ]; }

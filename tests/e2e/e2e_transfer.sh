@@ -27,11 +27,6 @@ stop_both() {
   close_quill "$quill" "$quill_pid"
 }
 
-# Waits up to 5 s for a command to succeed.
-eventually() {
-  for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
 titled_with_target() { [ "$(xdotool getwindowname "$quill")" != "Quillmaren" ]; }
 quill_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$quill" ]; }
 clipboard_holds() { [ "$(clipboard)" = "$1" ]; }
