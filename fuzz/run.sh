@@ -32,9 +32,9 @@ for target in "${targets[@]}"; do
   status=0
   build-fuzz/fuzz/"$target" "$grown" "$seeds" "${limit[@]}" -timeout=10 \
     -artifact_prefix=build-fuzz/findings/"$target"- -print_final_stats=1 >"$log" 2>&1 || status=$?
-  echo "== $target: $(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$') executions"
+  echo "== $target: $(grep -ao 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$') executions"
   if [ "$status" -ne 0 ]; then
-    grep -E '^(==|SUMMARY|property failed|ERROR)' "$log" || tail -n 20 "$log"
+    grep -aE '^(==|SUMMARY|property failed|ERROR)' "$log" || tail -n 20 "$log"
     echo "FINDING in $target (status $status):" build-fuzz/findings/"$target"-* 2>/dev/null
     exit 1
   fi
