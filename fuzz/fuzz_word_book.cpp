@@ -29,6 +29,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(Read(WordBookBytes(book), again).status == WordBookStatus::Read);
     FUZZ_CHECK(again.Title == book.Title && again.Group == book.Group && again.TypeName == book.TypeName);
     FUZZ_CHECK(again.Entries == book.Entries);
+    // Lines kept as they were read, and copied as they are when they are in the written form,
+    // give the same bytes as the same words held whole.
+    WordBook whole = book;
+    whole.Entries = WordEntries(book.Entries.ToList());
+    FUZZ_CHECK(WordBookBytes(whole) == WordBookBytes(book));
 
     // The header reader and the search read the same file the same way.
     static QTemporaryDir dir;

@@ -82,20 +82,26 @@ QString FieldText(QStringView field, bool doubled)
 }
 
 /// The number of fields of a word line, counting to 8 at most, and whether the line is
-/// written as the writer writes it: six quoted fields without a quote inside, joined by
-/// single commas.
+/// written exactly as the writer writes it: six quoted fields without a quote inside, joined
+/// by single commas.
 int CountFields(QStringView line, bool *canonical)
 {
+    // The written form: each field a quote after the last one's "," (the first at the line's
+    // start), closed by its own quote, with no quote inside; the sixth ends the line.
     int count = 0;
-    bool plain = true;
-    qsizetype characters = 0;
+    bool written = true;
+    qsizetype expectedStart = 1;
     ForEachField(line, [&](QStringView field, bool quoted, bool doubled) {
         ++count;
-        plain = plain && quoted && !doubled && !field.contains(u'"');
-        characters += field.size();
+        written = written && quoted && !doubled && field.data() - line.data() == expectedStart && !field.contains(u'"');
+        if (written) {
+            const qsizetype end = expectedStart + field.size();
+            written = line.mid(end, 3) == (count < 6 ? QStringView(u"\",\"") : QStringView(u"\""));
+            expectedStart = end + 3;
+        }
         return count < 8;
     });
-    *canonical = count == 6 && plain && line.size() == characters + 6 * 2 + 5;
+    *canonical = count == 6 && written && line.size() == expectedStart - 2;
     return count;
 }
 

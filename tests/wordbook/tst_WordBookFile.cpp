@@ -144,6 +144,12 @@ private slots:
         // The unquoted line of a book read and written unchanged is quoted, its seventh field gone.
         const WordBook unchanged = Read(BookBytes({"t", "g", "単語理解", "b,2,x,y,z,w,dropped"}));
         QCOMPARE(WordBookBytes(unchanged), BookBytes({"t", "g", "単語理解", "\"b\",\"2\",\"x\",\"y\",\"z\",\"w\""}));
+        // So are lines that are nearly in that form: fields parted by a blank, a blank before
+        // a comma, a last quote never closed.
+        const WordBook nearly = Read(BookBytes({"t", "g", "単語理解", "\"b\",\"2\",\"x\",\"y\",\"z\"\f\"\"",
+                                                "\"\",\"\",\"\",\"\",\"\" ,\"\"", "\"\",\"\",\"\",\"\",\"\",\""}));
+        QCOMPARE(WordBookBytes(nearly), BookBytes({"t", "g", "単語理解", "\"b\",\"2\",\"x\",\"y\",\"z\",\"\"",
+                                                   "\"\",\"\",\"\",\"\",\"\",\"\"", "\"\",\"\",\"\",\"\",\"\",\"\""}));
     }
 
     void olderTypeNamesAreUpgraded_data()
