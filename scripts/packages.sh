@@ -1,5 +1,5 @@
 # Package lists shared by run.sh and test.sh.
-BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libx11-dev libxtst-dev libgl-dev
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libx11-dev libxtst-dev libgl-dev libfontconfig-dev
                 fonts-noto-cjk fonts-dejavu-core fonts-liberation2)
 TEST_PACKAGES=(xvfb xauth openbox xdotool xclip wmctrl x11-utils xterm imagemagick poppler-utils desktop-file-utils appstream librsvg2-bin dpkg-dev libbenchmark-dev clang-format
                clang libclang-rt-14-dev

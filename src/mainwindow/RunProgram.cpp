@@ -2,6 +2,7 @@
 
 #include "app/AppPaths.h"
 #include "app/SingleInstance.h"
+#include "dialogs/InstalledFonts.h"
 #include "dialogs/MessageSeam.h"
 #include "mainwindow/AppIcon.h"
 #include "mainwindow/TMainFrm.h"
@@ -20,6 +21,11 @@ int RunProgram(int argc, char *argv[], const std::function<void(TMainFrm &)> &af
     // Ties the windows to the installed launcher (its icon and name in docks and task lists).
     QGuiApplication::setDesktopFileName(QStringLiteral("com.bertovan.Quillmaren"));
     QApplication::setWindowIcon(AppIcon());
+    // The toolkit's default family is often an alias ("Sans Serif"): named as the family it
+    // stands for, it shares font engines with the program's other fonts of that family.
+    QFont defaultFont = QApplication::font();
+    defaultFont.setFamily(InstalledFamily(defaultFont.family()));
+    QApplication::setFont(defaultFont);
 
     const AppPaths paths =
         PrepareDataFolders(PlatformPathRoots(), [](const QString &message) { MessageSeam::Notify(nullptr, message); });

@@ -3,6 +3,7 @@
 #include "app/FirstRunInstall.h"
 #include "app/ParameterFile.h"
 #include "compose/CharacterKeyFilter.h"
+#include "dialogs/InstalledFonts.h"
 #include "dialogs/MessageSeam.h"
 #include "lib/TextTools.h"
 #include "mainwindow/AppIcon.h"
@@ -54,7 +55,7 @@ constexpr int kStandardPageHeight = 289;
 TMainFrm::TMainFrm(const AppPaths &paths, QWidget *parent) : QMainWindow(parent), paths_(paths)
 {
     setObjectName(QStringLiteral("TMainFrm"));
-    QFont windowFont(QStringLiteral("Tahoma"));
+    QFont windowFont = InstalledFont(QStringLiteral("Tahoma"));
     windowFont.setPixelSize(13);
     setFont(windowFont);
     setMinimumSize(740, 730);
@@ -246,7 +247,7 @@ void TMainFrm::InitCaptions()
     CheckBox10->setChecked(settings_.KanaFlg);
     CheckBox1->setToolTip(QStringLiteral("自動貼り付けを行う場合チェックを入れて下さい。"));
     CheckBox1->setChecked(settings_.AutoPasteFlg);
-    QFont modeFont(QStringLiteral("ＭＳ Ｐゴシック"));
+    QFont modeFont = InstalledFont(QStringLiteral("ＭＳ Ｐゴシック"));
     modeFont.setPixelSize(font().pixelSize() + 1);
     Edit2->setFont(modeFont);
     ShowTransferMode();
@@ -742,7 +743,7 @@ void TMainFrm::ApplyMemoFont()
 {
     // A saved font that is not installed is still asked for by name; the font system
     // substitutes the closest one.
-    QFont font(settings_.MainFont);
+    QFont font = InstalledFont(settings_.MainFont);
     font.setPointSize(qMax(1, settings_.MainFontSize));
     Memo1->setFont(font);
 }
@@ -750,7 +751,7 @@ void TMainFrm::ApplyMemoFont()
 void TMainFrm::ApplyPhoneticFont()
 {
     // Katakana readings use the window's Japanese-capable font; phonetic text the IPA font.
-    QFont font = settings_.KanaFlg ? this->font() : QFont(settings_.IPAFont);
+    QFont font = settings_.KanaFlg ? this->font() : InstalledFont(settings_.IPAFont);
     font.setPointSize(qMax(1, settings_.IPAFontSize));
     Edit1->setFont(font);
 }

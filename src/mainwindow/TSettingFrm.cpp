@@ -1,6 +1,7 @@
 #include "mainwindow/TSettingFrm.h"
 
 #include "app/Settings.h"
+#include "dialogs/InstalledFonts.h"
 #include "dialogs/MessageSeam.h"
 #include "mainwindow/FontLists.h"
 
@@ -61,7 +62,7 @@ TSettingFrm::TSettingFrm(Context context, QWidget *parent) : QDialog(parent), co
     setObjectName(QStringLiteral("TSettingFrm"));
     setWindowTitle(QStringLiteral("設定"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
-    QFont tahoma(QStringLiteral("Tahoma"));
+    QFont tahoma = InstalledFont(QStringLiteral("Tahoma"));
     tahoma.setPixelSize(15);
     setFont(tahoma);
     setFixedSize(480, 360);

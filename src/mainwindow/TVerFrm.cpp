@@ -1,6 +1,7 @@
 #include "mainwindow/TVerFrm.h"
 
 #include "app/FirstRunInstall.h"
+#include "dialogs/InstalledFonts.h"
 #include "mainwindow/AppIcon.h"
 
 #include <QGridLayout>
@@ -13,7 +14,7 @@ namespace {
 
 QFont Tahoma(int pixels)
 {
-    QFont font(QStringLiteral("Tahoma"));
+    QFont font = InstalledFont(QStringLiteral("Tahoma"));
     font.setPixelSize(pixels);
     return font;
 }

@@ -1,5 +1,6 @@
 #include "pads/TFreeUni.h"
 
+#include "dialogs/InstalledFonts.h"
 #include "pads/SymbolCaption.h"
 
 #include "symbols/FreePalette.h"
@@ -16,7 +17,7 @@ constexpr int kFramePoints = 10;  // Tahoma, 13 pixels high
 TFreeUni::TFreeUni(FreeSymbols &symbols, QWidget *parent) : QFrame(parent), symbols_(symbols)
 {
     setObjectName(QStringLiteral("TFreeUni"));
-    QFont frameFont(QStringLiteral("Tahoma"));
+    QFont frameFont = InstalledFont(QStringLiteral("Tahoma"));
     frameFont.setPixelSize(13);
     setFont(frameFont);
 
@@ -66,7 +67,7 @@ void TFreeUni::resizeEvent(QResizeEvent *event)
 void TFreeUni::LayoutWith(const Metrics &m)
 {
     const int pitch = (Panel3->height() - 16) / 4;
-    QFont buttonFont(mainFont_);
+    QFont buttonFont = InstalledFont(mainFont_);
     buttonFont.setPointSize(kFramePoints + 6);
     QFont boxFont = font();
     boxFont.setPointSize(kFramePoints + 2);
@@ -98,7 +99,7 @@ void TFreeUni::RefreshPaletteFont(const QString &mainFont)
 {
     mainFont_ = mainFont;
     for (QToolButton *button : Buttons) {
-        QFont buttonFont(mainFont_);
+        QFont buttonFont = InstalledFont(mainFont_);
         buttonFont.setPointSize(kFramePoints + 6);
         button->setFont(buttonFont);
         button->update();

@@ -1,5 +1,6 @@
 #include "pads/TIPAboard.h"
 
+#include "dialogs/InstalledFonts.h"
 #include "pads/SymbolCaption.h"
 
 #include "pads/TShape.h"
@@ -43,7 +44,7 @@ protected:
         painter.fillRect(rect(), !filled ? kSilver : highlighted_ ? kAqua : QColor(Qt::white));
         if (!filled)
             return;
-        QFont font(fontName_);
+        QFont font = InstalledFont(fontName_);
         font.setPointSize(kFramePoints + 5);
         painter.setFont(font);
         painter.setPen(Qt::black);
@@ -88,7 +89,7 @@ const std::array<QChar, 48> &TIPAboard::KeyCharacters()
 TIPAboard::TIPAboard(Context context, QWidget *parent) : QFrame(parent), context_(std::move(context)), entry_(*this)
 {
     setObjectName(QStringLiteral("TIPAboard"));
-    QFont frameFont(QStringLiteral("Tahoma"));
+    QFont frameFont = InstalledFont(QStringLiteral("Tahoma"));
     frameFont.setPixelSize(15);
     setFont(frameFont);
 

@@ -1,5 +1,6 @@
 #include "pads/TQuillmaren.h"
 
+#include "dialogs/InstalledFonts.h"
 #include "pads/SymbolCaption.h"
 
 #include "compose/ComposeTable.h"
@@ -31,7 +32,7 @@ const char16_t *const kTriggerCaptions[4] = {u"[", u"]", u"^ / ~", u"\\"};
 
 QFont PadFont(const QString &family, int points, bool bold = false)
 {
-    QFont font(family);
+    QFont font = InstalledFont(family);
     font.setPointSize(points);
     font.setBold(bold);
     return font;

@@ -3,6 +3,7 @@
 #include "app/Settings.h"
 #include "compose/CharacterKeyFilter.h"
 #include "compose/CompositionEngine.h"
+#include "dialogs/InstalledFonts.h"
 #include "lib/ULib.h"
 #include "pads/TQuillmaren4.h"
 
@@ -26,14 +27,14 @@ constexpr int kTallWindow = 800;
 
 QFont Font(const QString &family, int points)
 {
-    QFont font(family);
+    QFont font = InstalledFont(family);
     font.setPointSize(points);
     return font;
 }
 
 QFont PixelFont(const QString &family, int pixels)
 {
-    QFont font(family);
+    QFont font = InstalledFont(family);
     font.setPixelSize(pixels);
     return font;
 }

@@ -1,5 +1,6 @@
 #include "training/TStdScore.h"
 
+#include "dialogs/InstalledFonts.h"
 #include "pads/TShape.h"
 #include "training/QuizSets.h"
 
@@ -10,7 +11,7 @@ namespace {
 
 QFont FrameFont(int pixels, bool bold = false)
 {
-    QFont font(QStringLiteral("Tahoma"));
+    QFont font = InstalledFont(QStringLiteral("Tahoma"));
     font.setPixelSize(pixels);
     font.setBold(bold);
     return font;

@@ -1,6 +1,7 @@
 #include "training/TrainingPage.h"
 
 #include "app/Settings.h"
+#include "dialogs/InstalledFonts.h"
 #include "dialogs/MessageSeam.h"
 #include "pads/TQuillmaren4.h"
 #include "pads/TShape.h"
@@ -51,7 +52,7 @@ void SizeProcedureLine(QLabel *label, int lineHeight)
 
 QFont FeedbackFont(int points)
 {
-    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    QFont font = InstalledFont(QStringLiteral("ＭＳ Ｐゴシック"));
     font.setPointSize(points);
     return font;
 }
@@ -160,7 +161,7 @@ void TrainingPage::BuildProcedurePanel()
     QPalette silver = Panel16->palette();
     silver.setColor(QPalette::Window, QColor(0xC0C0C0));
     Panel16->setPalette(silver);
-    QFont font(QStringLiteral("Tahoma"));
+    QFont font = InstalledFont(QStringLiteral("Tahoma"));
     font.setPixelSize(12);
     Panel16->setFont(font);
     NamedLabel(Panel16, "Label13", QStringLiteral("■手順："))->move(8, 14);

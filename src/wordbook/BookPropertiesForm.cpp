@@ -1,5 +1,6 @@
 #include "wordbook/BookPropertiesForm.h"
 
+#include "dialogs/InstalledFonts.h"
 #include "dialogs/MessageSeam.h"
 #include "lib/ULib.h"
 
@@ -18,7 +19,7 @@ BookPropertiesForm::BookPropertiesForm(const Texts &texts, const QString &folder
     setObjectName(QString::fromLatin1(texts.className));
     setWindowTitle(texts.caption);
     resize(480, 420);
-    QFont editFont(QStringLiteral("MS UI Gothic"));
+    QFont editFont = InstalledFont(QStringLiteral("MS UI Gothic"));
     editFont.setPixelSize(14);
 
     auto *column = new QVBoxLayout(this);

@@ -1,5 +1,6 @@
 #include "wordbook/TMoveFrm.h"
 
+#include "dialogs/InstalledFonts.h"
 #include "wordbook/WordList.h"
 
 #include <QComboBox>
@@ -18,7 +19,7 @@ QLineEdit *ShownField(const QString &text, const QString &family, QWidget *paren
     field->setReadOnly(true);
     field->setFocusPolicy(Qt::NoFocus);
     if (!family.isEmpty()) {
-        QFont font(family);
+        QFont font = InstalledFont(family);
         font.setPointSize(12);
         field->setFont(font);
     }

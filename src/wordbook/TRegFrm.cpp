@@ -3,6 +3,7 @@
 #include "app/Settings.h"
 #include "compose/CharacterKeyFilter.h"
 #include "compose/CompositionEngine.h"
+#include "dialogs/InstalledFonts.h"
 #include "dialogs/MessageSeam.h"
 #include "lib/ULib.h"
 #include "pads/TFreeUni2.h"
@@ -43,7 +44,7 @@ bool &PlacedBefore()
 
 QFont Font(const QString &family, int points)
 {
-    QFont font(family);
+    QFont font = InstalledFont(family);
     font.setPointSize(points);
     return font;
 }

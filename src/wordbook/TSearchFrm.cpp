@@ -5,6 +5,7 @@
 #include "compose/CharacterKeyFilter.h"
 #include "compose/ComposeFields.h"
 #include "compose/CompositionEngine.h"
+#include "dialogs/InstalledFonts.h"
 #include "dialogs/MessageSeam.h"
 #include "pads/TIPAboard3.h"
 #include "pads/TQuillmaren3.h"
@@ -43,7 +44,7 @@ std::optional<QRect> &RememberedGeometry()
 
 QFont Font(const QString &family, int points)
 {
-    QFont font(family);
+    QFont font = InstalledFont(family);
     font.setPointSize(points);
     return font;
 }

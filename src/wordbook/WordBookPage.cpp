@@ -5,6 +5,7 @@
 #include "app/LanguageState.h"
 #include "app/Settings.h"
 #include "dialogs/FileDialogSeam.h"
+#include "dialogs/InstalledFonts.h"
 #include "dialogs/MessageSeam.h"
 #include "wordbook/BookPropertiesForm.h"
 #include "wordbook/BookSets.h"
@@ -110,7 +111,7 @@ void WordBookPage::BuildWordList()
     ListView1->setModel(wordList_);
     ListView1->setItemDelegate(new WordListDelegate(
         settings_, [this] { return wordList_->ForeignFirst(); }, [this] { return book_.Type(); }, ListView1));
-    QFont listFont(QStringLiteral("Tahoma"));
+    QFont listFont = InstalledFont(QStringLiteral("Tahoma"));
     listFont.setPixelSize(15);
     ListView1->setFont(listFont);
     ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);

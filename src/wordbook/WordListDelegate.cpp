@@ -1,6 +1,7 @@
 #include "wordbook/WordListDelegate.h"
 
 #include "app/Settings.h"
+#include "dialogs/InstalledFonts.h"
 #include "wordbook/WordList.h"
 
 #include <QApplication>
@@ -8,7 +9,7 @@
 
 QFont SizedFont(const QString &family, int pointSize)
 {
-    QFont font(family);
+    QFont font = InstalledFont(family);
     font.setPointSize(qMax(1, pointSize));
     return font;
 }

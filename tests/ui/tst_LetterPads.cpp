@@ -1,4 +1,5 @@
 #include "compose/ComposeTable.h"
+#include "dialogs/InstalledFonts.h"
 #include "pads/TQuillmaren2.h"
 #include "pads/TQuillmaren5.h"
 #include "support/MainWindowFixture.h"
@@ -42,7 +43,7 @@ private slots:
             QCOMPARE(upper->text(), UpperLetters()[index]);
             QCOMPARE(lower->geometry(), g.ButtonRect(index));
             QCOMPARE(upper->geometry(), g.ButtonRect(index));
-            QCOMPARE(lower->font().family(), QStringLiteral("Arial"));
+            QCOMPARE(lower->font().family(), InstalledFamily(QStringLiteral("Arial")));
             QCOMPARE(lower->font().pointSize(), 16);
         }
         QCOMPARE(Find<QTabWidget>(pad_, "PageControl1")->tabText(0), QStringLiteral("小文字"));

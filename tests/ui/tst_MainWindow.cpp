@@ -1,3 +1,4 @@
+#include "dialogs/InstalledFonts.h"
 #include "mainwindow/CategoryPanel.h"
 #include "mainwindow/FlagPictures.h"
 #include "mainwindow/FontLists.h"
@@ -194,7 +195,8 @@ private slots:
         QVERIFY(w);
         QCOMPARE(Find<QComboBox>(w, "ComboBox2")->currentText(), QStringLiteral("Times New Roman"));
         QCOMPARE(w->settings().MainFont, QStringLiteral("No Such Font Anywhere"));
-        QCOMPARE(Find<QPlainTextEdit>(w, "Memo1")->font().family(), QStringLiteral("No Such Font Anywhere"));
+        QCOMPARE(Find<QPlainTextEdit>(w, "Memo1")->font().family(),
+                 InstalledFamily(QStringLiteral("No Such Font Anywhere")));
         QVERIFY(Find<QComboBox>(w, "ComboBox2")->count() > 0);
         Find<QComboBox>(w, "ComboBox2")->setEditText(Find<QComboBox>(w, "ComboBox2")->itemText(0));
         QCOMPARE(w->settings().MainFont, Find<QComboBox>(w, "ComboBox2")->itemText(0));
@@ -229,7 +231,7 @@ private slots:
                  w->palette().color(QPalette::ToolTipBase));
         Find<QCheckBox>(w, "CheckBox10")->setChecked(false);
         QCOMPARE(Find<QLineEdit>(w, "Edit1")->palette().color(QPalette::Base), QColor(Qt::white));
-        QCOMPARE(Find<QLineEdit>(w, "Edit1")->font().family(), QStringLiteral("Segoe UI"));
+        QCOMPARE(Find<QLineEdit>(w, "Edit1")->font().family(), InstalledFamily(QStringLiteral("Segoe UI")));
     }
 
     void secondFieldAndAllClear()
