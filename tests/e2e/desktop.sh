@@ -88,6 +88,22 @@ wait_window() {
   fail "no window titled '$1' appeared"
 }
 
+# Runs the command after $1 until a visible window titled $1 exists, waiting 5 s after each
+# try (a busy program may not yet take the keys that open it), and prints its id.
+open_window() {
+  local title=$1 id
+  shift
+  for _ in 1 2 3; do
+    "$@"
+    for _ in $(seq 50); do
+      id=$(visible_windows "$title" | head -n 1)
+      [ -n "$id" ] && { echo "$id"; return 0; }
+      sleep 0.1
+    done
+  done
+  fail "no window titled '$title' appeared"
+}
+
 # Waits until process $1 has ended; fails after 10 s.
 wait_exit() {
   for _ in $(seq 100); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done

@@ -20,12 +20,14 @@ books=$(ls "$folder"/*.utx | wc -l)
 title=$(xdotool getwindowname "$window")
 [ "$title" = Quillmaren ] || fail "unexpected title $title"
 
-# 新規作成: the button on the book panel, a title, Enter, then Enter in the save dialog.
-xdotool windowactivate --sync "$window"
-xdotool key --window "$window" alt+w
-sleep 0.4
-xdotool key Return   # the menu's first item: 新規作成
-dialog=$(wait_window 単語帳の新規作成)
+# 新規作成: the menu's first item, a title, Enter, then Enter in the save dialog.
+new_book() {
+  xdotool windowactivate --sync "$window"
+  xdotool key --window "$window" alt+w
+  sleep 0.4
+  xdotool key Return
+}
+dialog=$(open_window 単語帳の新規作成 new_book)
 xdotool windowactivate --sync "$dialog"
 sleep 0.3
 xdotool type --delay 30 'Verbs'
@@ -42,10 +44,12 @@ actual=$(od -An -tx1 < "$folder/Verbs.utx")
 
 # F4 registers a word in the new book (it opened when it was made): foreign word, Tab to the
 # Japanese field, F4 again. The file holds the header and exactly the new line.
-sleep 1.5   # the book panel slides closed, then the book opens
-xdotool windowactivate --sync "$window"
-xdotool key F4
-words=$(wait_window 単語登録)
+register() {
+  xdotool windowactivate --sync "$window"
+  xdotool key F4
+}
+sleep 1.5 # the book panel slides closed, then the book opens
+words=$(open_window 単語登録 register)
 xdotool windowactivate --sync "$words"
 sleep 0.3
 xdotool type --delay 30 'go'
