@@ -84,9 +84,11 @@ int main()
     const QByteArray bytes = WordBookBytes(book);
     std::printf("book: %lld words, %.1f MB\n", qlonglong(book.Entries.size()), bytes.size() / 1048576.0);
 
-    // Alternated, so that both see the same state of the file cache and the allocator.
+    // Alternated, so that both see the same state of the file cache and the allocator; many
+    // pairs (under a second), so that a slow spell of the machine, which on a virtual machine
+    // can last a tenth of a second and slows the larger open more, does not decide the median.
     std::vector<double> decodeTimes, openTimes;
-    for (int run = 0; run < 21; ++run) {
+    for (int run = 0; run < 101; ++run) {
         decodeTimes.push_back(MedianMs(1, [&] {
             QFile file(book.Path());
             file.open(QIODevice::ReadOnly);
