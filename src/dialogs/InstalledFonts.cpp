@@ -46,3 +46,10 @@ QFont InstalledFont(const QString &family)
 {
     return QFont(InstalledFamily(family));
 }
+
+QFont InstalledFont(const QString &family, int points)
+{
+    QFont font = InstalledFont(family);
+    font.setPointSize(points);
+    return font;
+}

@@ -12,3 +12,5 @@ QString InstalledFamily(const QString &family);
 
 /// A font of the installed family for family, at the toolkit's default size.
 QFont InstalledFont(const QString &family);
+/// The same at a size in points.
+QFont InstalledFont(const QString &family, int points);

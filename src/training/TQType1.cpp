@@ -25,13 +25,6 @@ constexpr int kMemoLeft = 80;
 constexpr int kButtonColumn = 92;  // room right of the boxes for 判定, ヒント and IPA
 constexpr int kTallWindow = 800;
 
-QFont Font(const QString &family, int points)
-{
-    QFont font = InstalledFont(family);
-    font.setPointSize(points);
-    return font;
-}
-
 QFont PixelFont(const QString &family, int pixels)
 {
     QFont font = InstalledFont(family);
@@ -185,15 +178,15 @@ void TQType1::SetupForType()
 {
     ClearQuestion();
     const Settings &s = context_.settings;
-    Memo3->setFont(Font(s.MyJpFont, 17));
+    Memo3->setFont(InstalledFont(s.MyJpFont, 17));
     switch (type_.value_or(QuestionType::W)) {
-    case QuestionType::B: Memo2->setFont(Font(s.MainFont, 17)); break;
-    case QuestionType::C: Memo2->setFont(Font(s.MyJpFont, 12)); break;
-    default: Memo2->setFont(Font(s.IPAFont, 18)); break;
+    case QuestionType::B: Memo2->setFont(InstalledFont(s.MainFont, 17)); break;
+    case QuestionType::C: Memo2->setFont(InstalledFont(s.MyJpFont, 12)); break;
+    default: Memo2->setFont(InstalledFont(s.IPAFont, 18)); break;
     }
-    Memo5->setFont(Font(QStringLiteral("Arial"), 18));
-    Memo4->setFont(Font(QStringLiteral("Arial"), 18));
-    Memo1->setFont(Font(s.MyJpFont, 16));
+    Memo5->setFont(InstalledFont(QStringLiteral("Arial"), 18));
+    Memo4->setFont(InstalledFont(QStringLiteral("Arial"), 18));
+    Memo1->setFont(InstalledFont(s.MyJpFont, 16));
     PageControl1->setTabText(LettersPage, QStringLiteral("特殊文字"));
     PageControl1->setTabText(CommentPage, QStringLiteral("コメント"));
     LayoutForType();
@@ -346,8 +339,8 @@ void TQType1::ShowHint(const QString &phonetic, const QString &kana, int points)
     }
     // The kana keeps the box's face where it can show kana; the settings' Japanese font where
     // the phonetic font cannot.
-    Memo2->setFont(CheckBox1->isChecked() ? Font(context_.settings.IPAFont, points)
-                                          : Font(context_.settings.MyJpFont, points));
+    Memo2->setFont(CheckBox1->isChecked() ? InstalledFont(context_.settings.IPAFont, points)
+                                          : InstalledFont(context_.settings.MyJpFont, points));
     Memo2->setPlainText(CheckBox1->isChecked() ? phonetic : kana);
 }
 

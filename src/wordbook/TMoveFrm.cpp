@@ -19,9 +19,7 @@ QLineEdit *ShownField(const QString &text, const QString &family, QWidget *paren
     field->setReadOnly(true);
     field->setFocusPolicy(Qt::NoFocus);
     if (!family.isEmpty()) {
-        QFont font = InstalledFont(family);
-        font.setPointSize(12);
-        field->setFont(font);
+        field->setFont(InstalledFont(family, 12));
     }
     return field;
 }

@@ -42,13 +42,6 @@ bool &PlacedBefore()
     return placed;
 }
 
-QFont Font(const QString &family, int points)
-{
-    QFont font = InstalledFont(family);
-    font.setPointSize(points);
-    return font;
-}
-
 /// A multi-line field's text in stored form: its line breaks as "#$0D".
 QString StoredLines(const QPlainTextEdit *field)
 {
@@ -100,23 +93,25 @@ void TRegFrm::BuildFields()
 
     Edit1 = new QLineEdit(area);
     Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setFont(Font(s.MainFont, 18));
+    Edit1->setFont(InstalledFont(s.MainFont, 18));
     Edit1->setAttribute(Qt::WA_InputMethodEnabled, false);
     const int line = Edit1->sizeHint().height();
 
     Memo1 = new QPlainTextEdit(area);
     Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setFont(w ? Font(s.IPAFont, 18) : type_ == QuestionType::B ? Font(s.MainFont, 17) : Font(s.MyJpFont, 15));
+    Memo1->setFont(w                          ? InstalledFont(s.IPAFont, 18)
+                   : type_ == QuestionType::B ? InstalledFont(s.MainFont, 17)
+                                              : InstalledFont(s.MyJpFont, 15));
     Memo1->setAttribute(Qt::WA_InputMethodEnabled, type_ == QuestionType::C);
     Edit2 = new QLineEdit(area);
     Edit2->setObjectName(QStringLiteral("Edit2"));
-    Edit2->setFont(Font(s.MyJpFont, 16));
+    Edit2->setFont(InstalledFont(s.MyJpFont, 16));
     Edit3 = new QLineEdit(area);
     Edit3->setObjectName(QStringLiteral("Edit3"));
-    Edit3->setFont(Font(s.MyJpFont, 16));
+    Edit3->setFont(InstalledFont(s.MyJpFont, 16));
     Memo2 = new QPlainTextEdit(area);
     Memo2->setObjectName(QStringLiteral("Memo2"));
-    Memo2->setFont(Font(s.MyJpFont, 15));
+    Memo2->setFont(InstalledFont(s.MyJpFont, 15));
 
     const QString phoneticLabel = !w && type_ == QuestionType::B   ? QStringLiteral("問題文：")
                                   : !w && type_ == QuestionType::C ? QStringLiteral("指示文：")

@@ -42,20 +42,13 @@ std::optional<QRect> &RememberedGeometry()
     return geometry;
 }
 
-QFont Font(const QString &family, int points)
-{
-    QFont font = InstalledFont(family);
-    font.setPointSize(points);
-    return font;
-}
-
 }  // namespace
 
 TSearchFrm::TSearchFrm(Context context, QWidget *parent) : QDialog(parent), context_(std::move(context))
 {
     setObjectName(QStringLiteral("TSearchFrm"));
     setWindowTitle(QStringLiteral("単語帳検索"));
-    setFont(Font(QStringLiteral("Tahoma"), kDialogPoints));
+    setFont(InstalledFont(QStringLiteral("Tahoma"), kDialogPoints));
     setMinimumSize(500, 367);
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(6, 6, 6, 6);
@@ -78,7 +71,7 @@ TSearchFrm::TSearchFrm(Context context, QWidget *parent) : QDialog(parent), cont
     ComboBox1->blockSignals(true);
     ComboBox1->setCurrentIndex(JapaneseField);
     ComboBox1->blockSignals(false);
-    Edit1->setFont(Font(QStringLiteral("Tahoma"), kDialogPoints + 3));
+    Edit1->setFont(InstalledFont(QStringLiteral("Tahoma"), kDialogPoints + 3));
     Edit1->setAttribute(Qt::WA_InputMethodEnabled, true);
     PageControl1->setCurrentWidget(TabSheet1);
     Edit1->setFocus(Qt::OtherFocusReason);
@@ -193,7 +186,7 @@ void TSearchFrm::BuildResultPage()
     ListView1->setModel(results_);
     auto *delegate = new WordSearchDelegate(context_.settings, ListView1);
     ListView1->setItemDelegate(delegate);
-    ListView1->setFont(Font(QStringLiteral("Tahoma"), kListPoints));
+    ListView1->setFont(InstalledFont(QStringLiteral("Tahoma"), kListPoints));
     ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
     ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -254,19 +247,19 @@ void TSearchFrm::ComboBox1Change(int field)
     Edit1->clear();
     switch (field) {
     case ForeignField:
-        Edit1->setFont(Font(s.MainFont, kDialogPoints + 3));
+        Edit1->setFont(InstalledFont(s.MainFont, kDialogPoints + 3));
         Edit1->setAttribute(Qt::WA_InputMethodEnabled, false);
         PageControl1->setCurrentWidget(TabSheet2);
         break;
     case PhoneticField:
-        Edit1->setFont(Font(s.IPAFont, kDialogPoints + 5));
+        Edit1->setFont(InstalledFont(s.IPAFont, kDialogPoints + 5));
         Edit1->setAttribute(Qt::WA_InputMethodEnabled, false);
         PageControl1->setTabVisible(PageControl1->indexOf(TabSheet3), true);
         PageControl1->setCurrentWidget(TabSheet3);
         break;
     default:
         // Kana and Japanese are typed through the input method.
-        Edit1->setFont(Font(QStringLiteral("MS UI Gothic"), kDialogPoints + 3));
+        Edit1->setFont(InstalledFont(QStringLiteral("MS UI Gothic"), kDialogPoints + 3));
         Edit1->setAttribute(Qt::WA_InputMethodEnabled, true);
         PageControl1->setCurrentWidget(TabSheet1);
         break;

@@ -9,9 +9,7 @@
 
 QFont SizedFont(const QString &family, int pointSize)
 {
-    QFont font = InstalledFont(family);
-    font.setPointSize(qMax(1, pointSize));
-    return font;
+    return InstalledFont(family, qMax(1, pointSize));
 }
 
 WordListDelegate::WordListDelegate(const Settings &settings, std::function<bool()> foreignFirst,
