@@ -50,6 +50,10 @@ InputPage::InputPage(CompositionEngine &engine, Settings &settings, QPlainTextEd
     PageControl2->addTab(TabSheet4, QStringLiteral("かんたんマニュアル"));
     PageControl2->addTab(TabSheet5, QStringLiteral("Free ユニコード"));
     row->addWidget(PageControl2, 1);
+    connect(PageControl2, &QTabWidget::currentChanged, this, [this] {
+        if (PageControl2->currentWidget() == TabSheet5)
+            EnsureFreePalette();
+    });
 }
 
 void InputPage::BuildHelp()
@@ -103,12 +107,22 @@ void InputPage::CreatePads()
     quillmaren2_ = new TQuillmaren2(engine_, memo_, Panel19);
     Panel19->layout()->addWidget(quillmaren2_);
     quillmaren2_->LayoutPad();
+    padsCreated_ = true;
+    PageControl2->setCurrentIndex(0);
+    if (PageControl2->currentWidget() == TabSheet5)
+        EnsureFreePalette();
+}
 
+void InputPage::EnsureFreePalette()
+{
+    if (freeUni1_ || !padsCreated_)
+        return;
+    // Built on the first show of its tab: its buttons' fonts and layout cost start-up time
+    // for a tab that most starts never show. It reads the symbols and the font as they are now.
     freeUni1_ = new TFreeUni1(settings_.FreeUBox, memo_, TabSheet5);
     freeUni1_->RefreshPaletteFont(settings_.MainFont);
     TabSheet5->layout()->addWidget(freeUni1_);
     freeUni1_->LayoutPalette();
-    PageControl2->setCurrentIndex(0);
 }
 
 void InputPage::ReleasePads()
@@ -117,6 +131,7 @@ void InputPage::ReleasePads()
     quillmaren2_ = nullptr;
     delete freeUni1_;
     freeUni1_ = nullptr;
+    padsCreated_ = false;
 }
 
 void InputPage::LayoutPads()

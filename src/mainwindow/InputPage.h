@@ -26,7 +26,8 @@ public:
     /// Shows the lines of a help topic (none for an index outside the topics).
     void ShowHelpTopic(int index);
 
-    /// Creates the letter pad and the free palette (once the settings are read).
+    /// Creates the letter pad (once the settings are read); the free palette follows on the
+    /// first show of its tab.
     void CreatePads();
     /// Releases both pads (the window closes).
     void ReleasePads();
@@ -42,6 +43,7 @@ public:
 
 private:
     void BuildHelp();
+    void EnsureFreePalette();
 
     CompositionEngine &engine_;
     Settings &settings_;
@@ -54,4 +56,5 @@ private:
     QPlainTextEdit *RichEdit1 = nullptr;  ///< the chosen topic
     TQuillmaren2 *quillmaren2_ = nullptr;
     TFreeUni1 *freeUni1_ = nullptr;
+    bool padsCreated_ = false;
 };

@@ -145,8 +145,7 @@ void TrainingPage::BuildQuizArea()
     Label6 = NamedLabel(Panel11, "Label6");
     Label29 = NamedLabel(Panel11, "Label29");
     Label30 = NamedLabel(Panel11, "Label30");
-    for (QLabel *label : {Label5, Label6, Label29, Label30})
-        label->setFont(FeedbackFont(23));
+    // Their font comes with each feedback (ShowFeedback).
     WomanImage = NamedLabel(Panel11, "WomanImage");
     ManImage = NamedLabel(Panel11, "ManImage");
     HideFeedback();
@@ -208,7 +207,7 @@ void TrainingPage::InitCaptions()
     Label33->hide();
     StartBtn->setEnabled(false);
     panelRaised_ = false;
-    LayoutPanel11();
+    // Panel11 is laid out by its resize event when the page first shows.
 }
 
 void TrainingPage::CaptionFolderStep()
@@ -406,6 +405,12 @@ void TrainingPage::LeaveTraining()
 void TrainingPage::ShowRemainingSets(int sets)
 {
     ZanLabel->setText(QString::number(sets));
+    if (isVisible())  // measuring the text loads its font: a hidden page waits for its show
+        PlaceRemainingSets();
+}
+
+void TrainingPage::PlaceRemainingSets()
+{
     ZanLabel->adjustSize();
     ZanLabel->move((Shape4->width() - ZanLabel->width()) * 2 / 3, (Shape4->height() - ZanLabel->height()) / 2);
 }
@@ -567,6 +572,12 @@ void TrainingPage::LayoutPanel11()
         panelHeight_ = height;
     Panel16->setGeometry(0, height - panelHeight_, width, panelHeight_);
     Panel16->raise();
+}
+
+void TrainingPage::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    PlaceRemainingSets();
 }
 
 bool TrainingPage::eventFilter(QObject *watched, QEvent *event)

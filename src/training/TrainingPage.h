@@ -87,6 +87,7 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     // QuizFrontend
@@ -105,6 +106,8 @@ private:
     void BuildProcedurePanel();
     void ComboBox1Change();
     /// Places the squares, texts, pictures, the quiz area and the procedure panel in Panel11.
+    /// The count of remaining sets, right of centre in its square.
+    void PlaceRemainingSets();
     void LayoutPanel11();
     void JudgeBtnClick();
     void WriteShuffleLog();

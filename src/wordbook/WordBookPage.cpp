@@ -139,7 +139,18 @@ void WordBookPage::BuildWordList()
 
 void WordBookPage::ApplyRowHeight()
 {
+    // The line height needs the list's font loaded: a hidden page waits for its show.
+    rowHeightPending_ = !isVisible();
+    if (rowHeightPending_)
+        return;
     ListView1->verticalHeader()->setDefaultSectionSize(qMax(settings_.LV1LNHeight, ListView1->fontMetrics().height()));
+}
+
+void WordBookPage::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (rowHeightPending_)
+        ApplyRowHeight();
 }
 
 void WordBookPage::RepaintWordList()

@@ -72,7 +72,8 @@ public:
     const WordBook &Book() const { return book_; }
     /// The language's display name for the word list's captions.
     void SetLanguageName(const QString &languageName);
-    /// The word list's rows take the height LV1LNHeight says (at least a line of its font).
+    /// The word list's rows take the height LV1LNHeight says (at least a line of its font);
+    /// on a hidden page, when it shows.
     void ApplyRowHeight();
     /// The word list is drawn again (its font sizes changed).
     void RepaintWordList();
@@ -116,6 +117,9 @@ signals:
     void ClearInputAreasRequested();
     /// Another book (or none) is open now.
     void OpenBookChanged();
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private:
     void BuildPanel();
@@ -167,6 +171,7 @@ private:
     QString languageName_;
     BookTextExchange *exchange_ = nullptr;  ///< made at its first use
     bool shown_ = false;
+    bool rowHeightPending_ = false;  ///< ApplyRowHeight waits for the page's show
 
     QTableView *ListView1 = nullptr;
     QMenu *PopupMenu1 = nullptr;

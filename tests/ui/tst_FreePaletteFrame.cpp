@@ -1,7 +1,9 @@
+#include "dialogs/InstalledFonts.h"
 #include "pads/TFreeUni1.h"
 #include "support/MainWindowFixture.h"
 #include "symbols/FreePalette.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabWidget>
@@ -15,13 +17,24 @@ class tst_FreePaletteFrame : public QObject
     TMainFrm *w_ = nullptr;
     TFreeUni1 *palette_ = nullptr;
 
+    /// The palette is built on the first show of its tab; shows it and goes back to the help.
+    TFreeUni1 *OpenPalette()
+    {
+        auto *tabs = Find<QTabWidget>(w_, "PageControl2");
+        tabs->setCurrentWidget(Find<QWidget>(w_, "TabSheet5"));
+        TFreeUni1 *palette = FindPad<TFreeUni1>(w_);
+        tabs->setCurrentWidget(Find<QWidget>(w_, "TabSheet4"));
+        return palette;
+    }
+
 private slots:
     void init()
     {
         f_ = std::make_unique<MainWindowFixture>();
         w_ = f_->Start();
         QVERIFY(w_);
-        palette_ = FindPad<TFreeUni1>(w_);
+        QVERIFY(!FindPad<TFreeUni1>(w_));  // not built before its tab shows
+        palette_ = OpenPalette();
         QVERIFY(palette_);
     }
     void cleanup() { f_.reset(); }
@@ -101,13 +114,33 @@ private slots:
         QVERIFY(rng.readAll().contains("FreeUBox,\"219021912192219321D021D121D221D3\""));
     }
 
+    void paletteBuiltLaterShowsWhatWasChosenBefore()
+    {
+        // A preset chosen on another page, before the palette was ever shown, is what it
+        // shows when its tab first opens; so is the foreign-text font chosen meanwhile.
+        f_ = std::make_unique<MainWindowFixture>();
+        w_ = f_->Start();
+        QVERIFY(w_);
+        Find<QTabWidget>(w_, "PageControl1")->setCurrentIndex(TMainFrm::WordBook);
+        QTest::mouseClick(Find<QToolButton>(w_, FreeSymbolPresets()[5].buttonName), Qt::LeftButton);  // 矢印
+        Find<QComboBox>(w_, "ComboBox2")->setEditText(QStringLiteral("Liberation Serif"));
+        QVERIFY(!FindPad<TFreeUni1>(w_));
+        Find<QTabWidget>(w_, "PageControl1")->setCurrentIndex(TMainFrm::EuropeanInput);
+        palette_ = OpenPalette();
+        QVERIFY(palette_);
+        QCOMPARE(Find<QToolButton>(palette_, "SpeedButton7")->text(), QStringLiteral("⇒"));
+        QCOMPARE(Find<QLineEdit>(palette_, "Edit7")->text(), QStringLiteral("21D2"));
+        QCOMPARE(Find<QToolButton>(palette_, "SpeedButton7")->font().family(),
+                 InstalledFamily(QStringLiteral("Liberation Serif")));
+    }
+
     void storedDigitShowsOnlyInItsBox()
     {
         f_ = std::make_unique<MainWindowFixture>();
         f_->WriteParameters("FreeUBox,\"004125A125C7260625CF25A025C62605\"\r\n");
         w_ = f_->Start();
         QVERIFY(w_);
-        palette_ = FindPad<TFreeUni1>(w_);
+        palette_ = OpenPalette();
         QCOMPARE(Find<QLineEdit>(palette_, "Edit1")->text(), QStringLiteral("A"));
         QVERIFY(Find<QToolButton>(palette_, "SpeedButton1")->text().isEmpty());
     }

@@ -36,7 +36,9 @@ private slots:
         MainWindowFixture f;
         TMainFrm *w = f.Start();
         QVERIFY(w);
-        // Open the word-book page's pad panel, so that its pads are there too.
+        // Show the free palette's tab and open the word-book page's pad panel, so that the
+        // pads built on first use are there too.
+        Find<QTabWidget>(w, "PageControl2")->setCurrentWidget(Find<QWidget>(w, "TabSheet5"));
         Find<QTabWidget>(w, "PageControl1")->setCurrentIndex(TMainFrm::WordBook);
         QTest::mouseClick(Find<QToolButton>(w, "SpeedButton16"), Qt::LeftButton);
         QTRY_VERIFY(Find<PadPanel>(w, "Panel4")->IsOpen());

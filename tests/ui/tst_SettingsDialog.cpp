@@ -73,6 +73,8 @@ private slots:
         });
         QCOMPARE(w_->settings().LV1LNHeight, 40);
         QCOMPARE(w_->settings().OBNadd, 2);
+        // The word list, hidden on another page, takes the height when it shows.
+        Find<QTabWidget>(w_, "PageControl1")->setCurrentIndex(TMainFrm::WordBook);
         QCOMPARE(Find<QTableView>(w_, "ListView1")->verticalHeader()->defaultSectionSize(), 40);
         // The value reaches the parameter file when the program ends.
         QVERIFY(w_->close());

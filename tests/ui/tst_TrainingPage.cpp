@@ -125,6 +125,23 @@ private slots:
         QCOMPARE(rows, (QList<int>{0, 0, 0, 0, 1, 1, 1, 2, 2, 2}));
     }
 
+    void aPageBuiltHiddenIsLaidOutOnItsFirstShow()
+    {
+        // Started on the input page, the training page measures nothing until it shows.
+        f_->WriteParameters("FirstPage,0\r\nMainWidth,740\r\nMainHeight,730\r\n");
+        w_ = f_->Start();
+        QVERIFY(w_);
+        Find<QTabWidget>(w_, "PageControl1")->setCurrentIndex(TMainFrm::Training);
+        auto *count = Find<QLabel>(w_, "ZanLabel");
+        const QWidget *square = count->parentWidget();
+        QCOMPARE(count->size(), count->sizeHint());
+        QCOMPARE(count->pos(),
+                 QPoint((square->width() - count->width()) * 2 / 3, (square->height() - count->height()) / 2));
+        const QWidget *quizArea = Find<QWidget>(w_, "Panel11");
+        QCOMPARE(Find<QWidget>(w_, "Shape3")->geometry().right(), quizArea->width() - 1);
+        QCOMPARE(Find<QWidget>(w_, "Panel16")->geometry().bottom(), quizArea->height() - 1);
+    }
+
     void aWholeSetScoresOnlyFirstJudgementsAndEndsInAVerdict()
     {
         Start();
