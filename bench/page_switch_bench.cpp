@@ -2,15 +2,14 @@
 // the page builds, lays out and paints on its first show is inside it. A first switch happens
 // once per process, so every run is a new process (this program again, as the probe); prints
 // the median per page against one frame at 60 Hz. Usage: page_switch_bench [runs]
+#include "ProbeProfile.h"
 #include "ReadyWhenIdle.h"
 #include "mainwindow/RunProgram.h"
 #include "mainwindow/TMainFrm.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFile>
 #include <QProcess>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -105,12 +104,6 @@ std::vector<double> RunProbe(const QString &program, const QProcessEnvironment &
     return times;
 }
 
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 }  // namespace
 
 int main(int argc, char *argv[])
@@ -124,11 +117,7 @@ int main(int argc, char *argv[])
 
     // A profile of its own, already through its first start (the sample books are in place).
     QTemporaryDir home;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"})
-        environment.insert(QString::fromLatin1(name), home.path() + u'/' + QString::fromLatin1(name));
-    QDir().mkpath(home.path() + "/XDG_RUNTIME_DIR");
-    QFile::setPermissions(home.path() + "/XDG_RUNTIME_DIR", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QProcessEnvironment environment = ProbeEnvironment(home.path());
     environment.insert(QString::fromLatin1(ProbeVariable), QStringLiteral("1"));
     RunProbe(args[0], environment);
 

@@ -1,14 +1,13 @@
 // Start-up time of Quillmaren against a bare Qt Widgets window of the same size: both probes
 // run alternately, each timed from process start until it reports that its window is shown
 // and idle. Prints the medians and their ratio. Usage: startup_ratio <probe> <bare> [runs]
+#include "ProbeProfile.h"
+
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -43,12 +42,6 @@ Start TimeToReady(const QString &program, const QProcessEnvironment &environment
     return start;
 }
 
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 }  // namespace
 
 int main(int argc, char *argv[])
@@ -63,11 +56,7 @@ int main(int argc, char *argv[])
 
     // A profile of its own, already through its first start, so every run is an ordinary start.
     QTemporaryDir home;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"})
-        environment.insert(QString::fromLatin1(name), home.path() + u'/' + QString::fromLatin1(name));
-    QDir().mkpath(home.path() + "/XDG_RUNTIME_DIR");
-    QFile::setPermissions(home.path() + "/XDG_RUNTIME_DIR", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QProcessEnvironment environment = ProbeEnvironment(home.path());
     TimeToReady(args[1], environment);
     TimeToReady(args[2], environment);
 
