@@ -109,8 +109,6 @@ void InputPage::CreatePads()
     quillmaren2_->LayoutPad();
     padsCreated_ = true;
     PageControl2->setCurrentIndex(0);
-    if (PageControl2->currentWidget() == TabSheet5)
-        EnsureFreePalette();
 }
 
 void InputPage::EnsureFreePalette()

@@ -105,9 +105,9 @@ private:
     void BuildQuizArea();
     void BuildProcedurePanel();
     void ComboBox1Change();
-    /// Places the squares, texts, pictures, the quiz area and the procedure panel in Panel11.
     /// The count of remaining sets, right of centre in its square.
     void PlaceRemainingSets();
+    /// Places the squares, texts, pictures, the quiz area and the procedure panel in Panel11.
     void LayoutPanel11();
     void JudgeBtnClick();
     void WriteShuffleLog();
