@@ -743,9 +743,7 @@ void TMainFrm::ApplyMemoFont()
 {
     // A saved font that is not installed is still asked for by name; the font system
     // substitutes the closest one.
-    QFont font = InstalledFont(settings_.MainFont);
-    font.setPointSize(qMax(1, settings_.MainFontSize));
-    Memo1->setFont(font);
+    Memo1->setFont(InstalledFont(settings_.MainFont, qMax(1, settings_.MainFontSize)));
 }
 
 void TMainFrm::ApplyPhoneticFont()

@@ -12,7 +12,8 @@
 
 namespace {
 constexpr int kFramePoints = 10;  // Tahoma, 13 pixels high
-}
+constexpr int kButtonPoints = kFramePoints + 6;
+}  // namespace
 
 TFreeUni::TFreeUni(FreeSymbols &symbols, QWidget *parent) : QFrame(parent), symbols_(symbols)
 {
@@ -67,8 +68,7 @@ void TFreeUni::resizeEvent(QResizeEvent *event)
 void TFreeUni::LayoutWith(const Metrics &m)
 {
     const int pitch = (Panel3->height() - 16) / 4;
-    QFont buttonFont = InstalledFont(mainFont_);
-    buttonFont.setPointSize(kFramePoints + 6);
+    const QFont buttonFont = InstalledFont(mainFont_, kButtonPoints);
     QFont boxFont = font();
     boxFont.setPointSize(kFramePoints + 2);
     for (int i = 0; i < 8; ++i) {
@@ -98,9 +98,8 @@ void TFreeUni::ShowFreeSymbols()
 void TFreeUni::RefreshPaletteFont(const QString &mainFont)
 {
     mainFont_ = mainFont;
+    const QFont buttonFont = InstalledFont(mainFont_, kButtonPoints);
     for (QToolButton *button : Buttons) {
-        QFont buttonFont = InstalledFont(mainFont_);
-        buttonFont.setPointSize(kFramePoints + 6);
         button->setFont(buttonFont);
         button->update();
     }

@@ -44,9 +44,7 @@ protected:
         painter.fillRect(rect(), !filled ? kSilver : highlighted_ ? kAqua : QColor(Qt::white));
         if (!filled)
             return;
-        QFont font = InstalledFont(fontName_);
-        font.setPointSize(kFramePoints + 5);
-        painter.setFont(font);
+        painter.setFont(InstalledFont(fontName_, kFramePoints + 5));
         painter.setPen(Qt::black);
         painter.drawText(rect(), Qt::AlignCenter, QString(symbol_));
     }

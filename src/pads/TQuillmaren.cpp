@@ -32,8 +32,7 @@ const char16_t *const kTriggerCaptions[4] = {u"[", u"]", u"^ / ~", u"\\"};
 
 QFont PadFont(const QString &family, int points, bool bold = false)
 {
-    QFont font = InstalledFont(family);
-    font.setPointSize(points);
+    QFont font = InstalledFont(family, points);
     font.setBold(bold);
     return font;
 }

@@ -52,9 +52,7 @@ void SizeProcedureLine(QLabel *label, int lineHeight)
 
 QFont FeedbackFont(int points)
 {
-    QFont font = InstalledFont(QStringLiteral("ＭＳ Ｐゴシック"));
-    font.setPointSize(points);
-    return font;
+    return InstalledFont(QStringLiteral("ＭＳ Ｐゴシック"), points);
 }
 
 }  // namespace
