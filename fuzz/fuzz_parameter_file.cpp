@@ -9,10 +9,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QStringList lines = ULib::DecodeTextBytes(Bytes(data, size)).split(QStringLiteral("\r\n"));
     Settings settings;
     ApplyParameterLines(lines, settings);
-    KeepFontSizesInRange(settings);
+    KeepSettingsInRange(settings);
     Settings again;
     ApplyParameterLines(BuildParameterLines(settings), again);
-    KeepFontSizesInRange(again);
+    KeepSettingsInRange(again);
     FUZZ_CHECK(BuildParameterLines(again) == BuildParameterLines(settings));
     return 0;
 }

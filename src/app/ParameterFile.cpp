@@ -236,7 +236,7 @@ WindowGeometry GeometryToRestore(const Settings &settings, QSize screen, QSize a
     return g;
 }
 
-void KeepFontSizesInRange(Settings &settings)
+void KeepSettingsInRange(Settings &settings)
 {
     Settings defaults;
     SetDefaults(defaults);
@@ -248,4 +248,7 @@ void KeepFontSizesInRange(Settings &settings)
     keep(settings.IPAFontSize, 9, 40, defaults.IPAFontSize);
     keep(settings.TransMainFSize, 8, 200, defaults.TransMainFSize);
     keep(settings.TransIPAFSize, 8, 200, defaults.TransIPAFSize);
+    settings.LV1LNHeight = qBound(22, settings.LV1LNHeight, 40);
+    for (int *addition : {&settings.OBNadd, &settings.IPAadd, &settings.JPNadd})
+        *addition = qBound(0, *addition, 8);
 }

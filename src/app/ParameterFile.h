@@ -28,10 +28,12 @@ QStringList BuildParameterLines(const Settings &settings);
 /// On failure returns false and puts the system's reason into error.
 bool WriteParameterFile(const QString &sysFolder, const Settings &settings, QString *error);
 
-/// Puts every font size that lies outside what its selector accepts back to its default:
-/// the main and transfer sizes take 8 to 200 points, the phonetic size 9 to 40. A hand-edited
-/// size such as 1500000000 would otherwise overflow the rich text and be written back.
-void KeepFontSizesInRange(Settings &settings);
+/// Keeps the sizes a hand-edited parameter file may hold within what their selectors accept.
+/// A font size outside it goes back to its default: the main and transfer sizes take 8 to 200
+/// points, the phonetic size 9 to 40 (1500000000 would overflow the rich text). The word
+/// list's row height is kept within 22 to 40 pixels and its three size additions within 0 to
+/// 8, as the settings dialog's track bars show them (a row of 999 pixels hides the list).
+void KeepSettingsInRange(Settings &settings);
 
 /// A window's frame position and size in pixels.
 struct WindowGeometry {

@@ -217,7 +217,7 @@ void TMainFrm::FormCreate()
 {
     SetDefaults(settings_);
     ReadParameterFile(paths_.SysFolder, settings_);
-    KeepFontSizesInRange(settings_);
+    KeepSettingsInRange(settings_);
     // A mode outside the eight is taken as the default, so the display and the transfer agree.
     settings_.TransMode = TransferMode(settings_.TransMode).Value();
     transferOptions_.ResetBuffers();

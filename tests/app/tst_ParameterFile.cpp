@@ -182,7 +182,7 @@ private slots:
         QCOMPARE(::GeometryToSave({-5, 0, 100, 100}, QSize(701, 500)), (WindowGeometry{-19, -120, 740, 740}));
     }
 
-    void fontSizesOutsideTheirSelectorsAreDefaults()
+    void sizesOutsideTheirSelectorsAreKeptInRange()
     {
         Settings settings;
         SetDefaults(settings);
@@ -190,11 +190,20 @@ private slots:
         settings.IPAFontSize = 41;
         settings.TransMainFSize = 8;
         settings.TransIPAFSize = -3;
-        KeepFontSizesInRange(settings);
+        settings.LV1LNHeight = 999;
+        settings.OBNadd = -5;
+        settings.IPAadd = 9;
+        settings.JPNadd = 8;
+        KeepSettingsInRange(settings);
         QCOMPARE(settings.MainFontSize, 20);
         QCOMPARE(settings.IPAFontSize, 16);
         QCOMPARE(settings.TransMainFSize, 8);  // a typed 8 is accepted
         QCOMPARE(settings.TransIPAFSize, 16);
+        // The word list's sizes stay where the settings dialog's track bars end.
+        QCOMPARE(settings.LV1LNHeight, 40);
+        QCOMPARE(settings.OBNadd, 0);
+        QCOMPARE(settings.IPAadd, 8);
+        QCOMPARE(settings.JPNadd, 8);
     }
 
     void GeometryToRestore_data()
