@@ -103,7 +103,7 @@ int main()
             WordSearch run(search.field, search.text);
             run.SearchFolder(dir.path());
             WordSearchModel model;
-            model.ShowHits(run.Titles(), run.TakeHits());
+            model.ShowHits(run.Books(), run.TakeHits());
             ours.push_back(clock.nsecsElapsed() / 1e6);
             hits = model.rowCount();
 

@@ -1,6 +1,7 @@
 #include "dialogs/MessageSeam.h"
 
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 namespace {
@@ -19,6 +20,20 @@ MessageSeam::AskHook &AskOverride()
 
 const QString kTitle = QStringLiteral("Quillmaren");
 
+/// Shows a box modally and returns the button clicked (null when the box went with its parent).
+/// The box lives on the heap: while it waits, its parent window may be closed and deleted,
+/// which deletes the box with it; a box on the stack would then be deleted twice.
+QAbstractButton *RunBox(QMessageBox *box)
+{
+    const QPointer<QMessageBox> guard(box);
+    box->exec();
+    if (!guard)
+        return nullptr;
+    QAbstractButton *clicked = box->clickedButton();
+    box->deleteLater();
+    return clicked;
+}
+
 }  // namespace
 
 void MessageSeam::Notify(QWidget *parent, const QString &text)
@@ -27,9 +42,9 @@ void MessageSeam::Notify(QWidget *parent, const QString &text)
         NotifyOverride()(text);
         return;
     }
-    QMessageBox box(QMessageBox::Warning, kTitle, text, QMessageBox::NoButton, parent);
-    box.addButton(QStringLiteral("はい"), QMessageBox::YesRole);
-    box.exec();
+    auto *box = new QMessageBox(QMessageBox::Warning, kTitle, text, QMessageBox::NoButton, parent);
+    box->addButton(QStringLiteral("はい"), QMessageBox::YesRole);
+    RunBox(box);
 }
 
 void MessageSeam::Inform(QWidget *parent, const QString &text)
@@ -38,21 +53,19 @@ void MessageSeam::Inform(QWidget *parent, const QString &text)
         NotifyOverride()(text);
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok, parent);
-    box.exec();
+    RunBox(new QMessageBox(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok, parent));
 }
 
 bool MessageSeam::Ask(QWidget *parent, const QString &text)
 {
     if (AskOverride())
         return AskOverride()(text);
-    QMessageBox box(QMessageBox::Question, kTitle, text, QMessageBox::NoButton, parent);
-    QPushButton *yes = box.addButton(QStringLiteral("はい"), QMessageBox::YesRole);
-    QPushButton *no = box.addButton(QStringLiteral("いいえ"), QMessageBox::NoRole);
-    box.setDefaultButton(no);
-    box.setEscapeButton(no);
-    box.exec();
-    return box.clickedButton() == yes;
+    auto *box = new QMessageBox(QMessageBox::Question, kTitle, text, QMessageBox::NoButton, parent);
+    QPushButton *yes = box->addButton(QStringLiteral("はい"), QMessageBox::YesRole);
+    QPushButton *no = box->addButton(QStringLiteral("いいえ"), QMessageBox::NoRole);
+    box->setDefaultButton(no);
+    box->setEscapeButton(no);
+    return RunBox(box) == yes;
 }
 
 void MessageSeam::Replace(NotifyHook notify, AskHook ask)

@@ -482,11 +482,11 @@ void TMainFrm::SearchExecute()
     searchFrm_->show();
 }
 
-void TMainFrm::EditSearchHit(int folder, const QString &title, qsizetype number)
+void TMainFrm::EditSearchHit(int folder, const QString &fileName, qsizetype number)
 {
     if (PageControl1->currentIndex() != WordBook)
         PageControl1->setCurrentIndex(WordBook);
-    if (wordBookPage_->EditSearchHit(folder, title, number) && searchFrm_ && searchFrm_->isVisible())
+    if (wordBookPage_->EditSearchHit(folder, fileName, number) && searchFrm_ && searchFrm_->isVisible())
         searchFrm_->close();
     wordBookPage_->CloseBookPanelOnce();
 }

@@ -104,7 +104,7 @@ private:
     /// 単語帳検索: opens the search dialog, or brings the open one to the front.
     void SearchExecute();
     /// この単語を編集 in the search dialog: the word-book page opens the hit's book and word.
-    void EditSearchHit(int folder, const QString &title, qsizetype number);
+    void EditSearchHit(int folder, const QString &fileName, qsizetype number);
     /// A training book was picked: the open book closes and the pages grow to the window's
     /// height before the book loads.
     void TrainingBookChosen();

@@ -1,10 +1,12 @@
 #include "training/TrainingBook.h"
 
 #include "lib/ULib.h"
+#include "wordbook/BookFolder.h"
 #include "wordbook/WordBookFile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 QStringList SplitTextLines(QStringView text)
 {
@@ -26,17 +28,15 @@ QStringList SplitTextLines(QStringView text)
 QStringList ReadTrainingBook(const QString &path)
 {
     QFile file(path);
-    if (file.size() > MaxWordBookBytes || !file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(path).isFile() || file.size() > MaxWordBookBytes || !file.open(QIODevice::ReadOnly))
         return {};
-    return SplitTextLines(ULib::DecodeTextBytes(file.readAll()));
+    return SplitTextLines(ULib::DecodeTextBytes(file.read(MaxWordBookBytes)));
 }
 
 QList<TrainingBookItem> ListTrainingBooks(const QString &folder)
 {
     QList<TrainingBookItem> items;
-    const QStringList files = QDir(folder).entryList({QStringLiteral("*") + WordBookExtension},
-                                                     QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
-    for (const QString &file : files) {
+    for (const QString &file : BookFileNames(folder)) {
         const WordBookHeader header = ReadWordBookHeader(folder + u'/' + file);
         if (header.lineCount <= 3)
             continue;

@@ -30,16 +30,6 @@ QString ProblemLines(QList<CardProblem> problems)
     return lines.join(u'\n');
 }
 
-/// A book title as a file name: characters that no file name may hold become "_".
-QString FileNameOfTitle(QString title)
-{
-    for (QChar &c : title) {
-        if (QStringView(u"/\\:*?\"<>|").contains(c) || c.unicode() < 0x20)
-            c = u'_';
-    }
-    return title.isEmpty() ? QStringLiteral("単語帳") : title;
-}
-
 }  // namespace
 
 BookTextExchange::BookTextExchange(Context context, QWidget *parent)

@@ -298,12 +298,18 @@ std::optional<WordEntry> TRegFrm::WordInFields(bool warn)
     return word;
 }
 
+void TRegFrm::Finish(Result result)
+{
+    if (apply_ && !apply_(result))
+        return;
+    outcome_ = std::move(result);
+    accept();
+}
+
 void TRegFrm::Button1Click()
 {
-    if (const std::optional<WordEntry> word = WordInFields(true)) {
-        outcome_ = Result{*word, std::nullopt};
-        accept();
-    }
+    if (const std::optional<WordEntry> word = WordInFields(true))
+        Finish({*word, std::nullopt});
 }
 
 void TRegFrm::Button3Click()
@@ -313,8 +319,7 @@ void TRegFrm::Button3Click()
         const qsizetype at = ComboBox1->currentText().trimmed().toLongLong(&ok);
         if (!ok || at < 1 || at > words_)
             return;
-        outcome_ = Result{*word, at};
-        accept();
+        Finish({*word, at});
     }
 }
 
@@ -322,8 +327,7 @@ void TRegFrm::Button4Click()
 {
     // An empty required field closes the dialog without a change and without a message.
     if (const std::optional<WordEntry> word = WordInFields(false)) {
-        outcome_ = Result{*word, std::nullopt};
-        accept();
+        Finish({*word, std::nullopt});
         return;
     }
     reject();

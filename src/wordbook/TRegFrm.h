@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -53,6 +54,9 @@ public:
     void ShowWord(const WordEntry &word);
 
     std::optional<Result> Outcome() const { return outcome_; }
+    /// Runs a result while the dialog is still open: when it returns false (the book could not
+    /// be written) the dialog stays open with what was typed.
+    void SetApply(std::function<bool(const Result &)> apply) { apply_ = std::move(apply); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -70,6 +74,8 @@ private:
     /// The word in the fields, trimmed; none (after the warning when warn) when a required
     /// field is empty.
     std::optional<WordEntry> WordInFields(bool warn);
+    /// Takes a result: applied (when an apply is set) and the dialog closed, or kept open.
+    void Finish(Result result);
 
     Context context_;
     Mode mode_;
@@ -77,6 +83,7 @@ private:
     bool knownType_;
     qsizetype words_;
     std::optional<Result> outcome_;
+    std::function<bool(const Result &)> apply_;
 
     QLineEdit *Edit1 = nullptr;       ///< foreign
     QPlainTextEdit *Memo1 = nullptr;  ///< phonetic, problem or instruction

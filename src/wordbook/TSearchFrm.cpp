@@ -13,6 +13,7 @@
 #include "wordbook/WordSearchDelegate.h"
 #include "wordbook/WordSearchModel.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -292,10 +293,13 @@ void TSearchFrm::Button2Click()
     }
     WordSearch search(ComboBox1->currentIndex(), text);
     search.SearchFolder(FolderPath(searchedFolder_));
-    results_->ShowHits(search.Titles(), search.TakeHits());
+    results_->ShowHits(search.Books(), search.TakeHits());
     ListView1->scrollToTop();
-    if (!search.Unreadable().isEmpty())
+    if (!search.Unreadable().isEmpty()) {
+        telling_ = true;
         MessageSeam::Notify(this, UnreadableBooksMessage(search.Unreadable()));
+        telling_ = false;
+    }
 }
 
 void TSearchFrm::SelectionChanged()
@@ -320,7 +324,7 @@ void TSearchFrm::SpeedButton3Click()
     const WordSearchHit *hit = current.isValid() ? results_->HitAt(current.row()) : nullptr;
     if (!hit)
         return;
-    emit EditWordRequested(searchedFolder_, results_->TitleOf(*hit), hit->number);
+    emit EditWordRequested(searchedFolder_, results_->FileOf(*hit), hit->number);
 }
 
 bool TSearchFrm::EntryPending() const
@@ -354,8 +358,21 @@ void TSearchFrm::showEvent(QShowEvent *event)
     quillmaren3_->LayoutPad();
 }
 
+void TSearchFrm::closeEvent(QCloseEvent *event)
+{
+    // The dialog goes when the user has read its message: closed under the open message box,
+    // it would be deleted while the box still runs from inside one of its handlers.
+    if (telling_) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
 void TSearchFrm::done(int result)
 {
+    if (telling_)
+        return;
     Settings &s = context_.settings;
     s.SearchFolderIndex = CheckedFolder();
     RememberedGeometry() = QRect(pos(), size());  // pos() is the frame's corner, as move() takes it

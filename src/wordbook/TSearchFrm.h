@@ -51,13 +51,14 @@ public:
 signals:
     /// この単語を入力: the foreign word of the chosen hit.
     void InsertWordRequested(const QString &foreign);
-    /// この単語を編集: the folder (0 bookA, 1 bookG, 2 bookS), the book's title and the word's
-    /// number in it.
-    void EditWordRequested(int folder, const QString &title, qsizetype number);
+    /// この単語を編集: the folder (0 bookA, 1 bookG, 2 bookS), the name of the book's file and
+    /// the word's number in it.
+    void EditWordRequested(int folder, const QString &fileName, qsizetype number);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     void done(int result) override;
 
 private:
@@ -76,6 +77,7 @@ private:
 
     Context context_;
     int searchedFolder_ = 0;  ///< the folder of the results shown
+    bool telling_ = false;    ///< a message of the dialog's own is open
     WordSearchModel *results_ = nullptr;
     std::unique_ptr<LineEditComposeField> editField_;
 

@@ -321,6 +321,7 @@ WordBookReadResult ReadWordBook(QIODevice &device, WordBook &book)
     const QStringView text = entries.Text();
     entries.Reserve(text.size() / 64);
     int lineNumber = 0;
+    qsizetype unreadLines = 0;
     ScanLines(text, [&](qsizetype start, qsizetype length) {
         const QStringView line = text.mid(start, length);
         ++lineNumber;
@@ -335,8 +336,14 @@ WordBookReadResult ReadWordBook(QIODevice &device, WordBook &book)
         } else {
             bool canonical = false;
             const int fields = CountFields(line, &canonical);
-            if (fields == 6 || fields == 7)
+            if (fields == 6 || fields == 7) {
                 entries.AppendLine({start, length, canonical});
+            } else {
+                // Not a word (hand-edited, or from another program): kept as it stands.
+                entries.KeepLine(start, length);
+                if (!ULib::TrimBlanks(line.toString()).isEmpty())
+                    ++unreadLines;
+            }
         }
     });
     read.Folder = book.Folder;
@@ -346,17 +353,26 @@ WordBookReadResult ReadWordBook(QIODevice &device, WordBook &book)
         return {WordBookStatus::TooFewLines, {}};
     }
     book = std::move(read);
-    return {};
+    return {WordBookStatus::Read, {}, unreadLines};
 }
 
-WordBookReadResult ReadWordBook(const QString &folder, const QString &fileName, WordBook &book)
+WordBookReadResult ReadWordBook(const QString &folderName, const QString &name, WordBook &book)
 {
+    // Copies: the caller may pass the book's own Folder and FileName, which Clear() empties.
+    const QString folder = folderName;
+    const QString fileName = name;
     const QString path = folder + u'/' + fileName;
-    QFile file(path);
-    if (!file.exists())
+    const QFileInfo info(path);
+    if (!info.exists())
         return {WordBookStatus::Missing, {}};
     book.Clear();
     const QString shown = QDir::toNativeSeparators(path);
+    // Only a regular file is a book: opening a named pipe would wait for a writer, and a
+    // device has no end.
+    if (!info.isFile())
+        return {WordBookStatus::Unreadable,
+                QStringLiteral("%1 は通常のファイルではないため、単語帳として開けません。").arg(shown)};
+    QFile file(path);
     if (file.size() > MaxWordBookBytes)
         return {WordBookStatus::TooLarge,
                 QStringLiteral("ファイル %1 は単語帳としては大きすぎるため、開きません。（%2 MB まで）")
@@ -393,7 +409,13 @@ QByteArray WordBookBytes(const WordBook &book)
         else
             AppendUtf16Le(out, text);
     };
+    const auto keptLine = [&out](QStringView line) {
+        AppendUtf16Le(out, line);
+        AppendUtf16Le(out, crLf);
+    };
+    qsizetype kept = 0;
     for (qsizetype i = 0; i < book.Entries.size(); ++i) {
+        book.Entries.ForEachKeptLineBefore(i, kept, keptLine);
         // A word still in its file's form is written as it was read.
         if (const QStringView line = book.Entries.CanonicalLine(i); !line.isNull()) {
             AppendUtf16Le(out, line);
@@ -416,6 +438,7 @@ QByteArray WordBookBytes(const WordBook &book)
         AppendUtf16Le(out, quote);
         AppendUtf16Le(out, crLf);
     }
+    book.Entries.ForEachKeptLineBefore(book.Entries.size(), kept, keptLine);
     return out;
 }
 
@@ -462,9 +485,9 @@ WordBookHeader ReadWordBookHeader(const QString &path)
 {
     WordBookHeader header;
     QFile file(path);
-    if (file.size() > MaxWordBookBytes || !file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(path).isFile() || file.size() > MaxWordBookBytes || !file.open(QIODevice::ReadOnly))
         return header;
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = file.read(MaxWordBookBytes);
     const qsizetype skip = bytes.startsWith("\xFF\xFE") ? 2 : 0;
     const qsizetype units = (bytes.size() - skip) / 2;
     const auto *data = reinterpret_cast<const uchar *>(bytes.constData() + skip);
@@ -495,8 +518,11 @@ WordBookHeader ReadWordBookHeader(const QString &path)
     }
     header.lineCount = lines;
     // A header line is decoded as it stands: a U+FEFF at its start is text, not a mark.
+    // A header line is shown in lists: a line of a million characters would take seconds to
+    // draw, so only its start is taken.
     const auto decode = [&](int line) {
-        return Utf16LeText(data + 2 * headerStarts[line], headerEnds[line] - headerStarts[line]);
+        return Utf16LeText(data + 2 * headerStarts[line],
+                           qMin(headerEnds[line] - headerStarts[line], MaxListedHeaderLength));
     };
     if (lines >= 3) {
         header.title = decode(0);
@@ -504,6 +530,15 @@ WordBookHeader ReadWordBookHeader(const QString &path)
         header.typeName = decode(2);
     }
     return header;
+}
+
+QString FileNameOfTitle(QString title)
+{
+    for (QChar &c : title) {
+        if (QStringView(u"/\\:*?\"<>|").contains(c) || c.unicode() < 0x20)
+            c = u'_';
+    }
+    return title.isEmpty() ? QStringLiteral("単語帳") : title;
 }
 
 QString CannotOpenMessage(const QString &path, const QString &reason)

@@ -24,7 +24,8 @@ enum class WordBookStatus {
 
 struct WordBookReadResult {
     WordBookStatus status = WordBookStatus::Read;
-    QString message;  ///< the Japanese message for Unreadable and TooLarge
+    QString message;            ///< the Japanese message for Unreadable and TooLarge
+    qsizetype unreadLines = 0;  ///< lines with text that are no word (kept, not listed)
 };
 
 /// The fields of one word line: a field in double quotes runs to the next quote that is not
@@ -57,14 +58,15 @@ std::optional<StoredField> StoredWordLineField(QStringView line, int field);
 QString DecodeWordBookBytes(const QByteArray &bytes);
 
 /// Reads a word book's text into book: the header lines and every word line of exactly 6 or 7
-/// fields (a seventh is dropped, other lines are skipped), quotes unescaped, an older type
-/// name upgraded. Folder and FileName are left to the caller. With fewer than three lines the
-/// book is left empty and TooFewLines returned.
+/// fields (a seventh is dropped), quotes unescaped, an older type name upgraded. Other lines
+/// are no word: they are kept as they stand and written back in their place. Folder and FileName are left to the
+/// caller. With fewer than three lines the book is left empty and TooFewLines returned.
 WordBookReadResult ReadWordBook(QIODevice &device, WordBook &book);
 
-/// Reads folder/fileName into book. A missing file changes nothing. Any other outcome
-/// replaces the book: read, or emptied and no longer tied to a file (fewer than three lines,
-/// unreadable, too large), so that no later save writes into the book that was open before.
+/// Reads folder/fileName into book (both may be the book's own fields). A missing file changes
+/// nothing. Any other outcome replaces the book: read, or emptied and no longer tied to a file
+/// (fewer than three lines, not a regular file, unreadable, too large), so that no later save
+/// writes into the book that was open before.
 WordBookReadResult ReadWordBook(const QString &folder, const QString &fileName, WordBook &book);
 
 /// The bytes of a word book: FF FE, then the title, group and type name lines and one line of
@@ -84,6 +86,9 @@ bool ChangedSinceRead(const WordBook &book);
 bool CreateWordBookFile(const QString &path, const QString &title, const QString &group, const QString &typeName,
                         QString *error, const QList<WordEntry> &words = {});
 
+/// How much of a header line the book lists take (the dialogs allow 20 characters).
+inline constexpr qsizetype MaxListedHeaderLength = 200;
+
 /// The header of a book file and its number of lines, as the book list shows it.
 struct WordBookHeader {
     QString title;
@@ -92,8 +97,14 @@ struct WordBookHeader {
     qsizetype lineCount = 0;  ///< 0 when the file cannot be read
 };
 
-/// Reads a book file's header and counts its lines, decoded and split as ReadWordBook does.
+/// Reads a book file's header and counts its lines, decoded and split as ReadWordBook does;
+/// each header line is cut after MaxListedHeaderLength code units. Anything but a regular
+/// file has no lines.
 WordBookHeader ReadWordBookHeader(const QString &path);
+
+/// A book title as the name of a file (without extension) in the book's folder: characters that
+/// no file name may hold, folder separators among them, become "_"; an empty title is "単語帳".
+QString FileNameOfTitle(QString title);
 
 /// The message for a book file that cannot be opened: "ファイル <path> は開けません。 <reason> ".
 QString CannotOpenMessage(const QString &path, const QString &reason);

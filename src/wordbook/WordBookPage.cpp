@@ -194,22 +194,41 @@ void WordBookPage::RegWordExecute(const QString &memo, const QString &edit)
         return;
     TRegFrm dialog({*engine_, settings_, phoneticContext_, ForeignCaption()}, TRegFrm::Mode::Register, book_, this);
     dialog.TakeInputAreas(memo, edit);
-    if (dialog.exec() != QDialog::Accepted || !dialog.Outcome())
+    dialog.SetApply([this](const TRegFrm::Result &result) { return RegisterWord(result); });
+    if (dialog.exec() != QDialog::Accepted)
         return;
-    const TRegFrm::Result result = *dialog.Outcome();
+    if (settings_.RegClearFlg)
+        emit ClearInputAreasRequested();
+}
+
+bool WordBookPage::MayChangeBook()
+{
+    if (book_.IsOpen())
+        return true;
+    MessageSeam::Notify(this, QStringLiteral("単語帳が開かれていないため、単語を保存できません。"));
+    return false;
+}
+
+bool WordBookPage::RegisterWord(const TRegFrm::Result &result)
+{
+    if (!MayChangeBook())
+        return false;
+    WordBook before = book_;
     qsizetype row = book_.Entries.size();
-    if (result.insertAt) {
+    // The insert position was offered when the dialog opened; a book read again since then
+    // may have fewer words.
+    if (result.insertAt && *result.insertAt <= row) {
         row = *result.insertAt - 1;
         book_.Entries.insert(row, result.word);
     } else {
         book_.Entries.append(result.word);
     }
+    if (!SaveChange(std::move(before)))
+        return false;
     wordList_->Reload();
     SelectWord(row);
-    WriteBook();
     UpdateBookCount(book_.FileName);
-    if (settings_.RegClearFlg)
-        emit ClearInputAreasRequested();
+    return true;
 }
 
 void WordBookPage::ModWordExecute()
@@ -218,16 +237,34 @@ void WordBookPage::ModWordExecute()
         return;
     const std::optional<int> row = SelectedWord();
     TRegFrm dialog({*engine_, settings_, phoneticContext_, ForeignCaption()}, TRegFrm::Mode::Edit, book_, this);
-    if (row)
-        dialog.ShowWord(book_.Entries.at(*row));
-    if (dialog.exec() != QDialog::Accepted || !dialog.Outcome() || !row)
-        return;
-    WordEntry word = dialog.Outcome()->word;
-    word.Reserve = book_.Entries.at(*row).Reserve;  // the reserve stays as the file holds it
-    book_.Entries.replace(*row, word);
+    if (row) {
+        const WordEntry original = book_.Entries.at(*row);
+        dialog.ShowWord(original);
+        dialog.SetApply([this, row = *row, original](const TRegFrm::Result &result) {
+            return EditWord(row, original, result.word);
+        });
+    }
+    dialog.exec();
+}
+
+bool WordBookPage::EditWord(qsizetype row, const WordEntry &original, WordEntry word)
+{
+    if (!MayChangeBook())
+        return false;
+    // The book may have been read again from its file while the dialog was open.
+    if (row >= book_.Entries.size() || book_.Entries.at(row) != original) {
+        MessageSeam::Notify(this, QStringLiteral("編集中の単語は、単語帳がファイルから読み直されたため見つかりません。"
+                                                 "変更は保存されていません。"));
+        return false;
+    }
+    WordBook before = book_;
+    word.Reserve = original.Reserve;  // the reserve stays as the file holds it
+    book_.Entries.replace(row, word);
+    if (!SaveChange(std::move(before)))
+        return false;
     wordList_->Reload();
-    SelectWord(*row);
-    WriteBook();
+    SelectWord(row);
+    return true;
 }
 
 QString WordBookPage::ForeignCaption() const
@@ -260,29 +297,37 @@ void WordBookPage::SortByColumn(int column)
                       QStringLiteral("」でソートします。ソートをすると順番は元に戻りませんがソートをしますか？")))
         return;
     sortDirections_[std::size_t(column)] = -sortDirections_[std::size_t(column)];
+    WordBook before = book_;
     SortEntries(book_.Entries, FieldOfColumn(column, wordList_->ForeignFirst()), sortDirections_[std::size_t(column)]);
+    if (!SaveChange(std::move(before)))
+        return;
     wordList_->Reload();
     ListView1Click();
-    WriteBook();
 }
 
-bool WordBookPage::MayOverwriteBook()
+bool WordBookPage::SaveChange(WordBook before)
 {
-    // Another program's change to the file is not dropped without asking.
-    return !ChangedSinceRead(book_) ||
-           MessageSeam::Ask(this,
-                            QStringLiteral("単語帳「%1」のファイルは、開いた後にほかのプログラムで変更されています。\n"
-                                           "上書きすると、その変更は失われます。上書きしますか？")
-                                .arg(book_.Title));
-}
-
-void WordBookPage::WriteBook()
-{
-    if (!MayOverwriteBook())
-        return;  // the change stays in memory only
+    // Another program's change to the file is not dropped without asking; kept, it is shown.
+    if (ChangedSinceRead(book_) &&
+        !MessageSeam::Ask(this,
+                          QStringLiteral("単語帳「%1」のファイルは、開いた後にほかのプログラムで変更されています。\n\n"
+                                         "「はい」：上書きします（ほかのプログラムでの変更は失われます）。\n"
+                                         "「いいえ」：この変更は保存せず、ファイルから読み直します。")
+                              .arg(book_.Title))) {
+        const QString fileName = book_.FileName;
+        ReadBook(fileName, false);
+        UpdateBookCount(fileName);
+        return false;
+    }
     QString error;
-    if (!WriteWordBook(book_, &error))
-        MessageSeam::Notify(this, error);
+    if (WriteWordBook(book_, &error))
+        return true;
+    // The file keeps what it held: so does the list.
+    book_ = std::move(before);
+    wordList_->Reload();
+    ListView1Click();
+    MessageSeam::Notify(this, error);
+    return false;
 }
 
 void WordBookPage::DelWordExecute()
@@ -296,9 +341,12 @@ void WordBookPage::DelWordExecute()
                                     QStringLiteral("\r\n■日本語： ") + entry.Japanese +
                                     QStringLiteral("\r\n\r\nこの単語を削除しますがよろしいですか？")))
         return;
+    WordBook before = book_;
     book_.Entries.removeAt(*row);
+    if (!SaveChange(std::move(before)))
+        return;
     wordList_->Reload();
-    WriteBook();
+    ListView1Click();
     UpdateBookCount(book_.FileName);
 }
 
@@ -312,10 +360,12 @@ void WordBookPage::MoveWordExecute()
     TMoveFrm dialog(*row + 1, book_.Entries.size(), language, entry, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
+    WordBook before = book_;
     const qsizetype moved = MoveEntry(book_.Entries, *row + 1, dialog.Target());
+    if (!SaveChange(std::move(before)))
+        return;
     wordList_->Reload();
     SelectWord(moved - 1);
-    WriteBook();
 }
 
 void WordBookPage::BuildPanel()
@@ -530,14 +580,6 @@ bool WordBookPage::SelectBookByFileName(const QString &fileName)
     return false;
 }
 
-void WordBookPage::SelectBookByTitle(const QString &title)
-{
-    for (int row = 0; row < bookList_.Rows().size(); ++row) {
-        if (bookList_.Rows()[row].title == title)
-            return SelectRow(row);
-    }
-}
-
 void WordBookPage::TakeTrainingBook(const QString &fileName, const QString &title, const QString &group,
                                     const QString &typeName)
 {
@@ -555,7 +597,7 @@ void WordBookPage::ClearBookSelection()
     ListView2->clearSelection();
 }
 
-bool WordBookPage::EditSearchHit(int folder, const QString &title, qsizetype number)
+bool WordBookPage::EditSearchHit(int folder, const QString &fileName, qsizetype number)
 {
     if (!FolderButtons[folder]->isChecked()) {
         for (int k = 0; k < 3; ++k)
@@ -564,9 +606,9 @@ bool WordBookPage::EditSearchHit(int folder, const QString &title, qsizetype num
     }
     // Choosing a book no longer slides the panel, until the next start.
     CheckBox2->setChecked(false);
-    SelectBookByTitle(title);
-    if (book_.Title != title)
-        return false;  // the book is gone or was renamed since the search
+    // The hit's own file: several books may share its title.
+    if (!SelectBookByFileName(fileName) || book_.FileName != fileName)
+        return false;  // the book is gone since the search
     if (number < 1 || number > book_.Entries.size())
         return false;
     SelectWord(number - 1);
@@ -613,13 +655,18 @@ void WordBookPage::InitWBExecute()
     emit OpenBookChanged();
 }
 
-void WordBookPage::ReadBook(const QString &fileName)
+void WordBookPage::ReadBook(QString fileName, bool tellUnreadLines)
 {
     const WordBookReadResult result = ReadWordBook(CurrentFolderPath(), fileName, book_);
     if (result.status == WordBookStatus::Missing)
         return;
     if (!result.message.isEmpty())
         MessageSeam::Notify(this, result.message);
+    if (tellUnreadLines && result.unreadLines > 0)
+        MessageSeam::Notify(this, QStringLiteral("単語帳「%1」には、単語として読めない行が %2 行あります。\n"
+                                                 "これらの行は一覧に表示されませんが、ファイルにはそのまま残ります。")
+                                      .arg(book_.Title)
+                                      .arg(result.unreadLines));
     if (const std::optional<QuestionType> type = QuestionTypeFromName(book_.TypeName))
         wordList_->SetPhoneticCaption(PhoneticCaption(*type));
     wordList_->Reload();
@@ -635,7 +682,7 @@ void WordBookPage::OpenWBExecute()
     const std::optional<int> row = SelectedRow();
     if (!row)
         return;
-    ReadBook(bookList_.Rows()[*row].fileName);
+    ReadBook(bookList_.Rows()[*row].fileName, true);
     actions_.RegWord->setEnabled(book_.IsOpen());
 }
 
@@ -691,7 +738,7 @@ bool WordBookPage::NewBook(const QList<WordEntry> &words, const QString &propose
                     ? QStringLiteral("単語帳のファイル名指定　（「保存」ボタンを押し、空のファイルを作って下さい。）")
                     : QStringLiteral(
                           "単語帳のファイル名指定　（「保存」ボタンを押すと、取り込んだ単語の単語帳を作ります。）");
-            request.proposedPath = folder + u'/' + properties.title + WordBookExtension;
+            request.proposedPath = folder + u'/' + FileNameOfTitle(properties.title) + WordBookExtension;
             request.filter = QStringLiteral("（ユニコードテキスト）　*.utx (*.utx)");
             request.defaultSuffix = QStringLiteral("utx");
             const QString path = FileDialogSeam::SaveFileName(this, request);
@@ -730,19 +777,17 @@ void WordBookPage::ChangePropExecute()
     TPropFrm dialog(
         CurrentFolderPath(),
         [this](const BookProperties &properties) {
+            if (!MayChangeBook())
+                return false;
             const QString fileName = book_.FileName;
+            WordBook before = book_;
             book_.Title = properties.title;
             book_.Group = properties.group;
             book_.TypeName = properties.typeName;
-            if (!MayOverwriteBook())
-                return false;
-            QString error;
-            if (!WriteWordBook(book_, &error)) {
-                MessageSeam::Notify(this, error);  // the change stays in memory
-                return false;
-            }
+            if (!SaveChange(std::move(before)))
+                return false;  // the dialog stays open with what was typed
             RefreshBookList();
-            ReadBook(fileName);
+            ReadBook(fileName, false);
             for (QAction *action : {actions_.RegWord, actions_.ChangeProp, actions_.DelWB, actions_.CloseWB})
                 action->setEnabled(true);
             actions_.ModWord->setEnabled(false);
@@ -784,7 +829,7 @@ void WordBookPage::WordOrderClicked(bool foreignFirst)
     }
     emit WordOrderSwitched(foreignFirst);
     if (book_.IsOpen())
-        ReadBook(book_.FileName);
+        ReadBook(book_.FileName, false);
     if (CheckBox2->isChecked() && SelectedRow())
         SpeedButton13Click();
 }

@@ -2,6 +2,7 @@
 
 #include "pads/TIPAboard.h"
 #include "wordbook/BookListModel.h"
+#include "wordbook/TRegFrm.h"
 #include "wordbook/WordBook.h"
 #include "wordbook/WordListModel.h"
 
@@ -67,7 +68,6 @@ public:
     void UpdateBookCount(const QString &fileName);
     /// Chooses the first book of that file name in the book list; false when it has none.
     bool SelectBookByFileName(const QString &fileName);
-    void SelectBookByTitle(const QString &title);
 
     const WordBook &Book() const { return book_; }
     /// The language's display name for the word list's captions.
@@ -87,10 +87,10 @@ public:
     void RegWordExecute(const QString &memo, const QString &edit);
     /// 単語の編集: the word dialog for the selected word.
     void ModWordExecute();
-    /// A search hit to edit: its folder is chosen (0 bookA, 1 bookG, 2 bookS), the first book
-    /// of its title opened without the panel slide, and the word dialog run for word number
-    /// (1-based). Returns whether the book had that word and the dialog ran.
-    bool EditSearchHit(int folder, const QString &title, qsizetype number);
+    /// A search hit to edit: its folder is chosen (0 bookA, 1 bookG, 2 bookS), its book file
+    /// opened without the panel slide, and the word dialog run for word number (1-based).
+    /// Returns whether the book had that word and the dialog ran.
+    bool EditSearchHit(int folder, const QString &fileName, qsizetype number);
     /// Slides an open book panel shut without reading the book again when the slide ends.
     void CloseBookPanelOnce();
     /// The training took a book: it is the open book by its header, without its words.
@@ -140,17 +140,26 @@ private:
     void DoorTimerTimer();
     void SelectRow(int row);
     std::optional<int> SelectedRow() const;
-    void ReadBook(const QString &fileName);
+    /// Reads a book of the current folder into the list; tellUnreadLines: says how many of its
+    /// lines are no word (when the user opens it, not when it is read again).
+    void ReadBook(QString fileName, bool tellUnreadLines);
     void BuildWordList();
     void ListView1Click();
     void ListView1DblClick(const QModelIndex &index);
     void SortByColumn(int column);
     void DelWordExecute();
     void MoveWordExecute();
-    /// Writes the open book; a failure is told and the change stays in memory.
-    void WriteBook();
-    /// Asks before a book whose file another program changed since it was read is written.
-    bool MayOverwriteBook();
+    /// Writes the open book after a change to it (before: the book as it was). When the file
+    /// cannot be written the change is taken back and the failure told; when another program
+    /// changed the file since it was read and the user keeps that change, the book is read
+    /// again. Either way the list shows what the file holds. True when the change was written.
+    bool SaveChange(WordBook before);
+    /// Whether a book is open to take a change; tells the user when none is.
+    bool MayChangeBook();
+    /// The word dialog's register and insert; false keeps the dialog open.
+    bool RegisterWord(const TRegFrm::Result &result);
+    /// The word dialog's edit of the word at row, which showed original; false keeps it open.
+    bool EditWord(qsizetype row, const WordEntry &original, WordEntry word);
     void SelectWord(qsizetype row);
     /// The current language's name as the word list's caption shows it.
     QString ForeignCaption() const;

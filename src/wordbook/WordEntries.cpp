@@ -51,8 +51,19 @@ void WordEntries::append(WordEntry entry)
     items_.push_back(Own(std::move(entry)));
 }
 
+void WordEntries::ShiftKeptLines(qsizetype index, qsizetype by)
+{
+    // A line before the word at index stays before whatever word comes to stand there; the
+    // lines after it move with their words.
+    for (KeptLine &line : kept_) {
+        if (line.before > index)
+            line.before += by;
+    }
+}
+
 void WordEntries::insert(qsizetype index, WordEntry entry)
 {
+    ShiftKeptLines(index, 1);
     items_.insert(items_.begin() + index, Own(std::move(entry)));
 }
 
@@ -67,6 +78,7 @@ void WordEntries::replace(qsizetype index, WordEntry entry)
 
 void WordEntries::removeAt(qsizetype index)
 {
+    ShiftKeptLines(index, -1);
     items_.erase(items_.begin() + index);
 }
 
@@ -75,7 +87,9 @@ void WordEntries::move(qsizetype from, qsizetype to)
     if (from == to)
         return;
     const Item item = items_[std::size_t(from)];
+    ShiftKeptLines(from, -1);
     items_.erase(items_.begin() + from);
+    ShiftKeptLines(to, 1);
     items_.insert(items_.begin() + to, item);
 }
 
@@ -83,6 +97,7 @@ void WordEntries::clear()
 {
     items_.clear();
     owned_.clear();
+    kept_.clear();
     text_.clear();
 }
 

@@ -21,6 +21,8 @@ struct WordEntry {
 /// The words of a book, in the user's order. Words read from a file stay as their line of the
 /// file's text until one is first asked for, so that a book of 100 000 words opens about as
 /// fast as its file is read; a word that is changed, inserted or appended is held whole.
+/// Lines of the file that are no word (another number of fields, blank lines) are kept as they
+/// stand, each before the word it stood before, so that writing the book loses none of them.
 class WordEntries
 {
 public:
@@ -46,6 +48,16 @@ public:
     {
         items_.push_back({line.start, line.length, line.canonical ? kCanonical : kLine});
     }
+    /// Keeps a line of Text() that is no word, before the word that the next AppendLine adds.
+    void KeepLine(qsizetype start, qsizetype length) { kept_.push_back({qsizetype(items_.size()), start, length}); }
+    /// The kept lines that stand before word index (index size(): after the last word).
+    template <typename Sink> void ForEachKeptLineBefore(qsizetype index, qsizetype &cursor, Sink &&sink) const
+    {
+        for (; cursor < qsizetype(kept_.size()) && kept_[std::size_t(cursor)].before == index; ++cursor)
+            sink(QStringView(text_).mid(kept_[std::size_t(cursor)].start, kept_[std::size_t(cursor)].length));
+    }
+    /// How many lines that are no word are kept.
+    qsizetype KeptLineCount() const { return qsizetype(kept_.size()); }
     /// Room for this many words.
     void Reserve(qsizetype words) { items_.reserve(std::size_t(words)); }
 
@@ -83,6 +95,15 @@ private:
         qsizetype length = 0;
         qsizetype owned = kLine;
     };
+    /// A line of text_ that is no word, standing before word before (size(): after the last).
+    struct KeptLine {
+        qsizetype before = 0;
+        qsizetype start = 0;
+        qsizetype length = 0;
+    };
+    /// The kept lines follow their words when a word is inserted or removed at index.
+    void ShiftKeptLines(qsizetype index, qsizetype by);
+
     static constexpr qsizetype kLine = -1;
     static constexpr qsizetype kCanonical = -2;
     Item Own(WordEntry entry);
@@ -90,4 +111,5 @@ private:
     QString text_;
     std::vector<Item> items_;
     std::vector<WordEntry> owned_;
+    std::vector<KeptLine> kept_;  ///< in file order
 };

@@ -1,10 +1,12 @@
 #include "wordbook/WordSearch.h"
 
+#include "wordbook/BookFolder.h"
 #include "wordbook/TextScan.h"
 #include "wordbook/WordBookFile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSysInfo>
 
 #include <algorithm>
@@ -29,9 +31,7 @@ WordSearch::~WordSearch() = default;
 
 void WordSearch::SearchFolder(const QString &folder)
 {
-    const QStringList files = QDir(folder).entryList({QStringLiteral("*") + WordBookExtension},
-                                                     QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
-    for (const QString &file : files)
+    for (const QString &file : BookFileNames(folder))
         SearchFile(folder + u'/' + file);
 }
 
@@ -39,6 +39,8 @@ void WordSearch::SearchFile(const QString &path)
 {
     if (text_.isEmpty())
         return;
+    if (!QFileInfo(path).isFile())
+        return;  // a named pipe would wait for a writer; a device has no end
     QFile file(path);
     const QString shown = QDir::toNativeSeparators(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -67,10 +69,10 @@ void WordSearch::SearchFile(const QString &path)
         for (qsizetype i = 0; i < units; ++i)
             buffer_[i] = char16_t(bytes[2 * i] | (bytes[2 * i + 1] << 8));
     }
-    SearchText(QStringView(buffer_.get() + skip, units - skip));
+    SearchText(QStringView(buffer_.get() + skip, units - skip), QFileInfo(path).fileName());
 }
 
-void WordSearch::SearchText(QStringView text)
+void WordSearch::SearchText(QStringView text, const QString &fileName)
 {
     if (text_.isEmpty())
         return;
@@ -87,8 +89,8 @@ void WordSearch::SearchText(QStringView text)
             titleEnd = end;
         bodyStart = AfterBreak(data, end, n);
     }
-    const qsizetype book = titles_.size();
-    titles_ << text.first(titleEnd).toString();
+    const qsizetype book = books_.size();
+    books_.append({text.first(qMin(titleEnd, MaxListedHeaderLength)).toString(), fileName});
 
     // Only the lines that hold the search text are looked at; the line numbers in between are
     // counted, not split. A text with a quote may match a field that doubles it in the file

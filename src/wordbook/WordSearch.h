@@ -6,9 +6,15 @@
 
 #include <memory>
 
+/// A book the search looked at: its title (cut as the book lists cut it) and its file's name.
+struct SearchedBook {
+    QString title;
+    QString fileName;
+};
+
 /// One word found by the search.
 struct WordSearchHit {
-    qsizetype book = 0;    ///< index into WordSearch::Titles()
+    qsizetype book = 0;    ///< index into WordSearch::Books()
     qsizetype number = 0;  ///< the line's position after the header (1 for the first word line)
     bool exact = false;    ///< the field equals the search text
     QString line;          ///< the word line as stored
@@ -29,11 +35,12 @@ public:
     void SearchFolder(const QString &folder);
     /// One book file; a file that cannot be read is noted in Unreadable().
     void SearchFile(const QString &path);
-    /// One book's decoded text; a text of fewer than three lines is no book.
-    void SearchText(QStringView text);
+    /// One book's decoded text (from the file fileName); a text of fewer than three lines is
+    /// no book.
+    void SearchText(QStringView text, const QString &fileName = {});
 
-    /// The titles of the books searched, in order.
-    const QStringList &Titles() const { return titles_; }
+    /// The books searched, in order.
+    const QList<SearchedBook> &Books() const { return books_; }
     /// The book files that could not be read: their paths with the reason.
     const QStringList &Unreadable() const { return unreadable_; }
     /// The hits in the order they are listed; the search keeps none after this.
@@ -45,7 +52,7 @@ private:
 
     int field_;
     QString text_;
-    QStringList titles_;
+    QList<SearchedBook> books_;
     QStringList unreadable_;
     QList<WordSearchHit> exact_;  ///< in the order found
     QList<WordSearchHit> partial_;

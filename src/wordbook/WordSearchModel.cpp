@@ -2,10 +2,22 @@
 
 #include "wordbook/WordBookFile.h"
 
-void WordSearchModel::ShowHits(QStringList titles, QList<WordSearchHit> hits)
+#include <QHash>
+
+void WordSearchModel::ShowHits(const QList<SearchedBook> &books, QList<WordSearchHit> hits)
 {
     beginResetModel();
-    titles_ = std::move(titles);
+    QHash<QString, int> booksWithTitle;
+    for (const SearchedBook &book : books)
+        ++booksWithTitle[book.title];
+    titles_.clear();
+    files_.clear();
+    for (const SearchedBook &book : books) {
+        // Books of one title are told apart by their files.
+        titles_ << (booksWithTitle.value(book.title) > 1 ? book.title + QStringLiteral("（") + book.fileName + u'）'
+                                                         : book.title);
+        files_ << book.fileName;
+    }
     hits_ = std::move(hits);
     noneRow_ = hits_.isEmpty();
     cachedRow_ = -1;
@@ -16,6 +28,7 @@ void WordSearchModel::Clear()
 {
     beginResetModel();
     titles_.clear();
+    files_.clear();
     hits_.clear();
     noneRow_ = false;
     cachedRow_ = -1;

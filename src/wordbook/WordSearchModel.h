@@ -19,14 +19,16 @@ public:
 
     using QAbstractTableModel::QAbstractTableModel;
 
-    /// The hits of a search in their order; no hits shows "- なし -".
-    void ShowHits(QStringList titles, QList<WordSearchHit> hits);
+    /// The hits of a search in their order; no hits shows "- なし -". A title that several of
+    /// the books share is shown with its file's name.
+    void ShowHits(const QList<SearchedBook> &books, QList<WordSearchHit> hits);
     /// No rows at all (an empty search text).
     void Clear();
 
     /// The hit a row shows; none for the "- なし -" row and outside the list.
     const WordSearchHit *HitAt(int row) const;
-    QString TitleOf(const WordSearchHit &hit) const { return titles_.value(hit.book); }
+    /// The name of the file a hit was found in.
+    QString FileOf(const WordSearchHit &hit) const { return files_.value(hit.book); }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -34,7 +36,8 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    QStringList titles_;
+    QStringList titles_;  ///< as shown, per book
+    QStringList files_;
     QList<WordSearchHit> hits_;
     bool noneRow_ = false;
     // The last row asked for, its word fields read once for all of its cells.

@@ -13,6 +13,8 @@
 
 #include <algorithm>
 
+#include <sys/stat.h>
+
 namespace {
 
 /// A generator that always starts from the same seed.
@@ -213,6 +215,24 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QCOMPARE(SplitTextLines(ULib::DecodeTextBytes(bytes)), (QStringList{"題", "G", "W", "\"é\""}));
+    }
+
+    void onlyRegularFilesAreOffered()
+    {
+        // Neither a named pipe nor a link to /dev/zero stops the list or the reader.
+        QTemporaryDir dir;
+        QCOMPARE(mkfifo(QFile::encodeName(dir.filePath("pipe.utx")).constData(), 0600), 0);
+        QVERIFY(QFile::link("/dev/zero", dir.filePath("zero.utx")));
+        QFile book(dir.filePath("real.utx"));
+        QVERIFY(book.open(QIODevice::WriteOnly));
+        const QString text = QStringLiteral("\uFEFF題\r\nG\r\n単語理解\r\n\"a\",\"\",\"\",\"\",\"\",\"\"\r\n");
+        book.write(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);  // UTF-16 LE with its mark
+        book.close();
+        const QList<TrainingBookItem> items = ListTrainingBooks(dir.path());
+        QCOMPARE(items.size(), 1);
+        QCOMPARE(items[0].fileName, QStringLiteral("real.utx"));
+        QVERIFY(ReadTrainingBook(dir.filePath("pipe.utx")).isEmpty());
+        QVERIFY(ReadTrainingBook(dir.filePath("zero.utx")).isEmpty());
     }
 
     void aBookOfTwentyFiveWordsGivesTwoSets()

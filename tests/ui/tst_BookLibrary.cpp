@@ -125,6 +125,19 @@ private slots:
         QCOMPARE(Rows().size(), 5);
         QVERIFY(List()->selectionModel()->selectedRows().size() == 1);
 
+        // A title with a folder separator and quotes proposes a file in the book folder.
+        FileDialogSeam::Replace([&](const FileDialogSeam::Request &request) {
+            proposed = request.proposedPath;
+            return QString();  // cancelled
+        });
+        WhenShown<QDialog>([](QDialog *dialog) {
+            Find<QLineEdit>(dialog, "Edit1")->setText("Verbs/動詞 \"x\"");
+            QTest::mouseClick(Find<QPushButton>(dialog, "Button1"), Qt::LeftButton);
+            dialog->reject();
+        });
+        Find<QAction>(w_, "NewWordBook")->trigger();
+        QCOMPARE(proposed, BookA() + "/Verbs_動詞 _x_.utx");
+
         // Choosing an existing book asks before it is replaced by an empty one; No keeps it.
         f_->answer = false;
         FileDialogSeam::Replace([&](const FileDialogSeam::Request &) { return BookA() + "/a.utx"; });
@@ -154,7 +167,7 @@ private slots:
         const WordBookHeader header = ReadWordBookHeader(BookA() + "/a.utx");
         QCOMPARE(header.title, QStringLiteral("Alpha2"));
         QCOMPARE(header.typeName, QStringLiteral("空欄補充"));
-        QCOMPARE(header.lineCount, 4);  // the skipped lines are gone from the file
+        QCOMPARE(header.lineCount, 6);  // the lines that are no word stay in the file
         QCOMPARE(Status(0), QStringLiteral("●ﾀｲﾄﾙ：[Alpha2]"));
         QVERIFY(Find<QAction>(w_, "RegWord")->isEnabled());
         QVERIFY(!Find<QAction>(w_, "ModWord")->isEnabled());

@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -190,7 +191,7 @@ private slots:
         filler.close();
 
         emit List()->horizontalHeader()->sectionClicked(0);  // sorting writes the book
-        QCOMPARE(Cell(0, 0), QStringLiteral("cherry"));      // the sorted list stays in memory
+        QCOMPARE(Cell(0, 0), QStringLiteral("banana"));      // the list keeps what the file holds
         QCOMPARE(f_->messages.size(), 1);
         QVERIFY2(f_->messages.last().startsWith(
                      QStringLiteral("ファイル \"%1\" を作成できません。").arg(QDir::toNativeSeparators(Path()))),
@@ -321,6 +322,133 @@ private slots:
                  qPrintable(QString::number(counting.paints)));
         QCOMPARE(List()->indexAt(QPoint(5, List()->viewport()->height() - 5)).row(), 99999);
         List()->setItemDelegate(counting.inner);
+    }
+
+    /// The words of the book's file, in order.
+    QStringList WordsInFile() const
+    {
+        WordBook written;
+        ReadWordBook(QFileInfo(Path()).path(), "words.utx", written);
+        QStringList words;
+        for (const WordEntry &entry : written.Entries.ToList())
+            words << entry.Foreign;
+        return words;
+    }
+    QStringList WordsInList() const
+    {
+        QStringList words;
+        for (int row = 0; row < List()->model()->rowCount(); ++row)
+            words << Cell(row, 0);
+        return words;
+    }
+    QString BookCount() const { return Find<QTreeView>(w_, "ListView2")->model()->index(0, 3).data().toString(); }
+
+    void aFailedWriteKeepsTheDialogAndTheList()
+    {
+        Start();
+        // The book's folder goes: the next write cannot make its file.
+        const QString folder = QFileInfo(Path()).path();
+        QVERIFY(QDir().rename(folder, folder + "-away"));
+        WithWordDialog("RegWord", [this](QWidget *dialog) {
+            Find<QLineEdit>(dialog, "Edit1")->setText("date");
+            Find<QLineEdit>(dialog, "Edit3")->setText("なつめやし");
+            PressF4(dialog);
+            QCOMPARE(f_->messages.size(), 1);
+            QVERIFY2(f_->messages[0].contains(QStringLiteral("を作成できません。")), qPrintable(f_->messages[0]));
+            // The dialog stays with what was typed; the list and the count are the file's.
+            QVERIFY(dialog->isVisible());
+            QCOMPARE(Find<QLineEdit>(dialog, "Edit1")->text(), QStringLiteral("date"));
+            QCOMPARE(List()->model()->rowCount(), 4);
+            QCOMPARE(BookCount(), QStringLiteral("4"));
+            // With the folder back the same press registers the word.
+            QVERIFY(QDir().rename(QFileInfo(Path()).path() + "-away", QFileInfo(Path()).path()));
+            PressF4(dialog);
+            QVERIFY(!dialog->isVisible());
+        });
+        QCOMPARE(WordsInList(), (QStringList{"banana", "Apple", "cherry", "apple", "date"}));
+        QCOMPARE(WordsInFile(), WordsInList());
+        QCOMPARE(BookCount(), QStringLiteral("5"));
+
+        // Deleting, moving and editing that cannot be written leave the list as the file is.
+        QVERIFY(QDir().rename(folder, folder + "-away"));
+        Select(0);
+        Find<QAction>(w_, "DelWord")->trigger();
+        QCOMPARE(WordsInList(), (QStringList{"banana", "Apple", "cherry", "apple", "date"}));
+        Select(1);
+        WithWordDialog("ModWord", [](QWidget *dialog) {
+            Find<QLineEdit>(dialog, "Edit1")->setText("Apricot");
+            PressF4(dialog);
+            QVERIFY(dialog->isVisible());
+            static_cast<QDialog *>(dialog)->reject();
+        });
+        QCOMPARE(Cell(1, 0), QStringLiteral("Apple"));
+        QCOMPARE(f_->messages.size(), 3);
+    }
+
+    void anotherProgramsChangeIsKeptOrOverwritten()
+    {
+        Start();
+        // Another program rewrites the book while it is open.
+        QTest::qWait(20);
+        WriteBook(Path(), {"Words", "01", "単語理解", Word("fig", "いちじく"), Word("grape", "ぶどう")});
+        bool overwrite = false;  // keep the other program's change
+        MessageSeam::Replace({}, [&](const QString &question) {
+            f_->asked << question;
+            return !question.contains(QStringLiteral("ほかのプログラム")) || overwrite;
+        });
+        Select(0);
+        Find<QAction>(w_, "DelWord")->trigger();  // asked to delete, then whether to overwrite
+        QCOMPARE(f_->asked.size(), 2);
+        QVERIFY2(f_->asked[1].contains(QStringLiteral("ほかのプログラムで変更されています")), qPrintable(f_->asked[1]));
+        QCOMPARE(WordsInList(), (QStringList{"fig", "grape"}));  // read again from the file
+        QCOMPARE(WordsInFile(), WordsInList());
+        QCOMPARE(BookCount(), QStringLiteral("2"));
+
+        // Asked again after the next change behind its back, the user overwrites it.
+        QTest::qWait(20);
+        WriteBook(Path(), {"Words", "01", "単語理解", Word("kiwi", "キウイ"), Word("lime", "ライム")});
+        overwrite = true;
+        Select(1);
+        Find<QAction>(w_, "DelWord")->trigger();
+        QCOMPARE(WordsInList(), QStringList{"fig"});
+        QCOMPARE(WordsInFile(), WordsInList());
+    }
+
+    void linesThatAreNoWordAreToldAndKept()
+    {
+        QDir().mkpath(QFileInfo(Path()).path());
+        WriteBook(Path(), {"Words", "01", "単語理解", Word("banana", "バナナ"), "\"five\",\"b\",\"c\",\"d\",\"e\"",
+                           Word("cherry", "さくらんぼ"), "a,b,c,d,e,f,g,h"});
+        Start();
+        QCOMPARE(f_->messages.size(), 1);  // said once, when the book is opened
+        QVERIFY2(f_->messages[0].contains(QStringLiteral("単語として読めない行が 2 行あります")),
+                 qPrintable(f_->messages[0]));
+        QCOMPARE(WordsInList(), (QStringList{"banana", "cherry"}));
+        Select(0);
+        Find<QAction>(w_, "DelWord")->trigger();
+        QTest::mouseClick(Find<QRadioButton>(w_, "RadioButton2"), Qt::LeftButton);  // read again: no message
+        QCOMPARE(f_->messages.size(), 1);
+        QFile file(Path());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        const QString text =
+            QString::fromUtf16(reinterpret_cast<const char16_t *>(bytes.constData() + 2), (bytes.size() - 2) / 2);
+        QCOMPARE(
+            text.split(QStringLiteral("\r\n")).mid(3),
+            (QStringList{"\"five\",\"b\",\"c\",\"d\",\"e\"", Word("cherry", "さくらんぼ"), "a,b,c,d,e,f,g,h", ""}));
+    }
+
+    void switchingTheWordOrderKeepsTheBookOpen()
+    {
+        Start();  // CheckBox2 unticked: choosing a book opens it at once
+        QTest::mouseClick(Find<QRadioButton>(w_, "RadioButton2"), Qt::LeftButton);
+        QCOMPARE(Find<QLabel>(w_, "StatusPanel0")->text(), QStringLiteral("●ﾀｲﾄﾙ：[Words]"));
+        QCOMPARE(Cell(0, 0), QStringLiteral("バナナ"));
+        // The open book still takes changes into its own file.
+        Select(0);
+        Find<QAction>(w_, "DelWord")->trigger();
+        QCOMPARE(WordsInFile(), (QStringList{"Apple", "cherry", "apple"}));
+        QCOMPARE(BookCount(), QStringLiteral("3"));
     }
 
     void wordOrderKeepsEachFieldsWidth()

@@ -1,6 +1,7 @@
 #include "dialogs/InstalledFonts.h"
 #include "support/BookFiles.h"
 #include "support/MainWindowFixture.h"
+#include "wordbook/WordBookFile.h"
 
 #include <QAction>
 #include <QApplication>
@@ -9,8 +10,11 @@
 #include <QDialog>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -40,6 +44,15 @@ QDialog *SearchDialog()
         }
     }
     return found;
+}
+
+/// Two books too large to read.
+void AddUnreadableBooks(const QString &folder)
+{
+    for (const char *name : {"/large1.utx", "/large2.utx"}) {
+        QFile large(folder + name);
+        QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(MaxWordBookBytes + 2));
+    }
 }
 
 /// A key as the keyboard delivers it to the search field.
@@ -191,7 +204,9 @@ private slots:
         QCOMPARE(Cell(d, 0, 4), QStringLiteral("*1"));
         QCOMPARE(Cell(d, 1, 0), QStringLiteral("going"));
         QCOMPARE(Cell(d, 1, 4), QStringLiteral("2"));
-        QCOMPARE(Cell(d, 1, 3), QStringLiteral("旅行"));
+        // The two books share their title: each hit names its file.
+        QCOMPARE(Cell(d, 0, 3), QStringLiteral("旅行（trip1.utx）"));
+        QCOMPARE(Cell(d, 1, 3), QStringLiteral("旅行（trip2.utx）"));
         QCOMPARE(Cell(d, 1, 1), QStringLiteral("ph-going"));
         QVERIFY(Results(d)->verticalHeader()->defaultSectionSize() >= 24);
 
@@ -228,7 +243,7 @@ private slots:
         QTRY_VERIFY(!SearchDialog());
     }
 
-    void editingAHitOpensTheFirstBookOfItsTitle()
+    void editingAHitOpensItsOwnBook()
     {
         Start();
         QCOMPARE(Find<QToolButton>(w_, "SpeedButton13")->text(), QStringLiteral("→"));
@@ -242,24 +257,52 @@ private slots:
         QVERIFY(!Find<QCheckBox>(w_, "CheckBox2")->isChecked());
         QTRY_COMPARE(Find<QToolButton>(w_, "SpeedButton13")->text(), QStringLiteral("←"));
 
-        // A hit in the second book of the title opens the first one: number 2 there is ticket.
+        // A hit in the second book of the title opens that book, not the first of the title.
         d = Open();
         SearchFor(d, 0, "going");
         ClickRow(Results(d), 0);
-        QCOMPARE(ForeignWordInWordDialog(d), QStringLiteral("ticket"));
+        QCOMPARE(ForeignWordInWordDialog(d), QStringLiteral("going"));
+        QCOMPARE(Find<QLabel>(w_, "StatusPanel0")->text(), QStringLiteral("●ﾀｲﾄﾙ：[旅行]"));
     }
 
     void unreadableBooksAreToldOnce()
     {
         Start();
-        QVERIFY(QFile::link(Folder("bookS") + "/gone.utx", Folder("bookS") + "/broken1.utx"));
-        QVERIFY(QFile::link(Folder("bookS") + "/gone.utx", Folder("bookS") + "/broken2.utx"));
+        AddUnreadableBooks(Folder("bookS"));
         QDialog *d = Open();
         f_->messages.clear();
         SearchFor(d, 0, "go");
         QCOMPARE(Results(d)->model()->rowCount(), 2);
         QCOMPARE(f_->messages.size(), 1);
-        QVERIFY(f_->messages[0].contains("broken1.utx") && f_->messages[0].contains("broken2.utx"));
+        QVERIFY(f_->messages[0].contains("large1.utx") && f_->messages[0].contains("large2.utx"));
+    }
+
+    void theDialogStaysWhileItsMessageIsOpen()
+    {
+        Start();
+        AddUnreadableBooks(Folder("bookS"));
+        QPointer<QDialog> d = Open();
+        // The real message box: closing the dialog under it must neither delete the box twice
+        // nor take the dialog away from the handler that shows the box.
+        MessageSeam::Replace({}, {});
+        bool closedUnderTheBox = false;
+        std::function<void()> whenBoxShows = [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box) {
+                QTimer::singleShot(10, whenBoxShows);
+                return;
+            }
+            d->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            closedUnderTheBox = d && d->isVisible();
+            box->buttons().constFirst()->click();
+        };
+        QTimer::singleShot(0, whenBoxShows);
+        SearchFor(d, 0, "go");
+        QVERIFY(closedUnderTheBox);
+        QVERIFY(d && d->isVisible());
+        d->close();  // with the message read, it closes
+        QTRY_VERIFY(!d);
     }
 };
 

@@ -1,10 +1,13 @@
 #include "lib/ULib.h"
+#include "wordbook/BookFolder.h"
 #include "wordbook/WordBookFile.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -150,6 +153,109 @@ private slots:
                                                 "\"\",\"\",\"\",\"\",\"\" ,\"\"", "\"\",\"\",\"\",\"\",\"\",\""}));
         QCOMPARE(WordBookBytes(nearly), BookBytes({"t", "g", "単語理解", "\"b\",\"2\",\"x\",\"y\",\"z\",\"\"",
                                                    "\"\",\"\",\"\",\"\",\"\",\"\"", "\"\",\"\",\"\",\"\",\"\",\"\""}));
+    }
+
+    void linesThatAreNoWordStayInPlace()
+    {
+        const QString five = QStringLiteral("\"5\",\"b\",\"c\",\"d\",\"e\"");
+        const QString eight = QStringLiteral("a,b,c,d,e,f,g,h");
+        const QString w1 = QStringLiteral("\"w1\",\"\",\"\",\"\",\"\",\"\"");
+        const QString w2 = QStringLiteral("\"w2\",\"\",\"\",\"\",\"\",\"\"");
+        const QString w3 = QStringLiteral("\"w3\",\"\",\"\",\"\",\"\",\"\"");
+        const QString w4 = QStringLiteral("\"w4\",\"\",\"\",\"\",\"\",\"\"");
+        const QByteArray bytes = BookBytes({"t", "g", "単語理解", five, w1, "", w2, eight, w3});
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        WordBook book;
+        // The blank line is kept but not counted as a line the user should hear of.
+        QCOMPARE(ReadWordBook(buffer, book).unreadLines, 2);
+        QCOMPARE(book.Entries.size(), 3);
+        QCOMPARE(WordBookBytes(book), bytes);  // written back unchanged
+
+        // Each line stays before the word it stood before, whatever happens to the others.
+        book.Entries.insert(0, {"w0", "", "", "", "", ""});
+        QCOMPARE(WordBookBytes(book),
+                 BookBytes({"t", "g", "単語理解", five, "\"w0\",\"\",\"\",\"\",\"\",\"\"", w1, "", w2, eight, w3}));
+        book.Entries.removeAt(0);
+        book.Entries.removeAt(1);  // w2: the lines before it now stand before w3
+        QCOMPARE(WordBookBytes(book), BookBytes({"t", "g", "単語理解", five, w1, "", eight, w3}));
+        book.Entries.append({"w4", "", "", "", "", ""});
+        book.Entries.move(0, 2);  // w1 to the end
+        QCOMPARE(WordBookBytes(book), BookBytes({"t", "g", "単語理解", five, "", eight, w3, w4, w1}));
+        book.Entries.clear();
+        QCOMPARE(WordBookBytes(book), BookBytes({"t", "g", "単語理解"}));
+    }
+
+    void bookReadAgainUnderItsOwnNameStaysOpen()
+    {
+        QTemporaryDir dir;
+        QString error;
+        QVERIFY(CreateWordBookFile(dir.filePath("b.utx"), "題", "g", "単語理解", &error, {Entry("a")}));
+        WordBook book;
+        QCOMPARE(ReadWordBook(dir.path(), "b.utx", book).status, WordBookStatus::Read);
+        // The book's own folder and file name: reading clears them before it sets them again.
+        QCOMPARE(ReadWordBook(book.Folder, book.FileName, book).status, WordBookStatus::Read);
+        QCOMPARE(book.FileName, QStringLiteral("b.utx"));
+        QCOMPARE(book.Folder, dir.path());
+        QCOMPARE(book.Entries.size(), 1);
+    }
+
+    void onlyRegularFilesAreBooks()
+    {
+        // A named pipe would make a reader wait for a writer; /dev/zero has no end.
+        QTemporaryDir dir;
+        QCOMPARE(mkfifo(QFile::encodeName(dir.filePath("pipe.utx")).constData(), 0600), 0);
+        QVERIFY(QFile::link("/dev/zero", dir.filePath("zero.utx")));
+        QString error;
+        QVERIFY(CreateWordBookFile(dir.filePath("real.utx"), "題", "g", "単語理解", &error));
+        QVERIFY(QFile::link(dir.filePath("real.utx"), dir.filePath("link.utx")));
+        QStringList names = BookFileNames(dir.path());
+        names.sort();
+        QCOMPARE(names, (QStringList{"link.utx", "real.utx"}));
+        QCOMPARE(ReadBookFolder(dir.path()).size(), 2);
+        for (const char *name : {"pipe.utx", "zero.utx"}) {
+            QCOMPARE(ReadWordBookHeader(dir.filePath(name)).lineCount, 0);
+            WordBook book;
+            book.FileName = QStringLiteral("open.utx");
+            const WordBookReadResult result = ReadWordBook(dir.path(), name, book);
+            QCOMPARE(result.status, WordBookStatus::Unreadable);
+            QVERIFY2(result.message.contains(QStringLiteral("通常のファイルではない")), qPrintable(result.message));
+            QVERIFY(!book.IsOpen());
+        }
+    }
+
+    void listedHeaderLinesAreCut()
+    {
+        // A title of a million characters would take seconds to draw in the book list.
+        QTemporaryDir dir;
+        QString error;
+        const QString title(1000000, u'長');
+        QVERIFY(CreateWordBookFile(dir.filePath("long.utx"), title, "g", "単語理解", &error));
+        const WordBookHeader header = ReadWordBookHeader(dir.filePath("long.utx"));
+        QCOMPARE(header.title, title.left(MaxListedHeaderLength));
+        QCOMPARE(header.lineCount, 3);
+    }
+
+    void fileNamesOfTitles_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("fileName");
+        QTest::addRow("plain") << "動詞"
+                               << "動詞";
+        QTest::addRow("separators and quotes") << "Verbs/動詞 \"x\""
+                                               << "Verbs_動詞 _x_";
+        QTest::addRow("what Windows refuses") << "a\\b:c*d?e<f>g|h"
+                                              << "a_b_c_d_e_f_g_h";
+        QTest::addRow("a control character") << "a\tb"
+                                             << "a_b";
+        QTest::addRow("empty") << ""
+                               << "単語帳";
+    }
+    void fileNamesOfTitles()
+    {
+        QFETCH(QString, title);
+        QTEST(FileNameOfTitle(title), "fileName");
     }
 
     void olderTypeNamesAreUpgraded_data()

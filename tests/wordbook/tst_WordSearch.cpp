@@ -1,11 +1,14 @@
 #include "support/BookFiles.h"
 #include "wordbook/TextScan.h"
+#include "wordbook/WordBookFile.h"
 #include "wordbook/WordSearch.h"
 
 #include <QDir>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -20,7 +23,7 @@ QStringList Rows(WordSearch &search)
 {
     QStringList rows;
     for (const WordSearchHit &hit : search.TakeHits())
-        rows << search.Titles()[hit.book] + u' ' + (hit.exact ? QStringLiteral("*") : QString()) +
+        rows << search.Books()[hit.book].title + u' ' + (hit.exact ? QStringLiteral("*") : QString()) +
                     QString::number(hit.number);
     return rows;
 }
@@ -107,14 +110,22 @@ private slots:
     {
         QTemporaryDir dir;
         WriteBook(dir.filePath(QStringLiteral("good.utx")), {"良い", "G", "単語理解", Line("go", "行く")});
+        // No book: a broken link, a folder, a named pipe (reading it would wait for a writer)
+        // and a link to a device without end.
         QVERIFY(QFile::link(dir.filePath(QStringLiteral("gone.utx")), dir.filePath(QStringLiteral("broken.utx"))));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.utx")));
+        QCOMPARE(mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe.utx"))).constData(), 0600), 0);
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), dir.filePath(QStringLiteral("zero.utx"))));
+        // A book too large to read is told.
+        QFile large(dir.filePath(QStringLiteral("large.utx")));
+        QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(MaxWordBookBytes + 2));
+        large.close();
         WordSearch search(0, QStringLiteral("go"));
         search.SearchFolder(dir.path());
         QCOMPARE(Rows(search), QStringList{"良い *1"});
         QCOMPARE(search.Unreadable().size(), 1);
-        QVERIFY(search.Unreadable().front().contains(QStringLiteral("broken.utx")));
-        QVERIFY(UnreadableBooksMessage(search.Unreadable()).contains(QStringLiteral("broken.utx")));
+        QVERIFY(search.Unreadable().front().contains(QStringLiteral("large.utx")));
+        QVERIFY(UnreadableBooksMessage(search.Unreadable()).contains(QStringLiteral("large.utx")));
     }
 
     void scansAgreeWithPlainLoops()
