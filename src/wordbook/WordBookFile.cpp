@@ -532,6 +532,11 @@ WordBookHeader ReadWordBookHeader(const QString &path)
     return header;
 }
 
+QString ShownHeaderLine(const QString &line)
+{
+    return line.size() <= MaxListedHeaderLength ? line : line.left(MaxListedHeaderLength) + u'…';
+}
+
 QString FileNameOfTitle(QString title)
 {
     for (QChar &c : title) {

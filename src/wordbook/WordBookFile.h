@@ -89,6 +89,10 @@ bool CreateWordBookFile(const QString &path, const QString &title, const QString
 /// How much of a header line the book lists take (the dialogs allow 20 characters).
 inline constexpr qsizetype MaxListedHeaderLength = 200;
 
+/// A header line as the status bar and the messages show it: at most MaxListedHeaderLength code
+/// units, "…" after a cut.
+QString ShownHeaderLine(const QString &line);
+
 /// The header of a book file and its number of lines, as the book list shows it.
 struct WordBookHeader {
     QString title;

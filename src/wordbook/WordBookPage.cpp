@@ -313,7 +313,7 @@ bool WordBookPage::SaveChange(WordBook before)
                           QStringLiteral("単語帳「%1」のファイルは、開いた後にほかのプログラムで変更されています。\n\n"
                                          "「はい」：上書きします（ほかのプログラムでの変更は失われます）。\n"
                                          "「いいえ」：この変更は保存せず、ファイルから読み直します。")
-                              .arg(book_.Title))) {
+                              .arg(ShownHeaderLine(book_.Title)))) {
         const QString fileName = book_.FileName;
         ReadBook(fileName, false);
         UpdateBookCount(fileName);
@@ -665,7 +665,7 @@ void WordBookPage::ReadBook(QString fileName, bool tellUnreadLines)
     if (tellUnreadLines && result.unreadLines > 0)
         MessageSeam::Notify(this, QStringLiteral("単語帳「%1」には、単語として読めない行が %2 行あります。\n"
                                                  "これらの行は一覧に表示されませんが、ファイルにはそのまま残ります。")
-                                      .arg(book_.Title)
+                                      .arg(ShownHeaderLine(book_.Title))
                                       .arg(result.unreadLines));
     if (const std::optional<QuestionType> type = QuestionTypeFromName(book_.TypeName))
         wordList_->SetPhoneticCaption(PhoneticCaption(*type));
@@ -673,7 +673,8 @@ void WordBookPage::ReadBook(QString fileName, bool tellUnreadLines)
     ListView1Click();
     if (settings_.LastVisibleFlg && !book_.Entries.isEmpty())
         ListView1->scrollToBottom();
-    statusPanels_[0]->setText(book_.IsOpen() ? QStringLiteral("●ﾀｲﾄﾙ：[") + book_.Title + u']' : QString());
+    statusPanels_[0]->setText(book_.IsOpen() ? QStringLiteral("●ﾀｲﾄﾙ：[") + ShownHeaderLine(book_.Title) + u']'
+                                             : QString());
     emit OpenBookChanged();
 }
 
@@ -688,8 +689,8 @@ void WordBookPage::OpenWBExecute()
 
 QString WordBookPage::BookLines() const
 {
-    return QStringLiteral("■単語帳タイトル： [") + book_.Title + QStringLiteral("]\r\n■ファイル名：　　\"") +
-           book_.FileName + QStringLiteral("\"\r\n\r\n");
+    return QStringLiteral("■単語帳タイトル： [") + ShownHeaderLine(book_.Title) +
+           QStringLiteral("]\r\n■ファイル名：　　\"") + book_.FileName + QStringLiteral("\"\r\n\r\n");
 }
 
 void WordBookPage::CloseWBExecute()

@@ -438,6 +438,17 @@ private slots:
             (QStringList{"\"five\",\"b\",\"c\",\"d\",\"e\"", Word("cherry", "さくらんぼ"), "a,b,c,d,e,f,g,h", ""}));
     }
 
+    void aTitleOfAMillionCharactersIsShownCut()
+    {
+        // Drawn whole, such a title froze the window for seconds whenever its row was painted.
+        QDir().mkpath(QFileInfo(Path()).path());
+        WriteBook(Path(), {QString(1000000, u'長'), "01", "単語理解", Word("banana", "バナナ")});
+        Start();
+        QCOMPARE(Find<QTreeView>(w_, "ListView2")->model()->index(0, 0).data().toString(), QString(200, u'長'));
+        QCOMPARE(Find<QLabel>(w_, "StatusPanel0")->text(), "●ﾀｲﾄﾙ：[" + QString(200, u'長') + "…]");
+        QCOMPARE(List()->model()->rowCount(), 1);
+    }
+
     void switchingTheWordOrderKeepsTheBookOpen()
     {
         Start();  // CheckBox2 unticked: choosing a book opens it at once
