@@ -43,9 +43,16 @@ QString CodeValueText(const QString &heading, QStringView text)
 {
     QString codes;
     codes.reserve(text.size() * 5);
-    for (QChar c : text)
-        codes += u'/' + QStringLiteral("%1").arg(c.unicode(), 4, 16, QChar(u'0')).toUpper();
-    return heading + QString::number(text.size()) + u'\n' + QStringLiteral("コード: ") + codes;
+    const auto code = [&codes](char16_t unit) {
+        codes += u'/' + QStringLiteral("%1").arg(unit, 4, 16, QChar(u'0')).toUpper();
+    };
+    for (QChar c : text) {
+        if (c == u'\n')
+            code(u'\r');
+        code(c.unicode());
+    }
+    const qsizetype count = text.size() + text.count(u'\n');
+    return heading + QString::number(count) + u'\n' + QStringLiteral("コード: ") + codes;
 }
 
 }  // namespace TextTools

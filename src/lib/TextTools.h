@@ -18,6 +18,8 @@ QString TextFromFileBytes(const QByteArray &bytes);
 QString CharacterCountText(QStringView text);
 
 /// heading + the number of code units, a line break, "コード: " + "/XXXX" for every code unit.
+/// A line break is listed and counted as the two units CR LF, as the character count and the
+/// saved file have it.
 QString CodeValueText(const QString &heading, QStringView text);
 
 }  // namespace TextTools

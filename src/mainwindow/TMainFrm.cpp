@@ -8,6 +8,7 @@
 #include "lib/TextTools.h"
 #include "mainwindow/AppIcon.h"
 #include "mainwindow/FontLists.h"
+#include "mainwindow/InputAreaText.h"
 #include "mainwindow/InputPage.h"
 #include "mainwindow/OptionSidePanel.h"
 #include "mainwindow/PadPanel.h"
@@ -193,7 +194,7 @@ void TMainFrm::OpenSettings()
 void TMainFrm::ConnectTextTools()
 {
     connect(N36, &QAction::triggered, this,
-            [this] { MessageSeam::Inform(this, TextTools::CharacterCountText(Memo1->toPlainText())); });
+            [this] { MessageSeam::Inform(this, TextTools::CharacterCountText(InputAreaText(Memo1))); });
     const auto checker = [this](const QString &heading, const QString &text) {
         if (!text.isEmpty())
             MessageSeam::Inform(this, TextTools::CodeValueText(heading, text));
@@ -201,7 +202,7 @@ void TMainFrm::ConnectTextTools()
     connect(N37, &QAction::triggered, this,
             [this, checker] { checker(QStringLiteral("発音記号　文字数： "), Edit1->text()); });
     connect(N38, &QAction::triggered, this,
-            [this, checker] { checker(QStringLiteral("欧文　文字数： "), Memo1->toPlainText()); });
+            [this, checker] { checker(QStringLiteral("欧文　文字数： "), InputAreaText(Memo1)); });
     for (QWidget *field : {static_cast<QWidget *>(Memo1), static_cast<QWidget *>(Edit1)}) {
         field->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(field, &QWidget::customContextMenuRequested, this, [this, field](const QPoint &at) {

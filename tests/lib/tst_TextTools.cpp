@@ -40,7 +40,8 @@ private slots:
         QTest::addColumn<QString>("codes");
         // clang-format off
         QTest::addRow("ab") << "ab" << "文字数は 2 文字です。" << "欧文　文字数： 2\nコード: /0061/0062";
-        QTest::addRow("a break counts two") << "a\nb" << "文字数は 4 文字です。" << "欧文　文字数： 3\nコード: /0061/000A/0062";
+        QTest::addRow("a break counts two") << "a\nb" << "文字数は 4 文字です。" << "欧文　文字数： 4\nコード: /0061/000D/000A/0062";
+        QTest::addRow("a break at the end") << "a\n" << "文字数は 3 文字です。" << "欧文　文字数： 3\nコード: /0061/000D/000A";
         QTest::addRow("a surrogate pair") << QString::fromUcs4(U"\U0001F600") << "文字数は 2 文字です。" << "欧文　文字数： 2\nコード: /D83D/DE00";
         // clang-format on
     }

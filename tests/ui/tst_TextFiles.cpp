@@ -119,6 +119,8 @@ private slots:
         QTest::addRow("counter") << "N36" << "a\nb" << "" << "文字数は 4 文字です。";
         QTest::addRow("counter outside the BMP") << "N36" << QString::fromUcs4(U"\U0001F600") << "" << "文字数は 2 文字です。";
         QTest::addRow("foreign codes") << "N38" << "ab" << "" << "欧文　文字数： 2\nコード: /0061/0062";
+        QTest::addRow("a break as the counter has it") << "N38" << "a\nb" << "" << "欧文　文字数： 4\nコード: /0061/000D/000A/0062";
+        QTest::addRow("a no-break space") << "N38" << "a\u00A0b" << "" << "欧文　文字数： 3\nコード: /0061/00A0/0062";
         QTest::addRow("phonetic codes") << "N37" << "" << "ə" << "発音記号　文字数： 1\nコード: /0259";
         QTest::addRow("an empty field says nothing") << "N37" << "x" << "" << "";
         // clang-format on
