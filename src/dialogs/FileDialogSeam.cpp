@@ -13,7 +13,7 @@ FileDialogSeam::SaveHook &SaveOverride()
 }  // namespace
 
 /// The hook's answer or the system dialog's, for opening an existing file or saving under a name.
-QString FileDialogSeam::Answer(QWidget *parent, const Request &request)
+QString FileDialogSeam::Answer(QWidget *parent, Request &request)
 {
     if (SaveOverride())
         return SaveOverride()(request);
@@ -24,12 +24,21 @@ QString FileDialogSeam::Answer(QWidget *parent, const Request &request)
     else
         dialog.setOption(QFileDialog::DontConfirmOverwrite);  // the caller decides
     dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.selectedFilter.isEmpty())
+        dialog.selectNameFilter(request.selectedFilter);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
+    request.selectedFilter = dialog.selectedNameFilter();
     return dialog.selectedFiles().constFirst();
 }
 
 QString FileDialogSeam::SaveFileName(QWidget *parent, Request request)
+{
+    request.opening = false;
+    return Answer(parent, request);
+}
+
+QString FileDialogSeam::SaveFileNameAndFilter(QWidget *parent, Request &request)
 {
     request.opening = false;
     return Answer(parent, request);

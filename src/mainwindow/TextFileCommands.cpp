@@ -2,21 +2,42 @@
 
 #include "dialogs/FileDialogSeam.h"
 #include "dialogs/MessageSeam.h"
-#include "lib/TextTools.h"
 #include "lib/ULib.h"
+#include "mainwindow/InputAreaText.h"
 #include "wordbook/WordBookFile.h"
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QPlainTextEdit>
 
+using TextTools::TextFileFormat;
+
 namespace {
 
-FileDialogSeam::Request TextFileRequest(const QString &caption, const QString &path)
+QString Shown(const QString &path)
 {
-    return {caption, path, QStringLiteral("（ユニコードテキスト）　*.txt (*.txt)"), QStringLiteral("txt")};
+    return QDir::toNativeSeparators(path);
+}
+
+QString FormatFilter(const TextFileFormat &format)
+{
+    return QStringLiteral("テキスト（") + TextTools::FormatDescription(format) + QStringLiteral("） (*.txt)");
+}
+
+QString ReadFailureMessage(const QString &path, const TextTools::TextFileRead &read)
+{
+    switch (read.status) {
+    case TextTools::TextFileRead::NotAFile:
+        return QStringLiteral("\"%1\" は通常のファイルではないため、開けません。").arg(Shown(path));
+    case TextTools::TextFileRead::TooLarge:
+        return QStringLiteral("ファイル \"%1\" は大きすぎるため、開けません。開けるテキストファイルは %2 MB までです。")
+            .arg(Shown(path))
+            .arg(TextTools::kMaxTextFileBytes / (1024 * 1024));
+    case TextTools::TextFileRead::CannotOpen:
+    case TextTools::TextFileRead::Read: break;
+    }
+    return CannotOpenMessage(Shown(path), read.error);
 }
 
 }  // namespace
@@ -44,73 +65,142 @@ QString TextFileCommands::ChangedQuestion() const
            QStringLiteral(" \"に変更が加えられましたが、保存せずに閉じますか？");
 }
 
+QString TextFileCommands::OpenFilePath() const
+{
+    return textFolder_ + u'/' + textFileName_;
+}
+
 bool TextFileCommands::MayDropText()
 {
     return textFileName_.isEmpty() || !textModified_ || MessageSeam::Ask(window_, ChangedQuestion());
 }
 
+bool TextFileCommands::MayReplaceText()
+{
+    if (!textFileName_.isEmpty())
+        return MayDropText();
+    return ULib::TrimBlanks(InputAreaText(memo_)).isEmpty() ||
+           MessageSeam::Ask(window_, QStringLiteral("入力中のテキストは保存されていません。破棄して開きますか？"));
+}
+
 void TextFileCommands::N27Click()
 {
-    // Unsaved changes of an open file are not dropped without asking.
-    if (!MayDropText())
+    if (!MayReplaceText())
         return;
     const QString path = FileDialogSeam::OpenFileName(
-        window_, TextFileRequest(QStringLiteral("テキストファイルを開く"), textFolder_ + u'/'));
+        window_, {QStringLiteral("テキストファイルを開く"), textFolder_ + u'/',
+                  QStringLiteral("テキストファイル (*.txt);;すべてのファイル (*)"), QStringLiteral("txt")});
     if (path.isEmpty())
         return;
+    const TextTools::TextFileRead read = TextTools::ReadTextFile(path);
+    if (read.status != TextTools::TextFileRead::Read) {
+        MessageSeam::Notify(window_, ReadFailureMessage(path, read));
+        return;
+    }
+    // The name and folder change only with the text, so that a save never writes one file's
+    // text into another.
     const QFileInfo info(path);
     textFolder_ = info.absolutePath();
     textFileName_ = info.fileName();
+    textFormat_ = read.decoded.format;
+    textClean_ = read.decoded.clean;
     UpdateActions();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        MessageSeam::Notify(window_, CannotOpenMessage(QDir::toNativeSeparators(path), file.errorString()));
-        return;
-    }
-    memo_->setPlainText(TextTools::TextFromFileBytes(file.readAll()));
+    memo_->setPlainText(read.decoded.text);
     memo_->moveCursor(QTextCursor::End);
     textModified_ = false;
+    if (!textClean_)
+        MessageSeam::Notify(
+            window_,
+            QStringLiteral(
+                "ファイル \"%1\" には、文字として読めない部分がありました（文字コード: %2）。その部分は正しく表示されていません。"
+                "元のファイルを損なわないよう、このファイルには上書き保存しません。保存するときは名前を付けて保存してください。")
+                .arg(Shown(path), TextTools::EncodingName(textFormat_.encoding)));
 }
 
-bool TextFileCommands::WriteText(const QString &path)
+bool TextFileCommands::WriteBytes(const QString &path, const QByteArray &bytes)
 {
     QString reason;
-    if (ULib::SaveBytesAtomically(path, TextTools::TextFileBytes(memo_->toPlainText()), &reason)) {
+    if (ULib::SaveBytesAtomically(path, bytes, &reason)) {
         textModified_ = false;
         return true;
     }
-    MessageSeam::Notify(window_, CannotCreateMessage(QDir::toNativeSeparators(path), reason));
+    MessageSeam::Notify(window_, CannotCreateMessage(Shown(path), reason));
     return false;
 }
 
 void TextFileCommands::N28Click()
 {
-    if (ULib::TrimBlanks(memo_->toPlainText()).isEmpty() || textFileName_.isEmpty())
+    const QString text = InputAreaText(memo_);
+    if (ULib::TrimBlanks(text).isEmpty() || textFileName_.isEmpty())
         return;
-    const QString path = textFolder_ + u'/' + textFileName_;
-    if (QFile::exists(path))  // a file that has gone is not made again
-        WriteText(path);
+    const QString path = OpenFilePath();
+    // Each refusal says why and offers to save under another name, so nothing typed is lost.
+    QString refusal;
+    std::optional<QByteArray> bytes;
+    if (!QFileInfo::exists(path))
+        refusal =
+            QStringLiteral("ファイル \"%1\" が見つかりません。移動または削除された可能性があります。").arg(Shown(path));
+    else if (!textClean_)
+        refusal =
+            QStringLiteral("ファイル \"%1\" には読めなかった部分があるため、上書き保存すると元の内容が失われます。")
+                .arg(Shown(path));
+    else if (bytes = TextTools::EncodeTextFile(text, textFormat_); !bytes)
+        refusal =
+            QStringLiteral("入力エリアのテキストには、ファイル \"%1\" の文字コード（%2）では書けない文字があります。")
+                .arg(Shown(path), TextTools::FormatDescription(textFormat_));
+    if (refusal.isEmpty()) {
+        WriteBytes(path, *bytes);
+        return;
+    }
+    if (MessageSeam::Ask(window_, refusal + QStringLiteral("名前を付けて保存しますか？")))
+        N29Click();
 }
 
 void TextFileCommands::N29Click()
 {
-    if (ULib::TrimBlanks(memo_->toPlainText()).isEmpty())
+    const QString text = InputAreaText(memo_);
+    if (ULib::TrimBlanks(text).isEmpty())
         return;
-    const QString path = FileDialogSeam::SaveFileName(
-        window_, TextFileRequest(QStringLiteral("名前を付けて保存"), textFolder_ + u'/' + textFileName_));
+    const QList<TextFileFormat> formats = TextTools::SaveFormatChoices(textFormat_);
+    QStringList filters;
+    for (const TextFileFormat &format : formats)
+        filters << FormatFilter(format);
+    FileDialogSeam::Request request{QStringLiteral("名前を付けて保存"), OpenFilePath(), filters.join(u";;"),
+                                    QStringLiteral("txt")};
+    request.selectedFilter = FormatFilter(textFormat_);
+    const QString path = FileDialogSeam::SaveFileNameAndFilter(window_, request);
     if (path.isEmpty())
         return;
+    const qsizetype chosen = filters.indexOf(request.selectedFilter);
+    const TextFileFormat format = chosen >= 0 ? formats.at(chosen) : textFormat_;
+    const std::optional<QByteArray> bytes = TextTools::EncodeTextFile(text, format);
+    if (!bytes) {
+        MessageSeam::Notify(
+            window_, QStringLiteral("入力エリアのテキストには、選んだ文字コード（%1）では書けない文字があります。"
+                                    "別の文字コードを選んでください。")
+                         .arg(TextTools::FormatDescription(format)));
+        return;
+    }
     const QFileInfo info(path);
-    // Another file is not replaced without asking.
-    if (info.exists() && !(info.absolutePath() == textFolder_ && info.fileName() == textFileName_) &&
+    const bool openFile =
+        !textFileName_.isEmpty() && info.absoluteFilePath() == QFileInfo(OpenFilePath()).absoluteFilePath();
+    // Another file is not replaced without asking, nor the open one when it did not read cleanly.
+    if (info.exists() && !openFile &&
+        !MessageSeam::Ask(window_, QStringLiteral("ファイル \"%1\" は既にあります。置き換えますか？").arg(Shown(path))))
+        return;
+    if (info.exists() && openFile && !textClean_ &&
         !MessageSeam::Ask(
             window_,
-            QStringLiteral("ファイル \"%1\" は既にあります。置き換えますか？").arg(QDir::toNativeSeparators(path))))
+            QStringLiteral("ファイル \"%1\" を上書きすると、読めなかった部分は元に戻せなくなります。上書きしますか？")
+                .arg(Shown(path))))
+        return;
+    if (!WriteBytes(path, *bytes))
         return;
     textFolder_ = info.absolutePath();
     textFileName_ = info.fileName();
+    textFormat_ = format;
+    textClean_ = true;
     UpdateActions();
-    WriteText(path);
 }
 
 void TextFileCommands::N33Click()
@@ -119,6 +209,8 @@ void TextFileCommands::N33Click()
         return;
     memo_->clear();
     textFileName_.clear();
+    textFormat_ = {};
+    textClean_ = true;
     textModified_ = false;
     UpdateActions();
 }
