@@ -6,6 +6,7 @@
 #include "dialogs/InstalledFonts.h"
 #include "lib/ULib.h"
 #include "pads/TQuillmaren4.h"
+#include "training/QuestionLayout.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -16,8 +17,12 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QtMath>
+
+#include <tuple>
 
 namespace {
 
@@ -32,7 +37,8 @@ QFont PixelFont(const QString &family, int pixels)
     return font;
 }
 
-/// A read-only box, or the answer box.
+/// A read-only box, or the answer box. Lines wrap; a scroll bar shows whenever they do not all
+/// fit.
 QPlainTextEdit *MakeBox(QWidget *parent, const char *name, bool readOnly)
 {
     auto *box = new QPlainTextEdit(parent);
@@ -40,15 +46,21 @@ QPlainTextEdit *MakeBox(QWidget *parent, const char *name, bool readOnly)
     box->setReadOnly(readOnly);
     box->setTabChangesFocus(true);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     return box;
 }
 
-/// A vertical scroll bar while the box holds lines lines or more.
-void ScrollBarFrom(QPlainTextEdit *box, int lines)
+/// The height of one line of sample in the box's font, as the box lays its lines out (fallback
+/// fonts for characters the font lacks included), and what its frame and margins add.
+BoxMetrics MeasureBox(const QPlainTextEdit *box, const QString &sample)
 {
-    box->setVerticalScrollBarPolicy(box->document()->blockCount() >= lines ? Qt::ScrollBarAlwaysOn
-                                                                           : Qt::ScrollBarAlwaysOff);
+    QTextLayout layout(sample, box->document()->defaultFont());
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLeadingIncluded(true);
+    layout.endLayout();
+    const int margin = qCeil(box->document()->documentMargin());
+    return {qCeil(line.height()), 2 * box->frameWidth() + 2 * margin + 1};
 }
 
 QString ShownLines(const QString &stored)
@@ -86,8 +98,6 @@ void TQType1::BuildControls()
     Memo2 = MakeBox(this, "Memo2", true);
     Memo5 = MakeBox(this, "Memo5", false);
     Memo4 = MakeBox(this, "Memo4", true);
-    connect(Memo2, &QPlainTextEdit::textChanged, this, [this] { ScrollBarFrom(Memo2, 4); });  // Memo2Change
-    connect(Memo3, &QPlainTextEdit::textChanged, this, [this] { ScrollBarFrom(Memo3, 3); });  // Memo3Change
 
     SpeedButton1 = new QToolButton(this);
     SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
@@ -207,30 +217,22 @@ void TQType1::SetSecondRowCaption(const QString &caption)
 
 void TQType1::LayoutForType()
 {
-    const bool tall = context_.windowHeight() >= kTallWindow;
-    struct Stack {
-        int top, japanese, gap, second, answer, expected;
-    };
-    Stack stack{12, 50, 8, 50, 45, 45};
-    switch (type_.value_or(QuestionType::W)) {
-    case QuestionType::B: stack = {4, tall ? 76 : 50, 4, 94, tall ? 68 : 42, tall ? 68 : 42}; break;
-    case QuestionType::C: stack = {2, 68, 3, 50, tall ? 90 : 60, tall ? 90 : 60}; break;
-    default: break;
-    }
-    if (!type_)
-        stack = {12, 50, 8, 50, 45, 45};  // an unknown type keeps the form's layout
+    // The Japanese and the second row may show Japanese and European text; the answers only
+    // European text.
+    const QString mixed = QStringLiteral("Ág日本"), european = QStringLiteral("Ág");
+    const QuestionStack stack = PlanQuestionStack(
+        type_, context_.windowHeight() >= kTallWindow,
+        {MeasureBox(Memo3, mixed), MeasureBox(Memo2, mixed), MeasureBox(Memo5, european), MeasureBox(Memo4, european)},
+        height());
     const int width = qMax(120, this->width() - kMemoLeft - kButtonColumn);
     const int wide = type_ == QuestionType::C ? width + 26 : width;
     int top = stack.top;
-    Memo3->setGeometry(kMemoLeft, top, wide, stack.japanese);
-    top += stack.japanese + stack.gap;
-    Memo2->setGeometry(kMemoLeft, top, wide, stack.second);
-    top += stack.second + stack.gap;
-    Memo5->setGeometry(kMemoLeft, top, width, stack.answer);
-    top += stack.answer + stack.gap;
-    Memo4->setGeometry(kMemoLeft, top, width, stack.expected);
-    top += stack.expected + 6;
-    PageControl1->setGeometry(0, top, this->width(), qMax(60, height() - top));
+    for (auto [box, boxWidth, index] : {std::tuple{Memo3, wide, JapaneseBox}, std::tuple{Memo2, wide, SecondRowBox},
+                                        std::tuple{Memo5, width, AnswerBox}, std::tuple{Memo4, width, ExpectedBox}}) {
+        box->setGeometry(kMemoLeft, top, boxWidth, stack.heights[index]);
+        top += stack.heights[index] + stack.gap;
+    }
+    PageControl1->setGeometry(0, stack.pagesTop, this->width(), qMax(60, height() - stack.pagesTop));
 }
 
 void TQType1::AlignLabels()

@@ -14,7 +14,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTimer>
 
 namespace {
@@ -30,6 +33,38 @@ QStringList Book(const QString &title, int words)
     for (int i = 0; i < words; ++i)
         lines << Word(i);
     return lines;
+}
+
+const QString LongJapanese =
+    QStringLiteral("お店は日曜日に閉まっていましたので、私たちは次の月曜日の朝早くにもう一度出かけて、"
+                   "ようやく欲しかった本を買うことができました。");
+const QString LongAnswer =
+    QStringLiteral("The shop was closed on Sunday, so we went back early on Monday morning and bought the book.");
+
+/// A book of ten words of one type, each with the long texts.
+QStringList LongBook(const QString &title, const QString &type, const QString &secondField)
+{
+    QStringList lines{title, "01", type};
+    for (int i = 0; i < 10; ++i)
+        lines << QStringLiteral("\"%1\",\"%2\",\"ミセ\",\"%3\",\"\",\"\"").arg(LongAnswer, secondField, LongJapanese);
+    return lines;
+}
+
+/// Every line of a box can be read: all of them fit, or a scroll bar reaches the rest (shown
+/// once the box has taken in its new range); and the box is at least one whole line of its
+/// font tall.
+void VerifyLinesReachable(const QPlainTextEdit *box, const QString &sample)
+{
+    const QScrollBar *bar = box->verticalScrollBar();
+    QTRY_VERIFY2(bar->maximum() == 0 || bar->isVisible(),
+                 qPrintable(box->objectName() + QStringLiteral(": lines hidden without a scroll bar")));
+    QTextLayout layout(sample, box->document()->defaultFont());
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLeadingIncluded(true);
+    layout.endLayout();
+    QVERIFY2(box->viewport()->height() >= line.height() + 2 * box->document()->documentMargin(),
+             qPrintable(box->objectName() + QStringLiteral(" is lower than a line")));
 }
 
 void PressEnter(QWidget *field)
@@ -202,7 +237,7 @@ private slots:
     {
         QTest::addColumn<QString>("type");
         QTest::addColumn<int>("windowHeight");
-        QTest::addColumn<int>("answerHeight");
+        QTest::addColumn<int>("answerHeight");  ///< as drawn; grown only to finish a line of the font
         QTest::addColumn<QString>("guide");
         // clang-format off
         QTest::addRow("B at 800") << "空欄補充" << 800 << 68 << "問題文の答えを英語で解答欄に入れて下さい。";
@@ -225,7 +260,10 @@ private slots:
         frame.SetupForType();
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
-        QTEST(Find<QPlainTextEdit>(&frame, "Memo5")->height(), "answerHeight");
+        QFETCH(int, answerHeight);
+        const auto *answer = Find<QPlainTextEdit>(&frame, "Memo5");
+        QVERIFY(answer->height() >= answerHeight);
+        QVERIFY(answer->height() < answerHeight + answer->fontMetrics().lineSpacing());
         QCOMPARE(Find<QPlainTextEdit>(&frame, "Memo4")->height(), Find<QPlainTextEdit>(&frame, "Memo5")->height());
         QTEST(Find<QLabel>(&frame, "Label6")->text(), "guide");
         QVERIFY(!Find<QLabel>(&frame, "Label7")->isVisible());
@@ -256,6 +294,45 @@ private slots:
         QCOMPARE(Find<QTabWidget>(w_, "PageControl1")->currentIndex(), int(TMainFrm::WordBook));
         QTRY_VERIFY(Find<QPlainTextEdit>(w_, "Memo1")->isVisible());  // back to the normal height
         QVERIFY(!Page()->PendingEdit().pending);
+    }
+
+    void everyQuestionLineCanBeReadAtTheDefaultSize_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("secondField");
+        QTest::addRow("W") << "単語理解"
+                           << "ʃɒp";
+        QTest::addRow("B")
+            << "空欄補充"
+            << "The shop (   ) closed on Sunday, so we went back early on Monday morning and bought the book.";
+        QTest::addRow("C") << "作文問題"
+                           << "「お店は日曜日に閉まっていました。」を英語にしなさい。過去形を使い、理由を表す接続詞を"
+                              "一つ入れて、二つの文を一つにまとめること。";
+    }
+    void everyQuestionLineCanBeReadAtTheDefaultSize()
+    {
+        QFETCH(QString, type);
+        QFETCH(QString, secondField);
+        QDir().mkpath(Folder());
+        WriteBook(Folder() + "/long.utx", LongBook("長文", type, secondField));
+        Start();
+        QCOMPARE(w_->size(), QSize(740, 730));
+        Choose("長文");
+        PressStart();
+        AnswerWith(LongAnswer + " and more");  // the answer box and the expected answer hold long lines too
+        QCOMPARE(Find<QPlainTextEdit>(Frame(), "Memo3")->toPlainText(), LongJapanese);
+        // The question may mix Japanese into any line; the answers are European.
+        for (auto [name, sample] : {std::pair{"Memo3", "Ág日本"}, std::pair{"Memo2", "Ág日本"},
+                                    std::pair{"Memo5", "Ág"}, std::pair{"Memo4", "Ág"}})
+            VerifyLinesReachable(Find<QPlainTextEdit>(Frame(), name), QString::fromUtf8(sample));
+        // The boxes stay in their order, above the pages.
+        int top = 0;
+        for (const char *name : {"Memo3", "Memo2", "Memo5", "Memo4", "PageControl1"}) {
+            const QWidget *part = Find<QWidget>(Frame(), name);
+            QVERIFY2(part->y() >= top, name);
+            top = part->geometry().bottom();
+        }
+        QVERIFY(top < Frame()->height());
     }
 };
 
