@@ -28,6 +28,10 @@ QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, const 
     return label;
 }
 
+constexpr int kScoreBorder = 2;   // the score box's outline
+constexpr int kScorePixels = 32;  // the score's size where "100" fits its box
+constexpr int kScoreRoom = 4;     // free pixels between the score's digits and the box's border
+
 /// Centres a label horizontally on x (the halves rounded toward zero).
 void CentreAt(QLabel *label, int x, int top)
 {
@@ -49,7 +53,7 @@ TStdScore::TStdScore(QWidget *parent) : QFrame(parent)
     Shape1->SetBrush(Qt::black);
     Shape2 = new TShape(Panel1);
     Shape2->setObjectName(QStringLiteral("Shape2"));
-    Shape2->SetPen(Qt::black, 2);
+    Shape2->SetPen(Qt::black, kScoreBorder);
     Shape3 = new TShape(Panel1);
     Shape3->setObjectName(QStringLiteral("Shape3"));
     Shape4 = new TShape(Panel1);
@@ -65,6 +69,14 @@ TStdScore::TStdScore(QWidget *parent) : QFrame(parent)
     QFont small = Label6->font();
     small.setPointSize(10);
     Label6->setFont(small);
+    // Yellow on its own black plate, like the numbers over the bar: readable over the blue
+    // track and the aqua filled part alike.
+    Label6->setAutoFillBackground(true);
+    QPalette plate = Label6->palette();
+    plate.setColor(QPalette::Window, Qt::black);
+    Label6->setPalette(plate);
+    Label6->setMargin(0);
+    Label6->setContentsMargins(4, 0, 4, 0);
     NextBtn = new QPushButton(QStringLiteral("NEXT"), Panel1);
     NextBtn->setObjectName(QStringLiteral("NextBtn"));
     NextBtn->setAutoDefault(true);
@@ -85,8 +97,7 @@ void TStdScore::LayoutScoreBoard()
     Shape1->setGeometry(78, 0, width - 156, height());
     Shape2->setGeometry(4, 4, 70, 50);
     CentreAt(Label1, Shape2->x() + Shape2->width() / 2, 5);
-    Label2->adjustSize();
-    Label2->move(Shape2->x() + (Shape2->width() - Label2->width()) / 2, 16);
+    PlaceScore();
     const int track = int(Shape1->width() * 0.85);
     Shape3->setGeometry(Shape1->x() + (Shape1->width() - track) / 2, 30, track, 16);
     Shape4->setGeometry(Shape3->x(), 30, int(track * position_ / double(SetSize)), 16);
@@ -101,11 +112,32 @@ void TStdScore::LayoutScoreBoard()
     Label6->raise();
 }
 
+void TStdScore::PlaceScore()
+{
+    // The digits (drawn, not their line box) fit between "score" and the box's bottom border
+    // with room on every side: the bold size shrinks from 32 pixels until "100" does.
+    const int edge = kScoreBorder + kScoreRoom;
+    const QRect inside = Shape2->geometry().adjusted(edge, Label1->y() + Label1->height() - Shape2->y(), -edge, -edge);
+    QFont font = FrameFont(kScorePixels, true);
+    QRect digits;
+    for (int pixels = kScorePixels; pixels >= 8; --pixels) {
+        font.setPixelSize(pixels);
+        digits = QFontMetrics(font).tightBoundingRect(QStringLiteral("100"));
+        if (digits.width() <= inside.width() && digits.height() <= inside.height())
+            break;
+    }
+    Label2->setFont(font);
+    Label2->adjustSize();
+    // The label's baseline sits at its ascent; its digits are centred in the room below "score".
+    const int ascent = QFontMetrics(font).ascent();
+    const int baseline = inside.top() + (inside.height() - digits.height()) / 2 - digits.top();
+    Label2->move(Shape2->x() + (Shape2->width() - Label2->width()) / 2, baseline - ascent);
+}
+
 void TStdScore::ShowScore(int score)
 {
     Label2->setText(QString::number(score));
-    Label2->adjustSize();
-    Label2->move(Shape2->x() + (Shape2->width() - Label2->width()) / 2, Label2->y());
+    PlaceScore();
 }
 
 void TStdScore::ShowProgress(int position)

@@ -34,6 +34,8 @@ protected:
 private:
     /// Lays every part out for the frame's width (FrameResize).
     void LayoutScoreBoard();
+    /// The score in the largest bold size up to 32 pixels whose "100" fits inside its box.
+    void PlaceScore();
 
     int position_ = 0;
     QWidget *Panel1 = nullptr;

@@ -21,11 +21,14 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <tuple>
+#include <utility>
 
 namespace {
 
 constexpr int kSideWidth = 100;
+constexpr int kSquareSize = 100;    // the feedback squares
+constexpr int kPictureGap = 8;      // between a square and the picture below it
+constexpr int kProcedureLeft = 70;  // the numbered lines of the procedure panel
 constexpr int kScoreBoardWidth = 514;
 
 QLabel *NamedLabel(QWidget *parent, const char *name, const QString &text = {})
@@ -42,12 +45,24 @@ void SetTextColour(QLabel *label, const QColor &colour)
     label->setPalette(palette);
 }
 
-/// Gives a one-line label of the procedure panel a box wide enough for its text without laying
-/// the text out: sizing it to the text would load the panel's fonts at start-up, while the
-/// panel is first seen only on the training page.
-void SizeProcedureLine(QLabel *label, int lineHeight)
+/// A line of the procedure panel wraps within the panel. It is measured only when the panel is
+/// laid out: measuring at start-up would load the panel's fonts, while the panel is first seen
+/// only on the training page.
+QLabel *ProcedureLine(QWidget *panel, const char *name, const QString &text)
 {
-    label->resize(1200, lineHeight);
+    QLabel *label = NamedLabel(panel, name, text);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+/// Gives a wrapped line the panel's width right of left and the height of its lines, at least
+/// minHeight; returns its bottom.
+int PlaceProcedureLine(QLabel *label, int left, int top, int panelWidth, int minHeight)
+{
+    const int width = qMax(80, panelWidth - left - 8);
+    label->setGeometry(left, top, width, qMax(minHeight, label->heightForWidth(width)));
+    return top + label->height();
 }
 
 QFont FeedbackFont(int points)
@@ -176,26 +191,28 @@ void TrainingPage::BuildProcedurePanel()
         {"Label31",
          QStringLiteral("6. 10問終了すると、次の勝負に移行できます。全勝負終了すると並び替え再挑戦が可能です。")},
     };
-    int top = 14;
-    for (const auto &line : lines) {
-        QLabel *label = NamedLabel(Panel16, line.name, line.text);
-        label->move(70, top);
-        SizeProcedureLine(label, 20);
-        top += 30;
-        if (QLatin1String(line.name) == QLatin1String("Label14"))
-            Label14 = label;
-        else if (QLatin1String(line.name) == QLatin1String("Label31"))
-            Label31 = label;
-    }
-    Label33 = NamedLabel(Panel16, "Label33",
-                         QStringLiteral("7. 登録単語が10問未満の単語帳は、重複を許し乱数を使い10問の勝負を作ります。"
-                                        "仮勝負の位置付けです。"));
+    for (const auto &line : lines)
+        procedureLines_.push_back(ProcedureLine(Panel16, line.name, line.text));
+    Label14 = procedureLines_.front();
+    Label31 = procedureLines_.back();
+    Label33 = ProcedureLine(Panel16, "Label33",
+                            QStringLiteral("7. 登録単語が10問未満の単語帳は、重複を許し乱数を使い10問の勝負を作ります。"
+                                           "仮勝負の位置付けです。"));
     QFont blue = font;
     blue.setPixelSize(15);
     Label33->setFont(blue);
     SetTextColour(Label33, QColor(0x0000FF));
-    SizeProcedureLine(Label33, 24);
     Label33->hide();
+}
+
+void TrainingPage::LayoutProcedureLines()
+{
+    procedureWidth_ = Panel16->width();
+    int top = 14;
+    for (QLabel *line : procedureLines_)
+        top = PlaceProcedureLine(line, kProcedureLeft, top, procedureWidth_, 20) + 10;
+    // The note on provisional sets stands apart from the six steps.
+    PlaceProcedureLine(Label33, kProcedureLeft, Label31->y() + Label31->height() + 30, procedureWidth_, 24);
 }
 
 void TrainingPage::InitCaptions()
@@ -216,6 +233,8 @@ void TrainingPage::CaptionFolderStep()
                   "1. 学習はフォルダ単位で行います。単語帳ページで[会話][辞書][語彙]から一つを選んで下さい。")
             : QStringLiteral(
                   "1. 学習はフォルダ単位で行います。単語帳ページで[会話][文法][語彙]から一つを選んで下さい。"));
+    if (procedureWidth_ > 0)
+        LayoutProcedureLines();
 }
 
 void TrainingPage::EnterTrainingPage()
@@ -271,7 +290,6 @@ void TrainingPage::LoadTrainingBook()
         }
     }
     const bool provisional = loaded && session_.WordCount() >= 1 && session_.WordCount() < SetSize;
-    Label33->move(70, Label31->y() + Label31->height() + 30);
     Label33->setVisible(provisional);
 }
 
@@ -442,12 +460,11 @@ void TrainingPage::ShowFeedback(quint32 squares, QLabel *left, const FeedbackTex
         square->SetPen(QColor::fromRgb(squares), 1);
         square->show();
     }
-    const auto show = [](QLabel *label, TShape *square, const FeedbackText &text) {
+    const auto show = [this](QLabel *label, TShape *square, const FeedbackText &text) {
         label->setText(text.text);
         label->setFont(FeedbackFont(text.size));
         SetTextColour(label, QColor::fromRgb(text.colour));
-        label->adjustSize();
-        label->move(square->x() + (square->width() - label->width()) / 2, label->y());
+        PlaceFeedbackText(label, square);
         label->show();
         label->raise();
     };
@@ -459,7 +476,6 @@ void TrainingPage::ShowAnswerFeedback(bool correct)
 {
     const AnswerFeedback feedback = AnswerFeedbackFor(correct);
     ShowFeedback(feedback.squares, Label5, feedback.left, Label6, feedback.right);
-    Label6->move(Label6->x(), Label5->y());
 }
 
 void TrainingPage::StartVerdict()
@@ -550,25 +566,35 @@ void TrainingPage::OpenTimerTimer()
     OpenTimer->stop();
 }
 
+void TrainingPage::PlaceFeedbackText(QLabel *label, const QWidget *square) const
+{
+    // The answer's text in the upper half of its square, the verdict's in the lower half.
+    const bool verdict = label == Label29 || label == Label30;
+    const int half = square->height() / 2;
+    label->adjustSize();
+    const int top = square->y() + (verdict ? half : 0) + (half - label->height()) / 2;
+    label->move(square->x() + (square->width() - label->width()) / 2,
+                qBound(square->y(), top, square->y() + square->height() - label->height()));
+}
+
 void TrainingPage::LayoutPanel11()
 {
     const int width = Panel11->width(), height = Panel11->height();
-    Shape2->setGeometry(0, 0, kSideWidth, height);
-    Shape3->setGeometry(width - kSideWidth, 0, kSideWidth, height);
+    Shape2->setGeometry(0, 0, kSquareSize, kSquareSize);
+    Shape3->setGeometry(width - kSquareSize, 0, kSquareSize, kSquareSize);
     Panel15->setGeometry(kSideWidth, 0, qMax(0, width - 2 * kSideWidth), height);
-    const int lineHeight = QFontMetrics(FeedbackFont(23)).height();
-    for (auto [label, square, top] :
-         {std::tuple{Label5, Shape2, 64}, std::tuple{Label6, Shape3, 64},
-          std::tuple{Label29, Shape2, 64 + 3 * lineHeight}, std::tuple{Label30, Shape3, 64 + 3 * lineHeight}}) {
-        label->adjustSize();
-        label->move(square->x() + (square->width() - label->width()) / 2, top);
-    }
-    const int picturesTop = 64 + 5 * lineHeight;
+    for (auto [label, square] :
+         {std::pair{Label5, Shape2}, std::pair{Label6, Shape3}, std::pair{Label29, Shape2}, std::pair{Label30, Shape3}})
+        PlaceFeedbackText(label, square);
+    // The pictures below the squares, each at its window edge.
+    const int picturesTop = kSquareSize + kPictureGap;
     WomanImage->setGeometry(0, picturesTop, 97, 100);
-    ManImage->setGeometry(width - kSideWidth - 3, picturesTop, 97, 100);
+    ManImage->setGeometry(width - 97, picturesTop, 97, 100);
     if (!panelRaised_ && !OpenTimer->isActive())
         panelHeight_ = height;
     Panel16->setGeometry(0, height - panelHeight_, width, panelHeight_);
+    if (Panel16->width() != procedureWidth_)
+        LayoutProcedureLines();
     Panel16->raise();
 }
 

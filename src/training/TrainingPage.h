@@ -5,6 +5,7 @@
 #include "training/TrainingBook.h"
 #include "training/Verdict.h"
 
+#include <QList>
 #include <QWidget>
 
 #include <functional>
@@ -104,11 +105,16 @@ private:
     void BuildSelectorRow();
     void BuildQuizArea();
     void BuildProcedurePanel();
+    /// Wraps the procedure lines to the panel's width and stacks them, the note on provisional
+    /// sets last.
+    void LayoutProcedureLines();
     void ComboBox1Change();
     /// The count of remaining sets, right of centre in its square.
     void PlaceRemainingSets();
     /// Places the squares, texts, pictures, the quiz area and the procedure panel in Panel11.
     void LayoutPanel11();
+    /// A feedback text centred in its half of its square: the answer's above, the verdict's below.
+    void PlaceFeedbackText(QLabel *label, const QWidget *square) const;
     void JudgeBtnClick();
     void WriteShuffleLog();
     void HideFeedback();
@@ -130,6 +136,7 @@ private:
     int rememberedPage_ = 2;
     bool panelRaised_ = false;  ///< the caption of Panel16: "↑" raised, "↓" lowered
     int panelHeight_ = 0;       ///< Panel16's height while it moves
+    int procedureWidth_ = 0;    ///< the width the procedure lines were wrapped for; 0 before
 
     QWidget *Panel10 = nullptr;
     TShape *Shape4 = nullptr;
@@ -140,6 +147,7 @@ private:
     QWidget *Panel15 = nullptr, *Panel17 = nullptr, *Panel18 = nullptr;
     QFrame *Panel16 = nullptr;
     QLabel *Label14 = nullptr, *Label31 = nullptr, *Label33 = nullptr;
+    QList<QLabel *> procedureLines_;  ///< the six numbered steps, Label14 to Label31
     TShape *Shape2 = nullptr, *Shape3 = nullptr;
     QLabel *Label5 = nullptr, *Label6 = nullptr, *Label29 = nullptr, *Label30 = nullptr;
     QLabel *WomanImage = nullptr, *ManImage = nullptr;

@@ -67,6 +67,29 @@ void VerifyLinesReachable(const QPlainTextEdit *box, const QString &sample)
              qPrintable(box->objectName() + QStringLiteral(" is lower than a line")));
 }
 
+/// Where a label's dark ink lies, in its parent's coordinates.
+QRect InkRect(QLabel *label)
+{
+    const QImage image = label->grab().toImage();
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                ink |= QRect(x, y, 1, 1);
+    return ink.translated(label->pos());
+}
+
+/// The contrast ratio of two colours (1 to 21).
+double Contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 void PressEnter(QWidget *field)
 {
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
@@ -333,6 +356,85 @@ private slots:
             top = part->geometry().bottom();
         }
         QVERIFY(top < Frame()->height());
+    }
+
+    void procedureLinesFitTheirPanel()
+    {
+        Start();
+        Choose("三語");
+        const QWidget *panel = Find<QWidget>(w_, "Panel16");
+        for (const char *name : {"Label14", "Label15", "Label16", "Label17", "Label18", "Label31", "Label33"}) {
+            auto *line = Find<QLabel>(w_, name);
+            QVERIFY2(line->isVisible(), name);
+            QVERIFY2(panel->rect().contains(line->geometry()), name);
+            const bool whole = line->wordWrap() ? line->heightForWidth(line->width()) <= line->height()
+                                                : line->sizeHint().width() <= line->width();
+            QVERIFY2(whole, name);
+        }
+        QVERIFY(Find<QLabel>(w_, "Label33")->y() >= Find<QLabel>(w_, "Label31")->geometry().bottom() + 30);
+    }
+
+    void aPerfectSetShowsSquaresVerdictPicturesAndTheScoreInItsBox()
+    {
+        Start();
+        Choose("十語");
+        PressStart();
+        for (int question = 1; question <= 10; ++question) {
+            AnswerWith(Quiz().ExpectedAnswer());
+            if (question < 10)
+                PressNext();
+        }
+        QTRY_VERIFY(Find<QLabel>(w_, "Label29")->isVisible());
+        const QWidget *area = Find<QWidget>(w_, "Panel11");
+        const QRect left = Find<TShape>(w_, "Shape2")->geometry(), right = Find<TShape>(w_, "Shape3")->geometry();
+        QCOMPARE(left, QRect(0, 0, 100, 100));
+        QCOMPARE(right, QRect(area->width() - 100, 0, 100, 100));
+        for (auto [name, square] : {std::pair{"Label5", left}, std::pair{"Label29", left}, std::pair{"Label6", right},
+                                    std::pair{"Label30", right}})
+            QVERIFY2(square.contains(Find<QLabel>(w_, name)->geometry()), name);
+        QVERIFY(Find<QLabel>(w_, "Label5")->geometry().center().y() <
+                Find<QLabel>(w_, "Label29")->geometry().center().y());
+        const QRect woman = Find<QLabel>(w_, "WomanImage")->geometry(), man = Find<QLabel>(w_, "ManImage")->geometry();
+        QCOMPARE(woman.size(), QSize(97, 100));
+        QCOMPARE(man.size(), QSize(97, 100));
+        QVERIFY(woman.top() > left.bottom() && man.top() > right.bottom());
+        QCOMPARE(woman.left(), 0);
+        QCOMPARE(man.right(), area->width() - 1);
+
+        // "100" inside its box, clear of the 2-pixel border.
+        TStdScore *board = FindPad<TStdScore>(w_);
+        auto *score = Find<QLabel>(board, "Label2");
+        QCOMPARE(score->text(), QStringLiteral("100"));
+        QVERIFY(score->font().bold());
+        const QRect box = Find<TShape>(board, "Shape2")->geometry();
+        const QRect ink = InkRect(score);
+        QVERIFY2(
+            box.adjusted(4, 4, -4, -4).contains(ink),
+            qPrintable(QStringLiteral("%1,%2 %3x%4").arg(ink.x()).arg(ink.y()).arg(ink.width()).arg(ink.height())));
+    }
+
+    void provisionalNoteStaysReadableOverTheBar()
+    {
+        TStdScore board(nullptr);
+        board.ShowSetKind(true);
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        auto *note = Find<QLabel>(&board, "Label6");
+        QVERIFY(note->isVisible());
+        const QColor track(0x0000FF), filled(0x00FFFF);
+        for (int position : {0, 5, 10}) {
+            board.ShowProgress(position);
+            const QImage image = board.grab().toImage();
+            const QRect area = note->geometry().adjusted(1, 1, -1, -1);
+            QVERIFY(board.rect().contains(area));
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x) {
+                    const QColor pixel = image.pixelColor(x, y);
+                    QVERIFY2(pixel != track && pixel != filled, qPrintable(QString::number(position)));
+                }
+            const QColor behind = image.pixelColor(area.topLeft());
+            QVERIFY2(Contrast(note->palette().color(QPalette::WindowText), behind) >= 4.5, qPrintable(behind.name()));
+        }
     }
 };
 
