@@ -7,6 +7,7 @@
 #include "dialogs/MessageSeam.h"
 #include "lib/TextTools.h"
 #include "mainwindow/AppIcon.h"
+#include "mainwindow/FolderStatusLabel.h"
 #include "mainwindow/FontLists.h"
 #include "mainwindow/InputAreaText.h"
 #include "mainwindow/InputPage.h"
@@ -65,13 +66,15 @@ TMainFrm::TMainFrm(const AppPaths &paths, QWidget *parent) : QMainWindow(parent)
     BuildMenus();
     BuildToolbar();
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    // The folder panel takes the rest of the bar and shortens the middle of a long path.
+    StatusPanels[0] = new QLabel(statusBar());
+    StatusPanels[0]->setFixedWidth(160);
+    StatusPanels[1] = new FolderStatusLabel(statusBar());
     for (int i = 0; i < 2; ++i) {
-        StatusPanels[i] = new QLabel(statusBar());
         StatusPanels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        StatusPanels[i]->setFixedWidth(i == 0 ? 160 : 400);
         // A fixed height: Japanese text (shown only later) must not make the bar grow.
         StatusPanels[i]->setFixedHeight(20);
-        statusBar()->addWidget(StatusPanels[i]);
+        statusBar()->addWidget(StatusPanels[i], i);
     }
     upperArea_ = BuildUpperArea();
     BuildPages();
@@ -434,6 +437,11 @@ void TMainFrm::ConnectSidePanel()
     connect(ResCall, &QAction::triggered, trainingPage_, &TrainingPage::ResCallExecute);
     connect(trainingPage_, &TrainingPage::BookChosen, this, &TMainFrm::TrainingBookChosen);
     connect(trainingPage_, &TrainingPage::TrainingBookLoaded, wordBookPage_, &WordBookPage::TakeTrainingBook);
+    // Closing the open book clears the panel the training page shows the window's size in.
+    connect(wordBookPage_, &WordBookPage::OpenBookChanged, this, [this] {
+        if (PageControl1->currentIndex() == Training)
+            ShowWindowSize();
+    });
     connect(trainingPage_, &TrainingPage::EditWordRequested, this, &TMainFrm::EditTrainingWord);
     connect(sidePanel_, &OptionSidePanel::DicNameToggled, trainingPage_, &TrainingPage::CaptionFolderStep);
     wordBookPage_->SetBookOpensAtOnce([this] { return trainingPage_->PendingEdit().pending; });
@@ -703,12 +711,17 @@ void TMainFrm::resizeEvent(QResizeEvent *event)
     FormResize();
 }
 
+void TMainFrm::ShowWindowSize()
+{
+    StatusPanels[0]->setText(QStringLiteral("画面の幅・高さ(%1,%2)").arg(width()).arg(height()));
+}
+
 void TMainFrm::FormResize()
 {
     if (ComboBox2->lineEdit())
         ComboBox2->lineEdit()->deselect();
     if (PageControl1->currentIndex() == Training)
-        StatusPanels[0]->setText(QStringLiteral("画面の幅・高さ(%1,%2)").arg(width()).arg(height()));
+        ShowWindowSize();
     else if (!wordBookPage_->OpenBookType())
         StatusPanels[0]->clear();
 

@@ -122,6 +122,8 @@ private:
     TIPAboard::Context PhoneticPadContext();
     void PageChanged();
     void FormResize();
+    /// The training page's status: the window's width and height in the left panel.
+    void ShowWindowSize();
     void ApplySecondFieldFont();
     void ApplyPhoneticFont();
     void ApplyMemoFont();

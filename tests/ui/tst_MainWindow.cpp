@@ -1,6 +1,7 @@
 #include "dialogs/InstalledFonts.h"
 #include "mainwindow/CategoryPanel.h"
 #include "mainwindow/FlagPictures.h"
+#include "mainwindow/FolderStatusLabel.h"
 #include "mainwindow/FontLists.h"
 #include "pads/TQuillmaren5.h"
 #include "support/MainWindowFixture.h"
@@ -346,6 +347,49 @@ private slots:
         Find<QTabWidget>(w, "PageControl1")->setCurrentIndex(TMainFrm::Training);
         w->resize(900, 800);
         QTRY_COMPARE(Find<QLabel>(w, "StatusPanel0")->text(), QStringLiteral("画面の幅・高さ(900,800)"));
+    }
+
+    void folderPanelShowsFolderAndTotalWhenTheWindowIsWide()
+    {
+        TMainFrm *w = f_->Start();
+        QVERIFY(w);
+        w->resize(1400, 730);
+        QTRY_COMPARE(w->width(), 1400);
+        auto *panel = Find<QLabel>(w, "StatusPanel1");
+        QVERIFY(panel->text().startsWith(QStringLiteral("●単語帳ﾌｫﾙﾀﾞ：")));
+        QVERIFY(panel->text().contains(QStringLiteral("…[")));
+        QTRY_VERIFY2(panel->contentsRect().width() >= panel->fontMetrics().horizontalAdvance(panel->text()),
+                     qPrintable(QString::number(panel->width())));
+        // At the narrowest window the total still shows.
+        w->resize(740, 730);
+        QTRY_VERIFY(static_cast<FolderStatusLabel *>(panel)->ShownText().endsWith(panel->text().section(u'…', -1)));
+    }
+
+    void folderPanelShortensThePathBeforeTheTotal_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("ellipses");  ///< 0: the whole text; 2: the path's and the total's
+        QTest::addRow("room for all") << 2000 << 1;
+        QTest::addRow("the path's middle goes") << 300 << 2;
+        QTest::addRow("only the total") << 60 << 1;
+    }
+    void folderPanelShortensThePathBeforeTheTotal()
+    {
+        QFETCH(int, width);
+        const QString whole =
+            QStringLiteral("●単語帳ﾌｫﾙﾀﾞ：/home/ユーザー/Documents/Bertovan/Quillmaren/German/bookA…[1234]");
+        FolderStatusLabel panel(nullptr);
+        panel.setText(whole);
+        panel.resize(width, 20);
+        const QString shown = panel.ShownText();
+        QVERIFY2(panel.fontMetrics().horizontalAdvance(shown) <= width, qPrintable(shown));
+        QVERIFY2(shown.endsWith(QStringLiteral("…[1234]")), qPrintable(shown));
+        QTEST(int(shown.count(u'…')), "ellipses");
+        if (width >= 2000)
+            QCOMPARE(shown, whole);
+        if (width == 300)
+            QVERIFY2(shown.startsWith(QStringLiteral("●単語帳ﾌｫﾙﾀﾞ：/ho")), qPrintable(shown));
+        QVERIFY(panel.minimumSizeHint().width() < panel.sizeHint().width());
     }
 };
 

@@ -147,6 +147,7 @@ class tst_TrainingPage : public QObject
         PressEnter(Answer());
     }
     void PressNext() { QTest::mouseClick(Find<QPushButton>(FindPad<TStdScore>(w_), "NextBtn"), Qt::LeftButton); }
+    QString StatusText() const { return Find<QLabel>(w_, "StatusPanel0")->text(); }
 
 private slots:
     void init() { f_ = std::make_unique<MainWindowFixture>(); }
@@ -435,6 +436,15 @@ private slots:
             const QColor behind = image.pixelColor(area.topLeft());
             QVERIFY2(Contrast(note->palette().color(QPalette::WindowText), behind) >= 4.5, qPrintable(behind.name()));
         }
+    }
+
+    void windowSizeStaysInTheStatusBarWhileTraining()
+    {
+        Start();
+        Choose("十語");
+        QCOMPARE(StatusText(), QStringLiteral("画面の幅・高さ(740,730)"));
+        Choose("三語");  // the first book closes: the size stays
+        QCOMPARE(StatusText(), QStringLiteral("画面の幅・高さ(740,730)"));
     }
 };
 
