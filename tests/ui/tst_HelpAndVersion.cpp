@@ -54,6 +54,14 @@ private slots:
         QCOMPARE(Find<QLabel>(&dialog, "Label2")->text(), QStringLiteral("   Quillmaren\n（クイルマレン）"));
         QCOMPARE(Find<QLabel>(&dialog, "Label4")->text(), ProgramVersion);
         QCOMPARE(Find<QLabel>(&dialog, "Image1")->pixmap().size(), QSize(128, 128));
+        // A fixed frame with the close box only.
+        const Qt::WindowFlags flags = dialog.windowFlags();
+        QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(!(dialog.windowHandle()->flags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     }
 };
 

@@ -49,6 +49,10 @@ private slots:
         WithSettings([](TSettingFrm *dialog) {
             QCOMPARE(dialog->windowTitle(), QStringLiteral("設定"));
             QCOMPARE(dialog->size(), QSize(480, 360));
+            // A fixed frame with the close box only.
+            QVERIFY(dialog->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+            QVERIFY(!(dialog->windowHandle()->flags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+            QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
             QCOMPARE(Find<QLabel>(dialog, "Label5")->text(), QStringLiteral("26"));
             QTest::mouseClick(Find<QPushButton>(dialog, "Button1"), Qt::LeftButton);
         });
