@@ -50,6 +50,12 @@
 
 namespace {
 
+/// The training page's status text for a window size.
+QString WindowSizeText(QSize size)
+{
+    return QStringLiteral("画面の幅・高さ(%1,%2)").arg(size.width()).arg(size.height());
+}
+
 constexpr int kStandardPageHeight = 289;
 
 }  // namespace
@@ -67,8 +73,10 @@ TMainFrm::TMainFrm(const AppPaths &paths, QWidget *parent) : QMainWindow(parent)
     BuildToolbar();
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     // The folder panel takes the rest of the bar and shortens the middle of a long path.
+    // The size panel is wide enough for the largest window size it shows.
     StatusPanels[0] = new QLabel(statusBar());
-    StatusPanels[0]->setFixedWidth(160);
+    StatusPanels[0]->setFixedWidth(
+        qMax(160, StatusPanels[0]->fontMetrics().horizontalAdvance(WindowSizeText(QSize(99999, 99999))) + 8));
     StatusPanels[1] = new FolderStatusLabel(statusBar());
     for (int i = 0; i < 2; ++i) {
         StatusPanels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
@@ -713,7 +721,7 @@ void TMainFrm::resizeEvent(QResizeEvent *event)
 
 void TMainFrm::ShowWindowSize()
 {
-    StatusPanels[0]->setText(QStringLiteral("画面の幅・高さ(%1,%2)").arg(width()).arg(height()));
+    StatusPanels[0]->setText(WindowSizeText(size()));
 }
 
 void TMainFrm::FormResize()

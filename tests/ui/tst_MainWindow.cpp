@@ -346,7 +346,11 @@ private slots:
         QVERIFY(w);
         Find<QTabWidget>(w, "PageControl1")->setCurrentIndex(TMainFrm::Training);
         w->resize(900, 800);
-        QTRY_COMPARE(Find<QLabel>(w, "StatusPanel0")->text(), QStringLiteral("画面の幅・高さ(900,800)"));
+        auto *panel = Find<QLabel>(w, "StatusPanel0");
+        QTRY_COMPARE(panel->text(), QStringLiteral("画面の幅・高さ(900,800)"));
+        w->resize(1000, 900);  // four digits still fit
+        QTRY_COMPARE(panel->text(), QStringLiteral("画面の幅・高さ(1000,900)"));
+        QVERIFY(panel->contentsRect().width() >= panel->fontMetrics().horizontalAdvance(panel->text()));
     }
 
     void folderPanelShowsFolderAndTotalWhenTheWindowIsWide()
