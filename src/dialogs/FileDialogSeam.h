@@ -18,7 +18,7 @@ public:
         QString defaultSuffix;  ///< without the dot
         bool opening = false;   ///< an existing file to open, not a name to save under
         /// The filter shown first; after SaveFileNameAndFilter, the one the user chose.
-        QString selectedFilter;
+        QString selectedFilter = {};
     };
     /// The chosen path, or an empty text when the user cancelled. The dialog itself does not
     /// ask before an existing file is chosen; the caller decides.
