@@ -294,6 +294,16 @@ void TSearchFrm::Button2Click()
     WordSearch search(ComboBox1->currentIndex(), text);
     search.SearchFolder(FolderPath(searchedFolder_));
     results_->ShowHits(search.Books(), search.TakeHits());
+    // Books that share a title are told apart by their file names: the book column widens to
+    // show them (within reason; the tooltip holds the whole text).
+    if (results_->TitlesRepeat()) {
+        const auto *delegate = static_cast<WordSearchDelegate *>(ListView1->itemDelegate());
+        const int wanted = QFontMetrics(delegate->ColumnFont(WordSearchModel::Title, kListPoints))
+                               .horizontalAdvance(results_->LongestTitle()) +
+                           12;
+        ListView1->setColumnWidth(WordSearchModel::Title,
+                                  qBound(ListView1->columnWidth(WordSearchModel::Title), wanted, 260));
+    }
     ListView1->scrollToTop();
     if (!search.Unreadable().isEmpty()) {
         telling_ = true;

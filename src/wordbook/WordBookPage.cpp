@@ -660,13 +660,6 @@ void WordBookPage::ReadBook(QString fileName, bool tellUnreadLines)
     const WordBookReadResult result = ReadWordBook(CurrentFolderPath(), fileName, book_);
     if (result.status == WordBookStatus::Missing)
         return;
-    if (!result.message.isEmpty())
-        MessageSeam::Notify(this, result.message);
-    if (tellUnreadLines && result.unreadLines > 0)
-        MessageSeam::Notify(this, QStringLiteral("単語帳「%1」には、単語として読めない行が %2 行あります。\n"
-                                                 "これらの行は一覧に表示されませんが、ファイルにはそのまま残ります。")
-                                      .arg(ShownHeaderLine(book_.Title))
-                                      .arg(result.unreadLines));
     if (const std::optional<QuestionType> type = QuestionTypeFromName(book_.TypeName))
         wordList_->SetPhoneticCaption(PhoneticCaption(*type));
     wordList_->Reload();
@@ -676,6 +669,14 @@ void WordBookPage::ReadBook(QString fileName, bool tellUnreadLines)
     statusPanels_[0]->setText(book_.IsOpen() ? QStringLiteral("●ﾀｲﾄﾙ：[") + ShownHeaderLine(book_.Title) + u']'
                                              : QString());
     emit OpenBookChanged();
+    // Told once the list shows the book: while a message box waits, the list is painted.
+    if (!result.message.isEmpty())
+        MessageSeam::Notify(this, result.message);
+    if (tellUnreadLines && result.unreadLines > 0)
+        MessageSeam::Notify(this, QStringLiteral("単語帳「%1」には、単語として読めない行が %2 行あります。\n"
+                                                 "これらの行は一覧に表示されませんが、ファイルにはそのまま残ります。")
+                                      .arg(ShownHeaderLine(book_.Title))
+                                      .arg(result.unreadLines));
 }
 
 void WordBookPage::OpenWBExecute()

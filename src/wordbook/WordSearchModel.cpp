@@ -12,8 +12,10 @@ void WordSearchModel::ShowHits(const QList<SearchedBook> &books, QList<WordSearc
         ++booksWithTitle[book.title];
     titles_.clear();
     files_.clear();
+    titlesRepeat_ = false;
     for (const SearchedBook &book : books) {
         // Books of one title are told apart by their files.
+        titlesRepeat_ = titlesRepeat_ || booksWithTitle.value(book.title) > 1;
         titles_ << (booksWithTitle.value(book.title) > 1 ? book.title + QStringLiteral("（") + book.fileName + u'）'
                                                          : book.title);
         files_ << book.fileName;
@@ -33,6 +35,16 @@ void WordSearchModel::Clear()
     noneRow_ = false;
     cachedRow_ = -1;
     endResetModel();
+}
+
+QString WordSearchModel::LongestTitle() const
+{
+    QString longest;
+    for (const QString &title : titles_) {
+        if (title.size() > longest.size())
+            longest = title;
+    }
+    return longest;
 }
 
 const WordSearchHit *WordSearchModel::HitAt(int row) const
@@ -58,6 +70,8 @@ QVariant WordSearchModel::data(const QModelIndex &index, int role) const
         return {};
     if (role == Qt::TextAlignmentRole)
         return int(Qt::AlignVCenter | (index.column() == Number ? Qt::AlignHCenter : Qt::AlignLeft));
+    if (role == Qt::ToolTipRole && index.column() == Title && HitAt(index.row()))
+        return titles_.value(HitAt(index.row())->book);  // the whole title, with its file's name
     if (role != Qt::DisplayRole)
         return {};
     if (noneRow_)

@@ -27,6 +27,10 @@ public:
 
     /// The hit a row shows; none for the "- なし -" row and outside the list.
     const WordSearchHit *HitAt(int row) const;
+    /// Whether books of the search share a title (their rows then name their files).
+    bool TitlesRepeat() const { return titlesRepeat_; }
+    /// The book column's longest text.
+    QString LongestTitle() const;
     /// The name of the file a hit was found in.
     QString FileOf(const WordSearchHit &hit) const { return files_.value(hit.book); }
 
@@ -38,6 +42,7 @@ public:
 private:
     QStringList titles_;  ///< as shown, per book
     QStringList files_;
+    bool titlesRepeat_ = false;
     QList<WordSearchHit> hits_;
     bool noneRow_ = false;
     // The last row asked for, its word fields read once for all of its cells.
