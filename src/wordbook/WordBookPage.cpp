@@ -225,7 +225,6 @@ bool WordBookPage::RegisterWord(const TRegFrm::Result &result)
     }
     if (!SaveChange(std::move(before)))
         return false;
-    wordList_->Reload();
     SelectWord(row);
     UpdateBookCount(book_.FileName);
     return true;
@@ -262,7 +261,6 @@ bool WordBookPage::EditWord(qsizetype row, const WordEntry &original, WordEntry 
     book_.Entries.replace(row, word);
     if (!SaveChange(std::move(before)))
         return false;
-    wordList_->Reload();
     SelectWord(row);
     return true;
 }
@@ -301,12 +299,13 @@ void WordBookPage::SortByColumn(int column)
     SortEntries(book_.Entries, FieldOfColumn(column, wordList_->ForeignFirst()), sortDirections_[std::size_t(column)]);
     if (!SaveChange(std::move(before)))
         return;
-    wordList_->Reload();
     ListView1Click();
 }
 
 bool WordBookPage::SaveChange(WordBook before)
 {
+    // The list shows the changed book, also while a question below waits over it.
+    wordList_->Reload();
     // Another program's change to the file is not dropped without asking; kept, it is shown.
     if (ChangedSinceRead(book_) &&
         !MessageSeam::Ask(this,
@@ -345,7 +344,6 @@ void WordBookPage::DelWordExecute()
     book_.Entries.removeAt(*row);
     if (!SaveChange(std::move(before)))
         return;
-    wordList_->Reload();
     ListView1Click();
     UpdateBookCount(book_.FileName);
 }
@@ -364,7 +362,6 @@ void WordBookPage::MoveWordExecute()
     const qsizetype moved = MoveEntry(book_.Entries, *row + 1, dialog.Target());
     if (!SaveChange(std::move(before)))
         return;
-    wordList_->Reload();
     SelectWord(moved - 1);
 }
 
