@@ -241,7 +241,8 @@ TextFileRead ReadTextFile(const QString &path)
         return read;
     }
     // The file may have grown since it was measured: the read stops one byte past the limit.
-    const QByteArray bytes = file.read(kMaxTextFileBytes + 1);
+    // (read() makes room for all it is allowed first: no more than the file's size is asked.)
+    const QByteArray bytes = file.read(qMin(file.size(), kMaxTextFileBytes) + 1);
     if (bytes.size() > kMaxTextFileBytes) {
         read.status = TextFileRead::TooLarge;
         return read;

@@ -30,7 +30,7 @@ QStringList ReadTrainingBook(const QString &path)
     QFile file(path);
     if (!QFileInfo(path).isFile() || file.size() > MaxWordBookBytes || !file.open(QIODevice::ReadOnly))
         return {};
-    return SplitTextLines(ULib::DecodeTextBytes(file.read(MaxWordBookBytes)));
+    return SplitTextLines(ULib::DecodeTextBytes(file.read(qMin(file.size(), MaxWordBookBytes))));
 }
 
 QList<TrainingBookItem> ListTrainingBooks(const QString &folder)

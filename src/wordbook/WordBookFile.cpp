@@ -487,7 +487,8 @@ WordBookHeader ReadWordBookHeader(const QString &path)
     QFile file(path);
     if (!QFileInfo(path).isFile() || file.size() > MaxWordBookBytes || !file.open(QIODevice::ReadOnly))
         return header;
-    const QByteArray bytes = file.read(MaxWordBookBytes);
+    // As many bytes as the file has (read() makes room for all it is allowed first).
+    const QByteArray bytes = file.read(qMin(file.size(), MaxWordBookBytes));
     const qsizetype skip = bytes.startsWith("\xFF\xFE") ? 2 : 0;
     const qsizetype units = (bytes.size() - skip) / 2;
     const auto *data = reinterpret_cast<const uchar *>(bytes.constData() + skip);
