@@ -30,11 +30,27 @@ for path in usr/bin/quillmaren \
   usr/share/icons/hicolor/48x48/apps/com.bertovan.Quillmaren.png \
   usr/share/Bertovan/Quillmaren/Help/HowToUse2.pdf \
   usr/share/Bertovan/Quillmaren/Tbl/ipa_cand1.txt \
-  usr/share/Bertovan/Quillmaren/Shelf/German/bookS/; do
+  usr/share/Bertovan/Quillmaren/Shelf/German/bookS/ \
+  usr/share/doc/quillmaren/copyright; do
   grep -qx "./$path" <<<"$contents" || fail "the package lacks /$path"
 done
 [ "$(grep -c '\.utx$' <<<"$contents")" -ge 30 ] || fail "the package lacks sample books"
 ! grep -qE 'make_manual|make_icons|tst_|paste_target' <<<"$contents" || fail "the package holds build tools or tests"
+
+# The release date is the sources' date (the last commit's), not the day of the build.
+source_dir="$(dirname "$0")/../.."
+if git -C "$source_dir" rev-parse --git-dir >/dev/null 2>&1; then
+  commit_date=$(TZ=UTC git -C "$source_dir" log -1 --date=format-local:%Y-%m-%d --format=%cd)
+  released=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/metainfo/com.bertovan.Quillmaren.metainfo.xml |
+    grep -o 'date="[0-9-]*"')
+  [ "$released" = "date=\"$commit_date\"" ] || fail "the AppStream release $released is not the commit's date $commit_date"
+fi
+
+# A package whose dependencies were not computed is refused with the reason, and none is left.
+(cd "$build_dir" && cpack -G DEB -B "$E2E_ROOT/bare" -D CPACK_DEBIAN_PACKAGE_SHLIBDEPS=OFF >"$E2E_ROOT/bare.log" 2>&1) &&
+  fail "cpack made a package without dependencies"
+grep -q "dpkg-dev" "$E2E_ROOT/bare.log" || fail "cpack did not say why: $(tail -n 5 "$E2E_ROOT/bare.log")"
+! ls "$E2E_ROOT/bare/"*.deb >/dev/null 2>&1 || fail "a package without dependencies was left behind"
 
 # Unpacked into a scratch root, the program starts there and reads that tree.
 root="$E2E_ROOT/root"
