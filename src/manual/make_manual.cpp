@@ -7,12 +7,14 @@
 #include "app/HelpTopics.h"
 #include "dialogs/MessageSeam.h"
 #include "mainwindow/TMainFrm.h"
+#include "manual/ManualPages.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QRawFont>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -94,18 +96,36 @@ int main(int argc, char *argv[])
     html.replace(QStringLiteral("<!-- questions and answers -->"), QuestionsAndAnswers());
 
     QTextDocument document;
-    QFont font(QStringLiteral("Noto Sans CJK JP"));
+    // Latin letters and digits from a Latin font: the Japanese font draws a digit after a Latin
+    // letter with a glyph of no character, which the PDF's text layer then lacks ("F9" read as
+    // "F "). Japanese falls back to the Japanese font.
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Noto Sans CJK JP")});
     font.setPointSize(10);
     document.setDefaultFont(font);
     AddScreenshots(document, home.path());
     document.setHtml(html);
 
-    QPdfWriter writer(QString::fromLocal8Bit(argv[2]));
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter);
-    writer.setResolution(150);
-    writer.setTitle(QStringLiteral("Quillmaren 操作説明書"));
-    writer.setCreator(QStringLiteral("Quillmaren"));
-    document.print(&writer);
+    const QString output = QString::fromLocal8Bit(argv[2]);
+    {
+        QPdfWriter writer(output);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter);
+        writer.setResolution(150);
+        writer.setTitle(QStringLiteral("Quillmaren 操作説明書"));
+        writer.setCreator(QStringLiteral("Quillmaren"));
+        KeepHeadingsWithText(document, writer);
+        PrintPages(document, writer);
+    }
+
+    QFile pdf(output);
+    if (!pdf.open(QIODevice::ReadWrite)) {
+        std::fprintf(stderr, "make_manual: cannot mend %s\n", argv[2]);
+        return 1;
+    }
+    const QByteArray mended = MendCharacterMaps(pdf.readAll(), document.toPlainText(),
+                                                QRawFont::fromFont(QFont(QStringLiteral("Noto Sans CJK JP"))));
+    pdf.seek(0);
+    pdf.write(mended);
     return 0;
 }
