@@ -11,6 +11,7 @@
 #include "mainwindow/FontLists.h"
 #include "mainwindow/InputAreaText.h"
 #include "mainwindow/InputPage.h"
+#include "mainwindow/ManualViewer.h"
 #include "mainwindow/OptionSidePanel.h"
 #include "mainwindow/PadPanel.h"
 #include "mainwindow/TSettingFrm.h"
@@ -32,7 +33,6 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -45,7 +45,6 @@
 #include <QTabWidget>
 #include <QTextCursor>
 #include <QTimer>
-#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
@@ -169,12 +168,9 @@ bool TMainFrm::TextModified() const
 
 void TMainFrm::ConnectHelp()
 {
-    // N20Click: the PDF manual in the desktop's viewer; nothing when it is missing.
-    connect(N20, &QAction::triggered, this, [this] {
-        const QString manual = paths_.HelpFolder + QStringLiteral("/HowToUse2.pdf");
-        if (QFile::exists(manual))
-            QDesktopServices::openUrl(QUrl::fromLocalFile(manual));
-    });
+    // N20Click: the PDF manual in the desktop's viewer.
+    connect(N20, &QAction::triggered, this,
+            [this] { OpenManual(this, paths_.HelpFolder + QStringLiteral("/HowToUse2.pdf")); });
     connect(N21, &QAction::triggered, this, [this] {
         TVerFrm dialog(this);
         dialog.exec();

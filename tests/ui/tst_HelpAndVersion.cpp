@@ -1,11 +1,15 @@
 #include "app/FirstRunInstall.h"
 #include "app/HelpTopics.h"
+#include "mainwindow/ManualViewer.h"
 #include "mainwindow/TVerFrm.h"
 #include "support/MainWindowFixture.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProcess>
+#include <QTemporaryDir>
 
 /// The easy manual on the European input page and the version dialog.
 class tst_HelpAndVersion : public QObject
@@ -28,6 +32,57 @@ private slots:
             QVERIFY2(HelpTopics::Lines(topic).value(0).startsWith(QStringLiteral("A%1. ").arg(topic)),
                      qPrintable(QString::number(topic)));
         QVERIFY(HelpTopics::Lines(22).isEmpty());
+    }
+
+    /// 操作説明書 hands the PDF to the desktop's opener and tells the user, with the manual's
+    /// path, when no viewer takes it: no opener at all, an opener that fails, or no manual.
+    void theManualWithoutAViewerIsTold_data()
+    {
+        QTest::addColumn<QString>("opener");  // the opener's script; empty: there is none
+        QTest::addColumn<bool>("manualExists");
+        QTest::addColumn<QString>("told");
+        QTest::addRow("a viewer opens it") << "exit 0" << true << QString();
+        QTest::addRow("no program for PDF files")
+            << "exit 3" << true << QStringLiteral("PDF を表示するプログラムが見つからない");
+        QTest::addRow("no opener") << QString() << true << QStringLiteral("PDF を表示するプログラムが見つからない");
+        QTest::addRow("no manual") << "exit 0" << false << QStringLiteral("操作説明書のファイルが見つかりません");
+    }
+    void theManualWithoutAViewerIsTold()
+    {
+        QFETCH(QString, opener);
+        QFETCH(bool, manualExists);
+        QFETCH(QString, told);
+        QTemporaryDir dir;
+        const QString manual = dir.filePath(QStringLiteral("HowToUse2.pdf"));
+        if (manualExists) {
+            QFile pdf(manual);
+            QVERIFY(pdf.open(QIODevice::WriteOnly));
+            pdf.write("%PDF-1.4\n");
+        }
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("bin")));
+        if (!opener.isEmpty()) {
+            QFile script(dir.filePath(QStringLiteral("bin/xdg-open")));
+            QVERIFY(script.open(QIODevice::WriteOnly));
+            script.write(("#!/bin/sh\n" + opener + "\n").toUtf8());
+            script.close();
+            script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+        }
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", dir.filePath(QStringLiteral("bin")).toLocal8Bit());
+        QStringList messages;
+        MessageSeam::Replace([&messages](const QString &m) { messages << m; }, [](const QString &) { return false; });
+        QWidget window;
+        OpenManual(&window, manual);
+        QTRY_VERIFY(window.findChildren<QProcess *>().isEmpty());
+        MessageSeam::Replace({}, {});
+        qputenv("PATH", path);
+        if (told.isEmpty()) {
+            QVERIFY2(messages.isEmpty(), qPrintable(messages.join(u'|')));
+        } else {
+            QCOMPARE(messages.size(), 1);
+            QVERIFY2(messages[0].contains(told), qPrintable(messages[0]));
+            QVERIFY2(messages[0].contains(QDir::toNativeSeparators(manual)), qPrintable(messages[0]));
+        }
     }
 
     void theManualShowsTheChosenTopic()
