@@ -4,6 +4,25 @@
 
 namespace {
 
+/// Whether every filter's name already shows its patterns ("（ユニコードテキスト）　*.utx (*.utx)"):
+/// the dialog then shows the names alone, so that no pattern shows twice.
+bool NamesShowPatterns(const QString &filters)
+{
+    if (filters.isEmpty())
+        return false;
+    for (const QString &filter : filters.split(QStringLiteral(";;"))) {
+        const qsizetype open = filter.lastIndexOf(u'(');
+        if (open < 0 || !filter.endsWith(u')'))
+            return false;
+        const QString name = filter.left(open);
+        for (const QString &pattern : filter.mid(open + 1).chopped(1).split(u' ', Qt::SkipEmptyParts)) {
+            if (!name.contains(pattern))
+                return false;
+        }
+    }
+    return true;
+}
+
 FileDialogSeam::SaveHook &SaveOverride()
 {
     static FileDialogSeam::SaveHook hook;
@@ -23,6 +42,7 @@ QString FileDialogSeam::Answer(QWidget *parent, Request &request)
         dialog.setFileMode(QFileDialog::ExistingFile);
     else
         dialog.setOption(QFileDialog::DontConfirmOverwrite);  // the caller decides
+    dialog.setOption(QFileDialog::HideNameFilterDetails, NamesShowPatterns(request.filter));
     dialog.setDefaultSuffix(request.defaultSuffix);
     if (!request.selectedFilter.isEmpty())
         dialog.selectNameFilter(request.selectedFilter);

@@ -4,6 +4,7 @@
 #include "app/SingleInstance.h"
 #include "dialogs/InstalledFonts.h"
 #include "dialogs/MessageSeam.h"
+#include "dialogs/QtTranslations.h"
 #include "mainwindow/AppIcon.h"
 #include "mainwindow/TMainFrm.h"
 
@@ -21,6 +22,7 @@ int RunProgram(int argc, char *argv[], const std::function<void(TMainFrm &)> &af
     // Ties the windows to the installed launcher (its icon and name in docks and task lists).
     QGuiApplication::setDesktopFileName(QStringLiteral("com.bertovan.Quillmaren"));
     QApplication::setWindowIcon(AppIcon());
+    LoadJapaneseQtTranslations(application);
     // The toolkit's default family is often an alias ("Sans Serif"): named as the family it
     // stands for, it shares font engines with the program's other fonts of that family.
     QFont defaultFont = QApplication::font();

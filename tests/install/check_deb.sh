@@ -16,7 +16,7 @@ deb="$E2E_ROOT/package/quillmaren_${version}_amd64.deb"
 [ -f "$deb" ] || fail "no $(basename "$deb"): $(ls "$E2E_ROOT/package")"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libx11-6 libxtst6 libfontconfig1; do
+for library in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libx11-6 libxtst6 libfontconfig1 qt6-translations-l10n; do
   grep -q "\b$library\b" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Package Architecture | tr '\n' ' ')" = "Package: quillmaren Architecture: amd64 " ] ||
