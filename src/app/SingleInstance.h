@@ -26,9 +26,13 @@ public:
     bool TryAcquire();
     /// This process holds the lock.
     bool Held() const { return lock_ != nullptr; }
+    /// The folder of the lock this process holds, or of the live copy's lock that turned it
+    /// away; empty when there is none. The running copy listens for a second start there.
+    QString Folder() const { return folder_; }
 
 private:
     QString name_;
     QStringList folders_;
+    QString folder_;
     std::unique_ptr<QLockFile> lock_;
 };

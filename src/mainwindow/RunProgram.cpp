@@ -6,16 +6,20 @@
 #include "dialogs/MessageSeam.h"
 #include "dialogs/QtTranslations.h"
 #include "mainwindow/AppIcon.h"
+#include "mainwindow/RunningCopyCall.h"
 #include "mainwindow/TMainFrm.h"
 
 #include <QApplication>
 
 int RunProgram(int argc, char *argv[], const std::function<void(TMainFrm &)> &afterShow)
 {
-    // A second copy ends at once and silently; the running copy is left as it is.
+    // A second copy asks the running one to show its window and ends at once.
     SingleInstanceLock instance(InstanceName);
-    if (!instance.TryAcquire())
+    if (!instance.TryAcquire()) {
+        QCoreApplication caller(argc, argv);
+        RunningCopyCall::AskToShow(instance.Folder());
         return 0;
+    }
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillmaren"));
@@ -33,6 +37,7 @@ int RunProgram(int argc, char *argv[], const std::function<void(TMainFrm &)> &af
         PrepareDataFolders(PlatformPathRoots(), [](const QString &message) { MessageSeam::Notify(nullptr, message); });
     TMainFrm window(paths);
     window.show();
+    RunningCopyCall secondStarts(&window, instance.Folder(), nullptr);
     if (afterShow)
         afterShow(window);
     return QApplication::exec();

@@ -29,6 +29,9 @@ private slots:
         QVERIFY(first.Held());
         SingleInstanceLock second(QStringLiteral("instance"), {dir_.path()});
         QVERIFY(!second.TryAcquire());
+        // The second start learns where the running copy listens.
+        QCOMPARE(second.Folder(), dir_.path());
+        QCOMPARE(first.Folder(), dir_.path());
     }
 
     void unusableFolderIsPassedOver()

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The real program on a real X display: it starts, refuses a second copy, composes a letter
+# The real program on a real X display: it starts, shows itself when started again, composes a letter
 # typed into its input area, saves its settings on close, and survives a killed copy's lock.
 set -euo pipefail
 program=$1
@@ -12,9 +12,17 @@ window=$(wait_window Quillmaren)
 # A normal start says nothing on the terminal (logging is off unless asked for).
 [ ! -s "${E2E_LOGS[0]}" ] || fail "the first start wrote to its error output"
 
-# A second copy ends at once, with status 0 and no window of its own.
+# A second copy ends at once, with status 0 and no window of its own, and brings the running
+# copy's window back to the front from the task bar.
+xdotool windowminimize --sync "$window"
+is_minimised() { xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN; }
+eventually is_minimised || fail "the window could not be minimised for the test"
 status=0; timeout 10 "$program" || status=$?
 [ "$status" -eq 0 ] || fail "second copy ended with status $status"
+eventually bash -c "! xprop -id $window _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN" ||
+  fail "the running copy stayed minimised after a second start"
+eventually bash -c "[ \"\$(xdotool getactivewindow)\" = $window ]" ||
+  fail "the running copy did not come to the front after a second start"
 [ "$(visible_windows Quillmaren | wc -l)" -eq 1 ] || fail "a second window appeared"
 
 # ] then e in the input area gives é.
