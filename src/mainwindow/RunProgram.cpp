@@ -1,6 +1,7 @@
 #include "mainwindow/RunProgram.h"
 
 #include "app/AppPaths.h"
+#include "app/DisplayChoice.h"
 #include "app/SingleInstance.h"
 #include "dialogs/InstalledFonts.h"
 #include "dialogs/MessageSeam.h"
@@ -11,8 +12,18 @@
 
 #include <QApplication>
 
+#include <cstdio>
+
 int RunProgram(int argc, char *argv[], const std::function<void(TMainFrm &)> &afterShow)
 {
+    // Without a display Qt would abort with advice in English: say it in Japanese and end. A
+    // Wayland session without Qt's Wayland plugin runs on its X server instead.
+    switch (ChooseDisplay(CurrentDisplayEnvironment())) {
+    case DisplayChoice::None: std::fprintf(stderr, "%s\n", NoDisplayMessage().toLocal8Bit().constData()); return 1;
+    case DisplayChoice::X11: qputenv("QT_QPA_PLATFORM", "xcb"); break;
+    case DisplayChoice::AsGiven: break;
+    }
+
     // A second copy asks the running one to show its window and ends at once.
     SingleInstanceLock instance(InstanceName);
     if (!instance.TryAcquire()) {
