@@ -79,7 +79,7 @@ int main()
     WordBook book = MakeBook(100000);
     book.Folder = dir.path();
     book.FileName = QStringLiteral("big.utx");
-    QString error;
+    FileError error;
     WriteWordBook(book, &error);
     const QByteArray bytes = WordBookBytes(book);
     std::printf("book: %lld words, %.1f MB\n", qlonglong(book.Entries.size()), bytes.size() / 1048576.0);

@@ -158,6 +158,7 @@ private:
     QAction *Exit1, *AllClear, *PDisp, *RegWord, *ModWord, *Search, *Transfer, *ResCall;
     QAction *NewWordBook, *ChangeProp, *DelWB, *CloseWB, *MoveWord, *DelWord, *InitWB, *OpenWB;
     QAction *N501, *bookG1;
+    QAction *UndoWord, *RedoWord;      ///< undo and redo of the open book's changes
     QAction *ExportText, *ImportText;  ///< the word book as text for flash-card programs, and back
     QAction *N27, *N28, *N29, *N33, *N31;
     QAction *EditUndo1, *EditCut1, *EditCopy1, *EditPaste1, *EditDelete1, *EditSelectAll1, *N34;

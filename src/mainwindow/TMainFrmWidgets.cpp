@@ -98,6 +98,8 @@ void TMainFrm::BuildActions()
         MakeAction(this, "bookG1", QStringLiteral("bookGフォルダに空の英語の文法ファイルを一括生成する（確認あり）"));
     ExportText = MakeAction(this, "ExportText", QStringLiteral("テキスト(TSV/CSV)に書き出す"));
     ImportText = MakeAction(this, "ImportText", QStringLiteral("テキスト(TSV/CSV)から取り込む"));
+    UndoWord = MakeAction(this, "UndoWord", QStringLiteral("元に戻す"));
+    RedoWord = MakeAction(this, "RedoWord", QStringLiteral("やり直し"));
 
     N27 = MakeAction(this, "N27", QStringLiteral("開く"));
     N28 = MakeAction(this, "N28", QStringLiteral("上書き保存"));
@@ -191,6 +193,8 @@ void TMainFrm::BuildMenus()
     books->addActions({NewWordBook, ChangeProp, DelWB, CloseWB});
     books->addSeparator();
     books->addActions({RegWord, ModWord, MoveWord, DelWord});
+    books->addSeparator();
+    books->addActions({UndoWord, RedoWord});
     books->addSeparator();
     books->addAction(N501);
     books->addSeparator();
@@ -312,8 +316,9 @@ void TMainFrm::BuildPages()
     PageControl1->addTab(TabSheet3, QString());
 
     inputPage_ = new InputPage(engine_, settings_, Memo1, TabSheet1);
-    const WordBookActions bookActions{NewWordBook, ChangeProp, DelWB,    CloseWB, InitWB, OpenWB,     RegWord,
-                                      ModWord,     DelWord,    MoveWord, N501,    bookG1, ExportText, ImportText};
+    const WordBookActions bookActions{NewWordBook, ChangeProp, DelWB,    CloseWB,  InitWB, OpenWB,
+                                      RegWord,     ModWord,    DelWord,  MoveWord, N501,   bookG1,
+                                      ExportText,  ImportText, UndoWord, RedoWord};
     wordBookPage_ = new WordBookPage(settings_, paths_, bookActions, StatusPanels, TabSheet2);
     trainingPage_ = new TrainingPage({engine_, settings_, [this] { return wordBookPage_->CurrentFolderPath(); },
                                       [this] { return textFiles_->TextFolder(); },

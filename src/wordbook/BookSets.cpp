@@ -28,7 +28,7 @@ bool Exists(const QString &folder, const QString &fileName)
 
 }  // namespace
 
-bool CreateGrammarSet(const QString &folder, const QString &letter, QString *error)
+bool CreateGrammarSet(const QString &folder, const QString &letter, FileError *error)
 {
     for (const GrammarBook &book : kGrammarBooks) {
         const QString title = QString::fromUtf8(book.title);
@@ -42,7 +42,7 @@ bool CreateGrammarSet(const QString &folder, const QString &letter, QString *err
     return true;
 }
 
-bool CreateDictionarySet(const QString &folder, const QString &letter, QString *error)
+bool CreateDictionarySet(const QString &folder, const QString &letter, FileError *error)
 {
     static const QString kana =
         QStringLiteral("あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほまみむめもやゆよらりるれろわを");

@@ -366,20 +366,20 @@ WordBookReadResult ReadWordBook(const QString &folderName, const QString &name, 
     if (!info.exists())
         return {WordBookStatus::Missing, {}};
     book.Clear();
-    const QString shown = QDir::toNativeSeparators(path);
     // Only a regular file is a book: opening a named pipe would wait for a writer, and a
     // device has no end.
     if (!info.isFile())
         return {WordBookStatus::Unreadable,
-                QStringLiteral("%1 は通常のファイルではないため、単語帳として開けません。").arg(shown)};
+                FileError::Because(FileError::Code::Unreadable, path, FileError::Reason::NotRegularFile)};
     QFile file(path);
-    if (file.size() > MaxWordBookBytes)
-        return {WordBookStatus::TooLarge,
-                QStringLiteral("ファイル %1 は単語帳としては大きすぎるため、開きません。（%2 MB まで）")
-                    .arg(shown)
-                    .arg(MaxWordBookBytes >> 20)};
+    if (file.size() > MaxWordBookBytes) {
+        FileError tooLarge = FileError::Because(FileError::Code::TooLarge, path, FileError::Reason::Other);
+        tooLarge.limit = MaxWordBookBytes;
+        return {WordBookStatus::TooLarge, tooLarge};
+    }
     if (!file.open(QIODevice::ReadOnly))
-        return {WordBookStatus::Unreadable, CannotOpenMessage(shown, file.errorString())};
+        return {WordBookStatus::Unreadable,
+                FileError::FromSystem(FileError::Code::Unreadable, path, file.errorString())};
     const WordBookReadResult result = ReadWordBook(file, book);
     if (result.status == WordBookStatus::Read) {
         book.Folder = folder;
@@ -442,7 +442,7 @@ QByteArray WordBookBytes(const WordBook &book)
     return out;
 }
 
-bool WriteWordBook(WordBook &book, QString *error)
+bool WriteWordBook(WordBook &book, FileError *error)
 {
     if (book.FileName.isEmpty())
         return true;
@@ -453,7 +453,7 @@ bool WriteWordBook(WordBook &book, QString *error)
         return true;
     }
     if (error)
-        *error = CannotCreateMessage(QDir::toNativeSeparators(book.Path()), reason);
+        *error = FileError::FromSystem(FileError::Code::CannotWrite, book.Path(), reason);
     return false;
 }
 
@@ -466,7 +466,7 @@ bool ChangedSinceRead(const WordBook &book)
 }
 
 bool CreateWordBookFile(const QString &path, const QString &title, const QString &group, const QString &typeName,
-                        QString *error, const QList<WordEntry> &words)
+                        FileError *error, const QList<WordEntry> &words)
 {
     WordBook book;
     book.Title = title;
@@ -477,7 +477,7 @@ bool CreateWordBookFile(const QString &path, const QString &title, const QString
     if (ULib::SaveBytesAtomically(path, WordBookBytes(book), &reason))
         return true;
     if (error)
-        *error = CannotCreateMessage(QDir::toNativeSeparators(path), reason);
+        *error = FileError::FromSystem(FileError::Code::CannotWrite, path, reason);
     return false;
 }
 
@@ -487,48 +487,21 @@ WordBookHeader ReadWordBookHeader(const QString &path)
     QFile file(path);
     if (!QFileInfo(path).isFile() || file.size() > MaxWordBookBytes || !file.open(QIODevice::ReadOnly))
         return header;
-    // As many bytes as the file has (read() makes room for all it is allowed first).
-    const QByteArray bytes = file.read(qMin(file.size(), MaxWordBookBytes));
-    const qsizetype skip = bytes.startsWith("\xFF\xFE") ? 2 : 0;
-    const qsizetype units = (bytes.size() - skip) / 2;
-    const auto *data = reinterpret_cast<const uchar *>(bytes.constData() + skip);
-    // Count the lines over the raw code units; decode only the three header lines.
-    qsizetype lines = 0;
-    qsizetype start = 0;
-    std::array<qsizetype, 4> headerEnds{};  // start and end of lines 1..3
-    std::array<qsizetype, 4> headerStarts{};
-    for (qsizetype i = 0; i < units; ++i) {
-        const char16_t c = char16_t(data[2 * i] | (data[2 * i + 1] << 8));
-        if (c != u'\r' && c != u'\n')
-            continue;
-        if (lines < 3) {
-            headerStarts[lines] = start;
-            headerEnds[lines] = i;
-        }
-        ++lines;
-        if (c == u'\r' && i + 1 < units && data[2 * (i + 1)] == '\n' && data[2 * (i + 1) + 1] == 0)
-            ++i;
-        start = i + 1;
-    }
-    if (start < units) {
-        if (lines < 3) {
-            headerStarts[lines] = start;
-            headerEnds[lines] = units;
-        }
-        ++lines;
-    }
-    header.lineCount = lines;
-    // A header line is decoded as it stands: a U+FEFF at its start is text, not a mark.
+    // The lines are split as the reader splits them; only the three header lines are copied.
+    const QString text = ReadWordBookText(file);
+    std::array<QStringView, 3> lines;
+    ScanLines(text, [&](qsizetype start, qsizetype length) {
+        if (header.lineCount < 3)
+            lines[std::size_t(header.lineCount)] = QStringView(text).mid(start, length);
+        ++header.lineCount;
+    });
+    // A header line is taken as it stands: a U+FEFF at its start is text, not a mark.
     // A header line is shown in lists: a line of a million characters would take seconds to
     // draw, so only its start is taken.
-    const auto decode = [&](int line) {
-        return Utf16LeText(data + 2 * headerStarts[line],
-                           qMin(headerEnds[line] - headerStarts[line], MaxListedHeaderLength));
-    };
-    if (lines >= 3) {
-        header.title = decode(0);
-        header.group = decode(1);
-        header.typeName = decode(2);
+    if (header.lineCount >= 3) {
+        header.title = lines[0].left(MaxListedHeaderLength).toString();
+        header.group = lines[1].left(MaxListedHeaderLength).toString();
+        header.typeName = lines[2].left(MaxListedHeaderLength).toString();
     }
     return header;
 }

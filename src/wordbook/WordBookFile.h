@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lib/FileError.h"
 #include "wordbook/WordBook.h"
 
 #include <QIODevice>
@@ -24,8 +25,8 @@ enum class WordBookStatus {
 
 struct WordBookReadResult {
     WordBookStatus status = WordBookStatus::Read;
-    QString message;            ///< the Japanese message for Unreadable and TooLarge
-    qsizetype unreadLines = 0;  ///< lines with text that are no word (kept, not listed)
+    std::optional<FileError> error;  ///< what went wrong, for Unreadable and TooLarge
+    qsizetype unreadLines = 0;       ///< lines with text that are no word (kept, not listed)
 };
 
 /// The fields of one word line: a field in double quotes runs to the next quote that is not
@@ -75,8 +76,8 @@ QByteArray WordBookBytes(const WordBook &book);
 
 /// Writes the open book to its file, replacing it atomically (an older type name is
 /// upgraded first). Nothing happens when no file name is set. On failure returns false with
-/// the Japanese message ("ファイル "…" を作成できません。…").
-bool WriteWordBook(WordBook &book, QString *error);
+/// what went wrong (CannotWrite).
+bool WriteWordBook(WordBook &book, FileError *error);
 
 /// Whether the open book's file was changed by another program since the book was read or
 /// last written (its size or modification time differ). A file that is gone is no change.
@@ -84,7 +85,7 @@ bool ChangedSinceRead(const WordBook &book);
 
 /// Writes a new book of exactly the three header lines, and the words when there are any.
 bool CreateWordBookFile(const QString &path, const QString &title, const QString &group, const QString &typeName,
-                        QString *error, const QList<WordEntry> &words = {});
+                        FileError *error, const QList<WordEntry> &words = {});
 
 /// How much of a header line the book lists take (the dialogs allow 20 characters).
 inline constexpr qsizetype MaxListedHeaderLength = 200;

@@ -5,6 +5,7 @@
 #include "app/LanguageState.h"
 #include "app/Settings.h"
 #include "dialogs/FileDialogSeam.h"
+#include "dialogs/FileErrorText.h"
 #include "dialogs/InstalledFonts.h"
 #include "dialogs/MessageSeam.h"
 #include "wordbook/BookPropertiesForm.h"
@@ -23,6 +24,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -53,6 +55,25 @@ std::optional<int> SelectedRowOf(const QAbstractItemView *view)
         return std::nullopt;
     return rows.constFirst().row();
 }
+
+/// What the undo and redo captions call a change.
+QString ChangeName(OpenBook::ChangeKind kind)
+{
+    switch (kind) {
+    case OpenBook::ChangeKind::Register: return QStringLiteral("単語の登録");
+    case OpenBook::ChangeKind::Insert: return QStringLiteral("単語の挿入");
+    case OpenBook::ChangeKind::Edit: return QStringLiteral("単語の編集");
+    case OpenBook::ChangeKind::Delete: return QStringLiteral("単語の削除");
+    case OpenBook::ChangeKind::Move: return QStringLiteral("単語の移動");
+    case OpenBook::ChangeKind::Sort: return QStringLiteral("並べ替え");
+    case OpenBook::ChangeKind::Properties: return QStringLiteral("単語帳のプロパティ変更");
+    }
+    return {};
+}
+
+/// The undo and redo keys of the word list; the text fields keep Ctrl+Z for their own undo.
+const QKeySequence kUndoKey(Qt::CTRL | Qt::Key_Z);
+const QKeySequence kRedoKey(Qt::CTRL | Qt::Key_Y);
 
 /// Makes a row the current and selected one and scrolls it into view.
 void ShowRow(QAbstractItemView *view, int row)
@@ -90,6 +111,17 @@ WordBookPage::WordBookPage(Settings &settings, const AppPaths &paths, WordBookAc
     connect(actions_.ImportText, &QAction::triggered, this, [this] { Exchange().ImportTextExecute(); });
     actions_.ExportText->setEnabled(false);
     connect(this, &WordBookPage::OpenBookChanged, this, [this] { actions_.ExportText->setEnabled(book_.IsOpen()); });
+
+    // Undo and redo work on the word list: its keys reach them only while it has the focus.
+    for (auto [action, key] : {std::pair{actions_.UndoWord, kUndoKey}, std::pair{actions_.RedoWord, kRedoKey}}) {
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        ListView1->addAction(action);
+    }
+    connect(actions_.UndoWord, &QAction::triggered, this, [this] { UndoWordExecute(true); });
+    connect(actions_.RedoWord, &QAction::triggered, this, [this] { UndoWordExecute(false); });
+    connect(&openBook_, &OpenBook::UndoStateChanged, this, &WordBookPage::ShowUndoState);
+    ShowUndoState();
 }
 
 BookTextExchange &WordBookPage::Exchange()
@@ -107,7 +139,7 @@ void WordBookPage::BuildWordList()
 {
     ListView1 = new QTableView(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
-    wordList_ = new WordListModel(book_, this);
+    wordList_ = new WordListModel(openBook_, this);
     ListView1->setModel(wordList_);
     ListView1->setItemDelegate(new WordListDelegate(
         settings_, [this] { return wordList_->ForeignFirst(); }, [this] { return book_.Type(); }, ListView1));
@@ -119,7 +151,10 @@ void WordBookPage::BuildWordList()
     ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListView1->setShowGrid(true);
     ListView1->setWordWrap(false);
-    ListView1->setFocusPolicy(Qt::NoFocus);
+    // A click gives the list the focus, so that its undo and redo keys reach it; choosing a
+    // book and taking a word over give it back to the input area.
+    ListView1->setFocusPolicy(Qt::ClickFocus);
+    ListView1->installEventFilter(this);
     ListView1->verticalHeader()->hide();
     // Every row the same height: the view lays out and paints only the rows in sight.
     ListView1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -133,6 +168,7 @@ void WordBookPage::BuildWordList()
     connect(ListView1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { PopupMenu1->popup(ListView1->viewport()->mapToGlobal(at)); });
     connect(ListView1, &QAbstractItemView::clicked, this, &WordBookPage::ListView1Click);
+    connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this, &WordBookPage::ListView1Click);
     connect(ListView1, &QAbstractItemView::doubleClicked, this, &WordBookPage::ListView1DblClick);
     connect(ListView1->horizontalHeader(), &QHeaderView::sectionClicked, this, &WordBookPage::SortByColumn);
 }
@@ -213,17 +249,13 @@ bool WordBookPage::RegisterWord(const TRegFrm::Result &result)
 {
     if (!MayChangeBook())
         return false;
-    WordBook before = book_;
     qsizetype row = book_.Entries.size();
     // The insert position was offered when the dialog opened; a book read again since then
     // may have fewer words.
-    if (result.insertAt && *result.insertAt <= row) {
+    if (result.insertAt && *result.insertAt <= row)
         row = *result.insertAt - 1;
-        book_.Entries.insert(row, result.word);
-    } else {
-        book_.Entries.append(result.word);
-    }
-    if (!SaveChange(std::move(before)))
+    OpenBook::ChangeResult change = openBook_.Insert(row, result.word);
+    if (!Settle(change))
         return false;
     SelectWord(row);
     UpdateBookCount(book_.FileName);
@@ -256,10 +288,9 @@ bool WordBookPage::EditWord(qsizetype row, const WordEntry &original, WordEntry 
                                                  "変更は保存されていません。"));
         return false;
     }
-    WordBook before = book_;
     word.Reserve = original.Reserve;  // the reserve stays as the file holds it
-    book_.Entries.replace(row, word);
-    if (!SaveChange(std::move(before)))
+    OpenBook::ChangeResult change = openBook_.Replace(row, word);
+    if (!Settle(change))
         return false;
     SelectWord(row);
     return true;
@@ -295,38 +326,87 @@ void WordBookPage::SortByColumn(int column)
                       QStringLiteral("」でソートします。ソートをすると順番は元に戻りませんがソートをしますか？")))
         return;
     sortDirections_[std::size_t(column)] = -sortDirections_[std::size_t(column)];
-    WordBook before = book_;
-    SortEntries(book_.Entries, FieldOfColumn(column, wordList_->ForeignFirst()), sortDirections_[std::size_t(column)]);
-    if (!SaveChange(std::move(before)))
-        return;
+    OpenBook::ChangeResult change =
+        openBook_.Sort(FieldOfColumn(column, wordList_->ForeignFirst()), sortDirections_[std::size_t(column)]);
+    Settle(change);
     ListView1Click();
 }
 
-bool WordBookPage::SaveChange(WordBook before)
+bool WordBookPage::Settle(OpenBook::ChangeResult &result)
 {
-    // The list shows the changed book, also while a question below waits over it.
-    wordList_->Reload();
-    // Another program's change to the file is not dropped without asking; kept, it is shown.
-    if (ChangedSinceRead(book_) &&
-        !MessageSeam::Ask(this,
-                          QStringLiteral("単語帳「%1」のファイルは、開いた後にほかのプログラムで変更されています。\n\n"
-                                         "「はい」：上書きします（ほかのプログラムでの変更は失われます）。\n"
-                                         "「いいえ」：この変更は保存せず、ファイルから読み直します。")
-                              .arg(ShownHeaderLine(book_.Title)))) {
-        const QString fileName = book_.FileName;
-        ReadBook(fileName, false);
-        UpdateBookCount(fileName);
-        return false;
+    // The list shows the changed book, also while the question below waits over it. Another
+    // program's change to the file is not dropped without asking; kept, it is shown.
+    if (result.outcome == OpenBook::Outcome::ChangedOnDisk) {
+        if (!MessageSeam::Ask(
+                this, QStringLiteral("単語帳「%1」のファイルは、開いた後にほかのプログラムで変更されています。\n\n"
+                                     "「はい」：上書きします（ほかのプログラムでの変更は失われます）。\n"
+                                     "「いいえ」：この変更は保存せず、ファイルから読み直します。")
+                          .arg(ShownHeaderLine(book_.Title)))) {
+            const QString fileName = book_.FileName;
+            ReadBook(fileName, false);
+            UpdateBookCount(fileName);
+            return false;
+        }
+        result = openBook_.Overwrite();
     }
-    QString error;
-    if (WriteWordBook(book_, &error))
-        return true;
-    // The file keeps what it held: so does the list.
-    book_ = std::move(before);
-    wordList_->Reload();
+    if (result.outcome != OpenBook::Outcome::Failed)
+        return result.Written();
+    // The change was taken back: the list shows what the file holds.
     ListView1Click();
-    MessageSeam::Notify(this, error);
+    MessageSeam::Notify(this, FileErrorText(result.error));
     return false;
+}
+
+void WordBookPage::UndoWordExecute(bool undo)
+{
+    const std::optional<OpenBook::ChangeKind> kind = undo ? openBook_.UndoKind() : openBook_.RedoKind();
+    if (!kind || !MayChangeBook())
+        return;
+    OpenBook::ChangeResult change = undo ? openBook_.Undo() : openBook_.Redo();
+    if (change.outcome == OpenBook::Outcome::Refused)
+        return;
+    const bool written = Settle(change);
+    if (written && *kind == OpenBook::ChangeKind::Properties)
+        ShowChangedHeader();
+    if (written && change.row)
+        SelectWord(*change.row);
+    else
+        ListView1Click();
+    if (book_.IsOpen())
+        UpdateBookCount(book_.FileName);
+}
+
+void WordBookPage::ShowUndoState()
+{
+    const std::optional<OpenBook::ChangeKind> undo = openBook_.UndoKind();
+    const std::optional<OpenBook::ChangeKind> redo = openBook_.RedoKind();
+    actions_.UndoWord->setEnabled(undo.has_value());
+    actions_.UndoWord->setText(undo ? QStringLiteral("元に戻す（%1）").arg(ChangeName(*undo))
+                                    : QStringLiteral("元に戻す"));
+    actions_.RedoWord->setEnabled(redo.has_value());
+    actions_.RedoWord->setText(redo ? QStringLiteral("やり直し（%1）").arg(ChangeName(*redo))
+                                    : QStringLiteral("やり直し"));
+}
+
+bool WordBookPage::eventFilter(QObject *watched, QEvent *event)
+{
+    // The window's own Ctrl+Z (the text fields' undo) would make the key ambiguous while the
+    // list has the focus: the list takes its two keys before any shortcut sees them.
+    if (watched == ListView1 && (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const QKeySequence pressed(key->keyCombination());
+        const bool undo = pressed == kUndoKey;
+        if (undo || pressed == kRedoKey) {
+            event->accept();
+            if (event->type() == QEvent::KeyPress) {
+                QAction *action = undo ? actions_.UndoWord : actions_.RedoWord;
+                if (action->isEnabled())
+                    action->trigger();
+            }
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void WordBookPage::DelWordExecute()
@@ -340,9 +420,8 @@ void WordBookPage::DelWordExecute()
                                     QStringLiteral("\r\n■日本語： ") + entry.Japanese +
                                     QStringLiteral("\r\n\r\nこの単語を削除しますがよろしいですか？")))
         return;
-    WordBook before = book_;
-    book_.Entries.removeAt(*row);
-    if (!SaveChange(std::move(before)))
+    OpenBook::ChangeResult change = openBook_.Remove(*row);
+    if (!Settle(change))
         return;
     ListView1Click();
     UpdateBookCount(book_.FileName);
@@ -358,11 +437,13 @@ void WordBookPage::MoveWordExecute()
     TMoveFrm dialog(*row + 1, book_.Entries.size(), language, entry, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    WordBook before = book_;
-    const qsizetype moved = MoveEntry(book_.Entries, *row + 1, dialog.Target());
-    if (!SaveChange(std::move(before)))
+    // The word goes directly above the word of number Target (1-based).
+    const qsizetype before = dialog.Target() - 1;
+    const qsizetype to = before <= *row ? before : before - 1;
+    OpenBook::ChangeResult change = openBook_.Move(*row, to);
+    if (!Settle(change))
         return;
-    SelectWord(moved - 1);
+    SelectWord(to);
 }
 
 void WordBookPage::BuildPanel()
@@ -580,13 +661,7 @@ bool WordBookPage::SelectBookByFileName(const QString &fileName)
 void WordBookPage::TakeTrainingBook(const QString &fileName, const QString &title, const QString &group,
                                     const QString &typeName)
 {
-    book_.Clear();
-    book_.Folder = CurrentFolderPath();
-    book_.FileName = fileName;
-    book_.Title = title;
-    book_.Group = group;
-    book_.TypeName = typeName;
-    wordList_->Reload();
+    openBook_.OpenHeader(CurrentFolderPath(), fileName, title, group, typeName);
 }
 
 void WordBookPage::ClearBookSelection()
@@ -643,8 +718,7 @@ void WordBookPage::ListView2Click()
 
 void WordBookPage::InitWBExecute()
 {
-    book_.Clear();
-    wordList_->Reload();
+    openBook_.Close();
     statusPanels_[0]->clear();
     for (QAction *action : {actions_.ChangeProp, actions_.CloseWB, actions_.DelWB, actions_.RegWord, actions_.ModWord,
                             actions_.DelWord, actions_.MoveWord})
@@ -654,26 +728,39 @@ void WordBookPage::InitWBExecute()
 
 void WordBookPage::ReadBook(QString fileName, bool tellUnreadLines)
 {
-    const WordBookReadResult result = ReadWordBook(CurrentFolderPath(), fileName, book_);
+    const WordBookReadResult result = openBook_.Open(CurrentFolderPath(), fileName);
     if (result.status == WordBookStatus::Missing)
         return;
     if (const std::optional<QuestionType> type = QuestionTypeFromName(book_.TypeName))
         wordList_->SetPhoneticCaption(PhoneticCaption(*type));
-    wordList_->Reload();
     ListView1Click();
     if (settings_.LastVisibleFlg && !book_.Entries.isEmpty())
         ListView1->scrollToBottom();
-    statusPanels_[0]->setText(book_.IsOpen() ? QStringLiteral("●ﾀｲﾄﾙ：[") + ShownHeaderLine(book_.Title) + u']'
-                                             : QString());
+    ShowOpenBookTitle();
     emit OpenBookChanged();
     // Told once the list shows the book: while a message box waits, the list is painted.
-    if (!result.message.isEmpty())
-        MessageSeam::Notify(this, result.message);
+    if (result.error)
+        MessageSeam::Notify(this, FileErrorText(*result.error));
     if (tellUnreadLines && result.unreadLines > 0)
         MessageSeam::Notify(this, QStringLiteral("単語帳「%1」には、単語として読めない行が %2 行あります。\n"
                                                  "これらの行は一覧に表示されませんが、ファイルにはそのまま残ります。")
                                       .arg(ShownHeaderLine(book_.Title))
                                       .arg(result.unreadLines));
+}
+
+void WordBookPage::ShowOpenBookTitle()
+{
+    statusPanels_[0]->setText(book_.IsOpen() ? QStringLiteral("●ﾀｲﾄﾙ：[") + ShownHeaderLine(book_.Title) + u']'
+                                             : QString());
+}
+
+void WordBookPage::ShowChangedHeader()
+{
+    // The book stays open (its undo list with it); the book list reads the new header.
+    bookList_.SetRows(ReadBookFolder(CurrentFolderPath()));
+    ShowFolderTotal(bookList_.Total());
+    ShowOpenBookTitle();
+    emit OpenBookChanged();
 }
 
 void WordBookPage::OpenWBExecute()
@@ -752,9 +839,9 @@ bool WordBookPage::NewBook(const QList<WordEntry> &words, const QString &propose
                                                        : QStringLiteral("\"\r\n\r\nこのファイルは既にあります。"
                                                                         "取り込んだ単語の単語帳で置き換えますか？"))))
                 return false;
-            QString error;
+            FileError error;
             if (!CreateWordBookFile(path, properties.title, properties.group, properties.typeName, &error, words)) {
-                MessageSeam::Notify(this, error);
+                MessageSeam::Notify(this, FileErrorText(error));
                 return false;
             }
             RefreshBookList();
@@ -778,18 +865,14 @@ void WordBookPage::ChangePropExecute()
         [this](const BookProperties &properties) {
             if (!MayChangeBook())
                 return false;
-            const QString fileName = book_.FileName;
-            WordBook before = book_;
-            book_.Title = properties.title;
-            book_.Group = properties.group;
-            book_.TypeName = properties.typeName;
-            if (!SaveChange(std::move(before)))
+            OpenBook::ChangeResult change =
+                openBook_.SetProperties(properties.title, properties.group, properties.typeName);
+            if (!Settle(change))
                 return false;  // the dialog stays open with what was typed
-            RefreshBookList();
-            ReadBook(fileName, false);
+            ShowChangedHeader();
             for (QAction *action : {actions_.RegWord, actions_.ChangeProp, actions_.DelWB, actions_.CloseWB})
                 action->setEnabled(true);
-            actions_.ModWord->setEnabled(false);
+            ListView1Click();
             return true;
         },
         this);
@@ -806,11 +889,11 @@ void WordBookPage::GenerateSet(bool dictionary)
         return;
     const int language = settings_.InpMode >= 0 && settings_.InpMode < LanguageCount ? settings_.InpMode : 0;
     const QString letter = Languages()[language].code;
-    QString error;
+    FileError error;
     const bool made = dictionary ? CreateDictionarySet(paths_.BookGFolder, letter, &error)
                                  : CreateGrammarSet(paths_.BookGFolder, letter, &error);
     if (!made)
-        MessageSeam::Notify(this, error);
+        MessageSeam::Notify(this, FileErrorText(error));
     for (int k = 0; k < 3; ++k)
         FolderButtons[k]->setChecked(k == 1);
     SelectFolder(1);

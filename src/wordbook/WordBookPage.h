@@ -2,6 +2,7 @@
 
 #include "pads/TIPAboard.h"
 #include "wordbook/BookListModel.h"
+#include "wordbook/OpenBook.h"
 #include "wordbook/TRegFrm.h"
 #include "wordbook/WordBook.h"
 #include "wordbook/WordListModel.h"
@@ -34,12 +35,14 @@ struct WordBookActions {
     QAction *RegWord, *ModWord, *DelWord, *MoveWord;
     QAction *N501, *bookG1;            ///< the dictionary and the grammar set
     QAction *ExportText, *ImportText;  ///< the exchange with flash-card programs
+    QAction *UndoWord, *RedoWord;      ///< undo and redo of the open book's changes
 };
 
 /// The word-book page: the word list and the book panel (Panel8) with the folder buttons, the
 /// book list of the current folder, the word order and the panel slide. It owns the open book.
 /// The current folder is the setting CurrentFolderIndex; the status bar's two panels show the
-/// open book and the folder.
+/// open book and the folder. Changes to the book go through OpenBook, which writes them and
+/// keeps them for undo; the page asks the user's questions and tells what went wrong.
 class WordBookPage : public QWidget
 {
     Q_OBJECT
@@ -106,6 +109,8 @@ public:
     /// The type of the open book; none while no book is open.
     std::optional<QuestionType> OpenBookType() const;
     bool FillInBookOpen() const { return OpenBookType() == QuestionType::B; }
+    /// The open book as a document (its changes, undo and redo).
+    const OpenBook &Document() const { return openBook_; }
 
 signals:
     /// The user switched the word order (the word list exchanges its first and fifth column).
@@ -149,11 +154,19 @@ private:
     void SortByColumn(int column);
     void DelWordExecute();
     void MoveWordExecute();
-    /// Writes the open book after a change to it (before: the book as it was). When the file
-    /// cannot be written the change is taken back and the failure told; when another program
-    /// changed the file since it was read and the user keeps that change, the book is read
-    /// again. Either way the list shows what the file holds. True when the change was written.
-    bool SaveChange(WordBook before);
+    /// Settles the result of a change to the open book: when another program changed the file
+    /// since it was read, asks whether to overwrite it, and reads the book again when the user
+    /// keeps that change; a write that failed (the change is taken back) is told. Either way
+    /// the list shows what the file holds. True when the change was written.
+    bool Settle(OpenBook::ChangeResult &result);
+    /// Undoes (or redoes) the last change of the open book and selects the word it concerns.
+    void UndoWordExecute(bool undo);
+    /// The undo and redo actions say what they would undo or redo.
+    void ShowUndoState();
+    /// The book list and the status bar show the open book's changed title, group and type.
+    void ShowChangedHeader();
+    void ShowOpenBookTitle();
+    bool eventFilter(QObject *watched, QEvent *event) override;
     /// Whether a book is open to take a change; tells the user when none is.
     bool MayChangeBook();
     /// The word dialog's register and insert; false keeps the dialog open.
@@ -169,7 +182,8 @@ private:
     const AppPaths &paths_;
     WordBookActions actions_;
     std::array<QLabel *, 2> statusPanels_;
-    WordBook book_;
+    OpenBook openBook_;
+    const WordBook &book_ = openBook_.Book();
     BookListModel bookList_;
     WordListModel *wordList_ = nullptr;
     CompositionEngine *engine_ = nullptr;

@@ -93,6 +93,51 @@ void WordEntries::move(qsizetype from, qsizetype to)
     items_.insert(items_.begin() + to, item);
 }
 
+WordEntries::Held WordEntries::HeldAt(qsizetype index) const
+{
+    const Item &item = items_[std::size_t(index)];
+    if (item.owned >= 0)
+        return {owned_[std::size_t(item.owned)], 0, 0, false, -1};
+    return {std::nullopt, item.start, item.length, item.owned == kCanonical, -1};
+}
+
+WordEntries::Item WordEntries::ItemOf(const Held &held)
+{
+    if (held.word)
+        return Own(*held.word);
+    return {held.start, held.length, held.canonical ? kCanonical : kLine};
+}
+
+void WordEntries::SetHeld(qsizetype index, const Held &held)
+{
+    items_[std::size_t(index)] = ItemOf(held);
+}
+
+WordEntries::Held WordEntries::TakeAt(qsizetype index)
+{
+    Held held = HeldAt(index);
+    held.keptBefore = 0;
+    for (const KeptLine &line : kept_)
+        held.keptBefore += line.before == index;
+    removeAt(index);
+    return held;
+}
+
+void WordEntries::PutBack(qsizetype index, Held held)
+{
+    ShiftKeptLines(index, 1);
+    items_.insert(items_.begin() + index, ItemOf(held));
+    if (held.keptBefore < 0)
+        return;
+    // Taking the word out joined the lines that stood after it to those before it: the first
+    // keptBefore of them stood before it, the rest before the next word.
+    qsizetype before = 0;
+    for (KeptLine &line : kept_) {
+        if (line.before == index && before++ >= held.keptBefore)
+            line.before = index + 1;
+    }
+}
+
 void WordEntries::clear()
 {
     items_.clear();

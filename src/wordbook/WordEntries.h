@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 /// One word of a book, its six fields in file order, held in stored form: a line break inside
@@ -77,6 +78,28 @@ public:
     void move(qsizetype from, qsizetype to);
     /// One field (0 Foreign … 5 Reserve) of a word, parsing only that field of a line.
     QString FieldAt(qsizetype index, int field) const;
+    /// A word as the book holds it: its line of the file's text (copied again as it is when
+    /// written) or its fields. Taken out or copied so that it can be put back exactly.
+    struct Held {
+        std::optional<WordEntry> word;  ///< the fields of a word held whole; none for a line
+        qsizetype start = 0;
+        qsizetype length = 0;
+        bool canonical = false;
+        /// How many kept lines stood directly before the word; -1: all that stand before its
+        /// place when it is put back (as for a new word).
+        qsizetype keptBefore = -1;
+    };
+    /// A new word, to be put back where it is inserted.
+    static Held HeldWord(WordEntry entry) { return {std::move(entry), 0, 0, false, -1}; }
+    /// Removes the word at index and returns it as it was held; PutBack at the same index
+    /// restores the words and the kept lines exactly.
+    Held TakeAt(qsizetype index);
+    /// Puts a word back at index (as insert does, or as it stood when it was taken).
+    void PutBack(qsizetype index, Held held);
+    /// The word at index as it is held.
+    Held HeldAt(qsizetype index) const;
+    /// The word at index becomes held as held is (its line again, or its fields).
+    void SetHeld(qsizetype index, const Held &held);
     /// Puts the words into a new order: order[k] is the position the k-th word comes from.
     /// Words read from the file stay lines.
     void Reorder(const std::vector<qsizetype> &order);
@@ -107,6 +130,7 @@ private:
     static constexpr qsizetype kLine = -1;
     static constexpr qsizetype kCanonical = -2;
     Item Own(WordEntry entry);
+    Item ItemOf(const Held &held);
 
     QString text_;
     std::vector<Item> items_;

@@ -57,6 +57,11 @@ int BoundColumnWidth(int column, int width)
 
 void SortEntries(WordEntries &entries, WordField field, int direction)
 {
+    entries.Reorder(SortOrder(entries, field, direction));
+}
+
+std::vector<qsizetype> SortOrder(const WordEntries &entries, WordField field, int direction)
+{
     // Only the sorted field is read from each word; the words themselves are reordered, so
     // words read from the file stay lines (and are written back as they were read).
     const int index = field == WordField::Foreign    ? 0
@@ -78,7 +83,7 @@ void SortEntries(WordEntries &entries, WordField field, int direction)
         const int compared = QStringView(keys[std::size_t(a)]).compare(keys[std::size_t(b)], Qt::CaseSensitive);
         return compared * direction < 0;
     });
-    entries.Reorder(order);
+    return order;
 }
 
 qsizetype MoveEntry(WordEntries &entries, qsizetype from, qsizetype before)

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 /// What a column of the word list shows. Columns 0 and 4 exchange Foreign and Japanese with
 /// the word order; column 1 is the row number; column 6 (Reserve) is never drawn.
@@ -31,6 +32,8 @@ int BoundColumnWidth(int column, int width);
 /// texts compared code unit by code unit, Foreign after lowercasing both; equal keys keep their
 /// order.
 void SortEntries(WordEntries &entries, WordField field, int direction);
+/// The order SortEntries puts the words in: element k is the position the k-th word comes from.
+std::vector<qsizetype> SortOrder(const WordEntries &entries, WordField field, int direction);
 
 /// Moves word number from (1-based) so that it stands directly above the word that had number
 /// before: a copy is inserted there and the original removed. Returns the moved word's new

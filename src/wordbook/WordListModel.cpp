@@ -2,13 +2,64 @@
 
 #include "wordbook/WordList.h"
 
-WordListModel::WordListModel(const WordBook &book, QObject *parent) : QAbstractTableModel(parent), book_(book) {}
-
-void WordListModel::Reload()
+WordListModel::WordListModel(const OpenBook &book, QObject *parent) : QAbstractTableModel(parent), book_(book.Book())
 {
-    beginResetModel();
-    cachedRow_ = -1;
-    endResetModel();
+    ConnectTo(book);
+}
+
+void WordListModel::ConnectTo(const OpenBook &book)
+{
+    connect(&book, &OpenBook::BookAboutToBeReplaced, this, &WordListModel::beginResetModel);
+    connect(&book, &OpenBook::BookReplaced, this, [this] {
+        Forget();
+        endResetModel();
+    });
+    connect(&book, &OpenBook::RowsAboutToBeInserted, this,
+            [this](qsizetype first, qsizetype last) { beginInsertRows({}, int(first), int(last)); });
+    connect(&book, &OpenBook::RowsInserted, this, [this] {
+        Forget();
+        endInsertRows();
+    });
+    connect(&book, &OpenBook::RowsAboutToBeRemoved, this,
+            [this](qsizetype first, qsizetype last) { beginRemoveRows({}, int(first), int(last)); });
+    connect(&book, &OpenBook::RowsRemoved, this, [this] {
+        Forget();
+        endRemoveRows();
+    });
+    connect(&book, &OpenBook::RowAboutToMove, this, [this](qsizetype from, qsizetype to) {
+        // The destination counts rows before the move: below the word it is one further.
+        beginMoveRows({}, int(from), int(from), {}, int(to > from ? to + 1 : to));
+    });
+    connect(&book, &OpenBook::RowMoved, this, [this] {
+        Forget();
+        endMoveRows();
+    });
+    connect(&book, &OpenBook::RowChanged, this, [this](qsizetype row) {
+        Forget();
+        emit dataChanged(index(int(row), 0), index(int(row), WordListColumnCount - 1));
+    });
+    connect(&book, &OpenBook::OrderAboutToChange, this, [this] { emit layoutAboutToBeChanged(); });
+    connect(&book, &OpenBook::OrderChanged, this, &WordListModel::ChangeOrder);
+    connect(&book, &OpenBook::HeaderChanged, this, [this] {
+        // The type decides column 2's caption and how the cells are drawn.
+        if (const std::optional<QuestionType> type = QuestionTypeFromName(book_.TypeName))
+            SetPhoneticCaption(PhoneticCaption(*type));
+        if (rowCount() > 0)
+            emit dataChanged(index(0, 0), index(rowCount() - 1, WordListColumnCount - 1));
+    });
+}
+
+void WordListModel::ChangeOrder(const std::vector<qsizetype> &newRow)
+{
+    Forget();
+    // The selection and the current row follow their words.
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex &index : before)
+        after.append(this->index(int(newRow[std::size_t(index.row())]), index.column()));
+    changePersistentIndexList(before, after);
+    emit layoutChanged();
 }
 
 void WordListModel::SetWordOrder(bool foreignFirst)

@@ -1,20 +1,20 @@
 #pragma once
 
-#include "wordbook/WordBook.h"
+#include "wordbook/OpenBook.h"
 
 #include <QAbstractTableModel>
 
 /// The rows of the word list (ListView1): the open book's words, read only when a row is shown.
-/// The captions follow the word order, the language and the book type.
+/// The captions follow the word order, the language and the book type. An edit of the book is
+/// reported as the rows it touches (inserted, removed, moved, changed), a sort as a new layout,
+/// and only another book as a reset, so that one edit of a large book lays out nothing anew.
 class WordListModel : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
-    WordListModel(const WordBook &book, QObject *parent);
+    WordListModel(const OpenBook &book, QObject *parent);
 
-    /// The book's words changed (read, edited, sorted): every row is shown anew.
-    void Reload();
     void SetWordOrder(bool foreignFirst);
     bool ForeignFirst() const { return foreignFirst_; }
     void SetLanguageName(const QString &languageName);
@@ -27,6 +27,10 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    void Forget() { cachedRow_ = -1; }
+    void ConnectTo(const OpenBook &book);
+    void ChangeOrder(const std::vector<qsizetype> &newRow);
+
     const WordBook &book_;
     bool foreignFirst_ = true;
     QString languageName_;

@@ -190,7 +190,7 @@ private slots:
     void bookReadAgainUnderItsOwnNameStaysOpen()
     {
         QTemporaryDir dir;
-        QString error;
+        FileError error;
         QVERIFY(CreateWordBookFile(dir.filePath("b.utx"), "題", "g", "単語理解", &error, {Entry("a")}));
         WordBook book;
         QCOMPARE(ReadWordBook(dir.path(), "b.utx", book).status, WordBookStatus::Read);
@@ -207,7 +207,7 @@ private slots:
         QTemporaryDir dir;
         QCOMPARE(mkfifo(QFile::encodeName(dir.filePath("pipe.utx")).constData(), 0600), 0);
         QVERIFY(QFile::link("/dev/zero", dir.filePath("zero.utx")));
-        QString error;
+        FileError error;
         QVERIFY(CreateWordBookFile(dir.filePath("real.utx"), "題", "g", "単語理解", &error));
         QVERIFY(QFile::link(dir.filePath("real.utx"), dir.filePath("link.utx")));
         QStringList names = BookFileNames(dir.path());
@@ -220,7 +220,10 @@ private slots:
             book.FileName = QStringLiteral("open.utx");
             const WordBookReadResult result = ReadWordBook(dir.path(), name, book);
             QCOMPARE(result.status, WordBookStatus::Unreadable);
-            QVERIFY2(result.message.contains(QStringLiteral("通常のファイルではない")), qPrintable(result.message));
+            QVERIFY(result.error);
+            QCOMPARE(result.error->code, FileError::Code::Unreadable);
+            QCOMPARE(result.error->reason, FileError::Reason::NotRegularFile);
+            QCOMPARE(result.error->path, dir.filePath(name));
             QVERIFY(!book.IsOpen());
         }
     }
@@ -229,7 +232,7 @@ private slots:
     {
         // A title of a million characters would take seconds to draw in the book list.
         QTemporaryDir dir;
-        QString error;
+        FileError error;
         const QString title(1000000, u'長');
         QVERIFY(CreateWordBookFile(dir.filePath("long.utx"), title, "g", "単語理解", &error));
         const WordBookHeader header = ReadWordBookHeader(dir.filePath("long.utx"));
@@ -314,7 +317,7 @@ private slots:
     void writeCreateAndHeader()
     {
         QTemporaryDir dir;
-        QString error;
+        FileError error;
         QVERIFY(CreateWordBookFile(dir.filePath("new.utx"), "動詞", "01動詞", "作文問題", &error));
         QFile created(dir.filePath("new.utx"));
         QVERIFY(created.open(QIODevice::ReadOnly));
@@ -332,12 +335,13 @@ private slots:
         QCOMPARE(header.typeName, QStringLiteral("空欄補充"));
         QCOMPARE(header.lineCount, 5);
 
-        // A folder that is gone: the Japanese message names the file.
+        // A folder that is gone: the error names the file and the system's reason.
         book.Folder = dir.filePath("gone");
-        QVERIFY(!WriteWordBook(book, &error));
-        QVERIFY2(error.startsWith(QStringLiteral("ファイル \"")) &&
-                     error.contains(QStringLiteral("を作成できません。")),
-                 qPrintable(error));
+        FileError writeError;
+        QVERIFY(!WriteWordBook(book, &writeError));
+        QCOMPARE(writeError.code, FileError::Code::CannotWrite);
+        QCOMPARE(writeError.path, book.Path());
+        QVERIFY(!writeError.systemText.isEmpty());
     }
 
     void headerCountsLinesAsTheReaderSplitsThem_data()

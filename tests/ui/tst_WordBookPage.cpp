@@ -1,0 +1,204 @@
+#include "app/AppPaths.h"
+#include "app/LanguageState.h"
+#include "app/Settings.h"
+#include "dialogs/MessageSeam.h"
+#include "support/BookFiles.h"
+#include "support/BookListClicks.h"
+#include "support/WidgetLookup.h"
+#include "wordbook/WordBookPage.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include <memory>
+
+namespace {
+
+QString Line(const QString &foreign)
+{
+    return QStringLiteral("\"%1\",\"\",\"\",\"j%1\",\"\",\"\"").arg(foreign);
+}
+
+}  // namespace
+
+/// The word-book page built alone, in a window of its own with an input area and the window's
+/// Ctrl+Z for the text fields: undo and redo of the open book from the word list.
+class tst_WordBookPage : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    Settings settings_;
+    AppPaths paths_;
+    std::unique_ptr<QWidget> window_;
+    WordBookPage *page_ = nullptr;
+    QPlainTextEdit *memo_ = nullptr;
+    QStringList asked_, told_;
+
+    QString Path() const { return paths_.BookSFolder + "/words.utx"; }
+    QTableView *List() const { return Find<QTableView>(window_.get(), "ListView1"); }
+    QAction *Action(const char *name) const { return Find<QAction>(window_.get(), name); }
+    QStringList WordsInFile() const
+    {
+        OpenBook read;
+        read.Open(paths_.BookSFolder, "words.utx");
+        QStringList words;
+        for (const WordEntry &entry : read.Book().Entries.ToList())
+            words << entry.Foreign;
+        return words;
+    }
+    QStringList WordsInList() const
+    {
+        QStringList words;
+        for (int row = 0; row < List()->model()->rowCount(); ++row)
+            words << List()->model()->index(row, 0).data().toString();
+        return words;
+    }
+    /// A click on a word, as the mouse gives it: the list takes the focus.
+    void ClickWord(int row)
+    {
+        const QRect cell = List()->visualRect(List()->model()->index(row, 0));
+        QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, cell.center());
+    }
+
+private slots:
+    void init()
+    {
+        dir_ = std::make_unique<QTemporaryDir>();
+        paths_.BookAFolder = dir_->filePath("bookA");
+        paths_.BookGFolder = dir_->filePath("bookG");
+        paths_.BookSFolder = dir_->filePath("bookS");
+        for (const QString &folder : {paths_.BookAFolder, paths_.BookGFolder, paths_.BookSFolder})
+            QDir().mkpath(folder);
+        settings_ = Settings{};
+        settings_.CurrentFolderIndex = 2;
+        WriteBook(Path(), {"Words", "01", "単語理解", Line("banana"), Line("apple"), Line("cherry")});
+        asked_.clear();
+        told_.clear();
+        MessageSeam::Replace([this](const QString &m) { told_ << m; },
+                             [this](const QString &q) {
+                                 asked_ << q;
+                                 return true;
+                             });
+
+        window_ = std::make_unique<QWidget>();
+        auto *column = new QVBoxLayout(window_.get());
+        memo_ = new QPlainTextEdit(window_.get());
+        memo_->setObjectName("Memo1");
+        column->addWidget(memo_);
+        const auto action = [this](const char *name) {
+            auto *made = new QAction(QString::fromLatin1(name), window_.get());
+            made->setObjectName(QString::fromLatin1(name));
+            return made;
+        };
+        // The main window's undo of the text fields: Ctrl+Z for the whole window.
+        QAction *editUndo = action("EditUndo1");
+        editUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+        window_->addAction(editUndo);
+        connect(editUndo, &QAction::triggered, memo_, &QPlainTextEdit::undo);
+        const WordBookActions actions{
+            action("NewWordBook"), action("ChangeProp"), action("DelWB"),    action("CloseWB"),
+            action("InitWB"),      action("OpenWB"),     action("RegWord"),  action("ModWord"),
+            action("DelWord"),     action("MoveWord"),   action("N501"),     action("bookG1"),
+            action("ExportText"),  action("ImportText"), action("UndoWord"), action("RedoWord")};
+        std::array<QLabel *, 2> status{new QLabel(window_.get()), new QLabel(window_.get())};
+        page_ = new WordBookPage(settings_, paths_, actions, status, window_.get());
+        column->addWidget(page_, 1);
+        page_->InitCaptions(LanguageState{});
+        window_->resize(900, 600);
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        page_->FormShow();
+        OpenBookByFileName(window_.get(), "words.utx");
+        QCOMPARE(WordsInList(), (QStringList{"banana", "apple", "cherry"}));
+    }
+    void cleanup()
+    {
+        window_.reset();
+        MessageSeam::Replace({}, {});
+    }
+
+    void undoAndRedoFromTheFocusedList()
+    {
+        QVERIFY(!Action("UndoWord")->isEnabled());
+        QVERIFY(!Action("RedoWord")->isEnabled());
+        ClickWord(1);
+        QCOMPARE(QApplication::focusWidget(), List());
+        Action("DelWord")->trigger();
+        QCOMPARE(WordsInFile(), (QStringList{"banana", "cherry"}));
+        QVERIFY(Action("UndoWord")->isEnabled());
+        QCOMPARE(Action("UndoWord")->text(), QStringLiteral("元に戻す（単語の削除）"));
+
+        QTest::keyClick(List(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(WordsInFile(), (QStringList{"banana", "apple", "cherry"}));
+        QCOMPARE(WordsInList(), WordsInFile());
+        QCOMPARE(page_->SelectedWord(), 1);  // the word brought back is selected
+        QVERIFY(!Action("UndoWord")->isEnabled());
+        QCOMPARE(Action("RedoWord")->text(), QStringLiteral("やり直し（単語の削除）"));
+
+        QTest::keyClick(List(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(WordsInFile(), (QStringList{"banana", "cherry"}));
+        QCOMPARE(WordsInList(), WordsInFile());
+        QVERIFY(!Action("RedoWord")->isEnabled());
+    }
+
+    void ctrlZInTheInputAreaIsTheFieldsOwnUndo()
+    {
+        ClickWord(0);
+        Action("DelWord")->trigger();
+        QCOMPARE(WordsInFile(), (QStringList{"apple", "cherry"}));
+        memo_->setFocus();
+        QTest::keyClicks(memo_, "abc");
+        QTest::keyClick(memo_, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(memo_->toPlainText() != QStringLiteral("abc"));     // the typing was undone
+        QCOMPARE(WordsInFile(), (QStringList{"apple", "cherry"}));  // the book was not
+        QVERIFY(Action("UndoWord")->isEnabled());
+    }
+
+    void aSortIsUndoneToTheEarlierOrder()
+    {
+        emit List()->horizontalHeader()->sectionClicked(0);  // descending first
+        QCOMPARE(WordsInFile(), (QStringList{"cherry", "banana", "apple"}));
+        QCOMPARE(Action("UndoWord")->text(), QStringLiteral("元に戻す（並べ替え）"));
+        Action("UndoWord")->trigger();
+        QCOMPARE(WordsInFile(), (QStringList{"banana", "apple", "cherry"}));
+        QCOMPARE(WordsInList(), WordsInFile());
+    }
+
+    void aFailedUndoIsToldAndKept()
+    {
+        ClickWord(2);
+        Action("DelWord")->trigger();
+        QVERIFY(QDir().rename(paths_.BookSFolder, paths_.BookSFolder + "-away"));
+        Action("UndoWord")->trigger();
+        QCOMPARE(told_.size(), 1);
+        QVERIFY2(told_[0].contains(QStringLiteral("を作成できません。")), qPrintable(told_[0]));
+        QCOMPARE(WordsInList(), (QStringList{"banana", "apple"}));
+        QVERIFY(QDir().rename(paths_.BookSFolder + "-away", paths_.BookSFolder));
+        Action("UndoWord")->trigger();  // still there to undo
+        QCOMPARE(WordsInFile(), (QStringList{"banana", "apple", "cherry"}));
+        QCOMPARE(page_->SelectedWord(), 2);
+    }
+
+    void anotherBookClearsTheUndoList()
+    {
+        WriteBook(paths_.BookSFolder + "/other.utx", {"Other", "01", "単語理解", Line("fig")});
+        ClickWord(0);
+        Action("DelWord")->trigger();
+        QVERIFY(Action("UndoWord")->isEnabled());
+        page_->RefreshBookList();
+        OpenBookByFileName(window_.get(), "other.utx");
+        QVERIFY(!Action("UndoWord")->isEnabled());
+        QCOMPARE(Action("UndoWord")->text(), QStringLiteral("元に戻す"));
+    }
+};
+
+QTEST_MAIN(tst_WordBookPage)
+#include "tst_WordBookPage.moc"
