@@ -36,12 +36,14 @@ void OpenBook::OpenHeader(const QString &folder, const QString &fileName, const 
     header.Group = group;
     header.TypeName = typeName;
     ReplaceBook(std::move(header));
+    headerOnly_ = true;
 }
 
 void OpenBook::ReplaceBook(WordBook book)
 {
     emit BookAboutToBeReplaced();
     book_ = std::move(book);
+    headerOnly_ = false;
     pending_.reset();
     ClearHistory();
     emit BookReplaced();
@@ -152,7 +154,7 @@ std::optional<OpenBook::ChangeKind> OpenBook::RedoKind() const
 
 OpenBook::ChangeResult OpenBook::Run(Command command, Direction direction)
 {
-    if (!book_.IsOpen() || pending_) {
+    if (!book_.IsOpen() || pending_ || headerOnly_) {
         // Nothing is lost: an undo or redo goes back to its list.
         if (direction == Direction::Undo)
             undo_.push_back(std::move(command));

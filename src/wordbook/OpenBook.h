@@ -55,6 +55,9 @@ public:
     /// The book is only a header (the training took it): no words, nothing to undo.
     void OpenHeader(const QString &folder, const QString &fileName, const QString &title, const QString &group,
                     const QString &typeName);
+    /// The open book is only its header: it takes no change (writing it would leave its file
+    /// without its words) until its words are read (Reread).
+    bool HeaderOnly() const { return headerOnly_; }
 
     /// A word before row (row == the number of words: after the last, a registration).
     ChangeResult Insert(qsizetype row, const WordEntry &word);
@@ -114,6 +117,7 @@ private:
     void ClearHistory();
 
     WordBook book_;
+    bool headerOnly_ = false;
     std::vector<Command> undo_;
     std::vector<Command> redo_;
     /// A change the book holds while the caller decides about another program's change.

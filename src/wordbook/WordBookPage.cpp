@@ -239,6 +239,20 @@ void WordBookPage::RegWordExecute(const QString &memo, const QString &edit)
 
 bool WordBookPage::MayChangeBook()
 {
+    if (openBook_.HeaderOnly()) {
+        // The training took the book by its header alone: its words are read before a change,
+        // or writing the change would leave the file with none of them.
+        const QString path = book_.Path();
+        const WordBookReadResult read = openBook_.Reread();
+        if (read.status == WordBookStatus::Missing) {
+            MessageSeam::Notify(
+                this, FileErrorText(FileError::Because(FileError::Code::Missing, path, FileError::Reason::NotFound)));
+            return false;
+        }
+        ShowReadBook(read, false);
+        if (read.status != WordBookStatus::Read)
+            return false;
+    }
     if (book_.IsOpen())
         return true;
     MessageSeam::Notify(this, QStringLiteral("単語帳が開かれていないため、単語を保存できません。"));
@@ -324,6 +338,8 @@ void WordBookPage::SortByColumn(int column)
     if (!MessageSeam::Ask(
             this, QStringLiteral("項目「") + caption +
                       QStringLiteral("」でソートします。ソートをすると順番は元に戻りませんがソートをしますか？")))
+        return;
+    if (!MayChangeBook())
         return;
     sortDirections_[std::size_t(column)] = -sortDirections_[std::size_t(column)];
     OpenBook::ChangeResult change =
@@ -731,6 +747,11 @@ void WordBookPage::ReadBook(QString fileName, bool tellUnreadLines)
     const WordBookReadResult result = openBook_.Open(CurrentFolderPath(), fileName);
     if (result.status == WordBookStatus::Missing)
         return;
+    ShowReadBook(result, tellUnreadLines);
+}
+
+void WordBookPage::ShowReadBook(const WordBookReadResult &result, bool tellUnreadLines)
+{
     if (const std::optional<QuestionType> type = QuestionTypeFromName(book_.TypeName))
         wordList_->SetPhoneticCaption(PhoneticCaption(*type));
     ListView1Click();

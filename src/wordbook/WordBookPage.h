@@ -148,6 +148,8 @@ private:
     /// Reads a book of the current folder into the list; tellUnreadLines: says how many of its
     /// lines are no word (when the user opens it, not when it is read again).
     void ReadBook(QString fileName, bool tellUnreadLines);
+    /// The list, the captions and the status bar show the book just read; a failure is told.
+    void ShowReadBook(const WordBookReadResult &result, bool tellUnreadLines);
     void BuildWordList();
     void ListView1Click();
     void ListView1DblClick(const QModelIndex &index);

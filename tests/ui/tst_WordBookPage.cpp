@@ -187,6 +187,17 @@ private slots:
         QCOMPARE(page_->SelectedWord(), 2);
     }
 
+    /// A book the training took is open by its header alone: a change then (here a sort) is
+    /// made to the book's words read from its file, never written over them.
+    void aChangeToABookTheTrainingTookKeepsItsWords()
+    {
+        page_->TakeTrainingBook("words.utx", "Words", "01", QStringLiteral("単語理解"));
+        QCOMPARE(WordsInList(), QStringList());
+        emit List()->horizontalHeader()->sectionClicked(0);  // descending first
+        QCOMPARE(WordsInFile(), (QStringList{"cherry", "banana", "apple"}));
+        QCOMPARE(WordsInList(), WordsInFile());
+    }
+
     void anotherBookClearsTheUndoList()
     {
         WriteBook(paths_.BookSFolder + "/other.utx", {"Other", "01", "単語理解", Line("fig")});

@@ -261,6 +261,26 @@ private slots:
         QCOMPARE(book.Undo().outcome, OpenBook::Outcome::Refused);
     }
 
+    /// The training hands the book over by its header alone: a change to it would write a file
+    /// without its words, so none is taken until its words are read.
+    void aBookTakenByItsHeaderTakesNoChangeUntilRead()
+    {
+        OpenBook book;
+        Open(book, kBook);
+        const QByteArray before = FileBytes();
+        book.OpenHeader(Folder(), "words.utx", kHeader[0], kHeader[1], kHeader[2]);
+        QVERIFY(book.HeaderOnly());
+        QCOMPARE(book.Insert(0, Word("x")).outcome, OpenBook::Outcome::Refused);
+        QCOMPARE(book.Sort(WordField::Foreign, 1).outcome, OpenBook::Outcome::Refused);
+        QCOMPARE(book.SetProperties("T", "G", kHeader[2]).outcome, OpenBook::Outcome::Refused);
+        QCOMPARE(FileBytes(), before);
+
+        QCOMPARE(book.Reread().status, WordBookStatus::Read);
+        QVERIFY(!book.HeaderOnly());
+        QVERIFY(book.Insert(4, Word("e")).Written());
+        QCOMPARE(Foreign(book), (QStringList{"a", "b", "c", "d", "e"}));
+    }
+
     void aNewChangeDropsWhatCouldBeRedone()
     {
         OpenBook book;
