@@ -1,7 +1,7 @@
 #include "mainwindow/InputPage.h"
 
 #include "app/HelpTopics.h"
-#include "app/Settings.h"
+#include "app/SettingsStore.h"
 #include "pads/TFreeUni1.h"
 #include "pads/TQuillmaren2.h"
 
@@ -14,7 +14,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-InputPage::InputPage(CompositionEngine &engine, Settings &settings, QPlainTextEdit *memo, QWidget *parent)
+InputPage::InputPage(CompositionEngine &engine, SettingsStore &settings, QPlainTextEdit *memo, QWidget *parent)
     : QWidget(parent), engine_(engine), settings_(settings), memo_(memo)
 {
     setObjectName(QStringLiteral("InputPage"));
@@ -117,8 +117,8 @@ void InputPage::EnsureFreePalette()
         return;
     // Built on the first show of its tab: its buttons' fonts and layout cost start-up time
     // for a tab that most starts never show. It reads the symbols and the font as they are now.
-    freeUni1_ = new TFreeUni1(settings_.FreeUBox, memo_, TabSheet5);
-    freeUni1_->RefreshPaletteFont(settings_.MainFont);
+    freeUni1_ = new TFreeUni1(settings_, memo_, TabSheet5);
+    freeUni1_->RefreshPaletteFont(settings_.Get().MainFont);
     TabSheet5->layout()->addWidget(freeUni1_);
     freeUni1_->LayoutPalette();
 }

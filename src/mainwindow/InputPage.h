@@ -8,7 +8,7 @@ class QPlainTextEdit;
 class QTabWidget;
 class TFreeUni1;
 class TQuillmaren2;
-struct Settings;
+class SettingsStore;
 
 /// The European input page: the letter pad on the left; the help topics and the free Unicode
 /// palette on the right. Its pads put what is clicked into the input area.
@@ -17,7 +17,7 @@ class InputPage : public QWidget
     Q_OBJECT
 
 public:
-    InputPage(CompositionEngine &engine, Settings &settings, QPlainTextEdit *memo, QWidget *parent);
+    InputPage(CompositionEngine &engine, SettingsStore &settings, QPlainTextEdit *memo, QWidget *parent);
 
     /// Fills the help topic box and shows the table of contents.
     void InitHelp();
@@ -46,7 +46,7 @@ private:
     void EnsureFreePalette();
 
     CompositionEngine &engine_;
-    Settings &settings_;
+    SettingsStore &settings_;
     QPlainTextEdit *memo_;
     QWidget *Panel19 = nullptr;
     QTabWidget *PageControl2 = nullptr;

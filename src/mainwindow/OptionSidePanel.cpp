@@ -2,7 +2,7 @@
 
 #include "app/Language.h"
 #include "app/LanguageState.h"
-#include "app/Settings.h"
+#include "app/SettingsStore.h"
 #include "mainwindow/CategoryPanel.h"
 #include "mainwindow/FlagPictures.h"
 #include "mainwindow/FontLists.h"
@@ -39,9 +39,9 @@ QLabel *NoteLabel(const QString &text, QWidget *parent)
 
 }  // namespace
 
-OptionSidePanel::OptionSidePanel(Settings &settings, TransferOptions &transferOptions, LanguageState &language,
+OptionSidePanel::OptionSidePanel(SettingsStore &store, TransferOptions &transferOptions, LanguageState &language,
                                  QWidget *parent)
-    : QWidget(parent), settings_(settings), transferOptions_(transferOptions), language_(language)
+    : QWidget(parent), store_(store), settings_(store.Get()), transferOptions_(transferOptions), language_(language)
 {
     setObjectName(QStringLiteral("OptionSidePanel"));
     BuildPanels();
@@ -209,16 +209,20 @@ void OptionSidePanel::ConnectControls()
             [this](const QString &text) { transferOptions_.SetTransferMainSize(text); });
     connect(ComboBox6, &QComboBox::editTextChanged, this,
             [this](const QString &text) { transferOptions_.SetTransferPhoneticSize(text); });
-    connect(CheckBox8, &QCheckBox::toggled, this, [this](bool on) { settings_.TransClearFlg = on; });
-    connect(CheckBox13, &QCheckBox::toggled, this, [this](bool on) { settings_.SlowPasteFlg = on; });
-    connect(CheckBox9, &QCheckBox::toggled, this, [this](bool on) { settings_.Method2Flg = on; });
+    connect(CheckBox8, &QCheckBox::toggled, this,
+            [this](bool on) { store_.Change([on](Settings &s) { s.TransClearFlg = on; }); });
+    connect(CheckBox13, &QCheckBox::toggled, this,
+            [this](bool on) { store_.Change([on](Settings &s) { s.SlowPasteFlg = on; }); });
+    connect(CheckBox9, &QCheckBox::toggled, this,
+            [this](bool on) { store_.Change([on](Settings &s) { s.Method2Flg = on; }); });
 
     // 画面オプション
     connect(CheckBox6, &QCheckBox::toggled, this, [this](bool on) {
         emit StretchDownToggled(on);
         CategoryPanels[2]->Collapse();
     });
-    connect(CheckBox11, &QCheckBox::toggled, this, [this](bool on) { settings_.MemPosFlg = on; });
+    connect(CheckBox11, &QCheckBox::toggled, this,
+            [this](bool on) { store_.Change([on](Settings &s) { s.MemPosFlg = on; }); });
 
     // 発音記号オプション
     connect(ComboBox4, &QComboBox::editTextChanged, this, [this](const QString &text) {
@@ -231,19 +235,20 @@ void OptionSidePanel::ConnectControls()
     });
 
     // 単語帳オプション
-    connect(CheckBox3, &QCheckBox::toggled, this, [this](bool on) { settings_.LastVisibleFlg = on; });
-    connect(CheckBox4, &QCheckBox::toggled, this, [this](bool on) { settings_.ResetInputFlg = on; });
-    connect(CheckBox5, &QCheckBox::toggled, this, [this](bool on) { settings_.RegClearFlg = on; });
-    connect(CheckBox12, &QCheckBox::toggled, this, [this](bool on) {
-        settings_.DicNameFlg = on;
-        emit DicNameToggled();
-    });
+    connect(CheckBox3, &QCheckBox::toggled, this,
+            [this](bool on) { store_.Change([on](Settings &s) { s.LastVisibleFlg = on; }); });
+    connect(CheckBox4, &QCheckBox::toggled, this,
+            [this](bool on) { store_.Change([on](Settings &s) { s.ResetInputFlg = on; }); });
+    connect(CheckBox5, &QCheckBox::toggled, this,
+            [this](bool on) { store_.Change([on](Settings &s) { s.RegClearFlg = on; }); });
+    connect(CheckBox12, &QCheckBox::toggled, this,
+            [this](bool on) { store_.Change([on](Settings &s) { s.DicNameFlg = on; }); });
 
     // 言語変更 and 選択中の言語
     connect(SpeedButton14, &QToolButton::clicked, this, [this] {
         for (int i = 0; i < 6; ++i) {
             if (LanguageRadios[i]->isChecked())
-                settings_.InpMode = i;
+                store_.Change([i](Settings &s) { s.InpMode = i; });
         }
         emit LanguageChosen();
     });
@@ -259,7 +264,7 @@ void OptionSidePanel::ConnectControls()
     // Fユニコード・オプション
     for (int i = 0; i < 6; ++i) {
         connect(PresetButtons[i], &QToolButton::clicked, this, [this, i] {
-            settings_.FreeUBox = FreeSymbolPresets()[i].symbols;
+            store_.Change([i](Settings &s) { s.FreeUBox = FreeSymbolPresets()[i].symbols; });
             emit PresetChosen();
         });
     }

@@ -13,17 +13,18 @@ class QRadioButton;
 class QScrollArea;
 class QToolButton;
 class TransferOptions;
+class SettingsStore;
 struct Settings;
 
 /// The option side panel beside the input area (CategoryPanelGroup1): seven collapsible
-/// panels whose controls change their settings at once. Effects beyond the settings reach the
-/// window through the signals.
+/// panels whose controls change their settings at once through the store. Effects beyond the
+/// settings reach the window through the signals.
 class OptionSidePanel : public QWidget
 {
     Q_OBJECT
 
 public:
-    OptionSidePanel(Settings &settings, TransferOptions &transferOptions, LanguageState &language, QWidget *parent);
+    OptionSidePanel(SettingsStore &store, TransferOptions &transferOptions, LanguageState &language, QWidget *parent);
 
     /// Shows the settings in the controls (at start-up); 下伸び starts as given.
     void InitOptions(bool stretchDown);
@@ -49,8 +50,6 @@ signals:
     void StretchDownToggled(bool on);
     /// The phonetic field's font or size changed (the settings hold them).
     void PhoneticFontChanged();
-    /// 辞書フォルダ: the word-book folder captions change.
-    void DicNameToggled();
     /// PAD表示 was pressed or released.
     void PadButtonToggled(bool down);
     /// A preset of the free palette was chosen (the setting FreeUBox holds it).
@@ -62,7 +61,8 @@ private:
     void BuildPanels();
     void ConnectControls();
 
-    Settings &settings_;
+    SettingsStore &store_;
+    const Settings &settings_;
     TransferOptions &transferOptions_;
     LanguageState &language_;
     QScrollArea *CategoryPanelGroup1 = nullptr;

@@ -1,5 +1,6 @@
 #include "mainwindow/PadPanel.h"
 
+#include "app/SettingsStore.h"
 #include "pads/TIPAboard1.h"
 #include "pads/TQuillmaren5.h"
 
@@ -12,12 +13,16 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-PadPanel::PadPanel(CompositionEngine &engine, TIPAboard::Context phoneticContext, QPlainTextEdit *memo, QLineEdit *edit,
-                   std::function<bool()> fillInBook, QWidget *parent)
+PadPanel::PadPanel(CompositionEngine &engine, const SettingsStore &settings, TIPAboard::Context phoneticContext,
+                   QPlainTextEdit *memo, QLineEdit *edit, std::function<bool()> fillInBook, QWidget *parent)
     : QWidget(parent), engine_(engine), phoneticContext_(std::move(phoneticContext)), memo_(memo), edit_(edit),
       fillInBook_(std::move(fillInBook))
 {
     setObjectName(QStringLiteral("Panel4"));
+    connect(&settings, &SettingsStore::Changed, this, [this](SettingsStore::Aspects what) {
+        if (what & SettingsStore::Aspect::PhoneticSymbolSet)
+            ReloadPhoneticSymbolSet();
+    });
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(2);

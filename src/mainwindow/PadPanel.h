@@ -9,6 +9,7 @@
 
 class CompositionEngine;
 class QLineEdit;
+class SettingsStore;
 class QPlainTextEdit;
 class QTabWidget;
 class QTextEdit;
@@ -25,9 +26,10 @@ class PadPanel : public QWidget
 
 public:
     /// fillInBook tells whether the open book is a fill-in book, whose second field holds a
-    /// foreign sentence (it composes instead of taking phonetic symbols).
-    PadPanel(CompositionEngine &engine, TIPAboard::Context phoneticContext, QPlainTextEdit *memo, QLineEdit *edit,
-             std::function<bool()> fillInBook, QWidget *parent);
+    /// foreign sentence (it composes instead of taking phonetic symbols). The open phonetic
+    /// pad follows the symbol set of the settings.
+    PadPanel(CompositionEngine &engine, const SettingsStore &settings, TIPAboard::Context phoneticContext,
+             QPlainTextEdit *memo, QLineEdit *edit, std::function<bool()> fillInBook, QWidget *parent);
 
     /// PAD表示 pressed (true) or released (false): the panel slides open or closed.
     void Slide(bool open);

@@ -1,19 +1,18 @@
 #include "mainwindow/TMainFrm.h"
 
-#include "app/FirstRunInstall.h"
-#include "app/ParameterFile.h"
-#include "compose/CharacterKeyFilter.h"
 #include "dialogs/InstalledFonts.h"
 #include "dialogs/MessageSeam.h"
 #include "lib/TextTools.h"
 #include "mainwindow/AppIcon.h"
 #include "mainwindow/FolderStatusLabel.h"
 #include "mainwindow/FontLists.h"
+#include "mainwindow/InputArea.h"
 #include "mainwindow/InputAreaText.h"
 #include "mainwindow/InputPage.h"
 #include "mainwindow/ManualViewer.h"
 #include "mainwindow/OptionSidePanel.h"
 #include "mainwindow/PadPanel.h"
+#include "mainwindow/PageHeights.h"
 #include "mainwindow/TSettingFrm.h"
 #include "mainwindow/TVerFrm.h"
 #include "mainwindow/TextFileCommands.h"
@@ -30,7 +29,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -43,7 +41,6 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QTextCursor>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -54,8 +51,6 @@ QString WindowSizeText(QSize size)
 {
     return QStringLiteral("画面の幅・高さ(%1,%2)").arg(size.width()).arg(size.height());
 }
-
-constexpr int kStandardPageHeight = 289;
 
 }  // namespace
 
@@ -91,49 +86,29 @@ TMainFrm::TMainFrm(const AppPaths &paths, QWidget *parent) : QMainWindow(parent)
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     column->addWidget(CoolBar1);
-    Splitter1 = new QSplitter(Qt::Vertical, central);
-    Splitter1->setObjectName(QStringLiteral("Splitter1"));
-    Splitter1->setChildrenCollapsible(false);
-    Splitter1->addWidget(upperArea_);
-    Splitter1->addWidget(PageControl1);
-    column->addWidget(Splitter1, 1);
+    pageHeights_ = new PageHeights(
+        upperArea_, PageControl1, [this] { return PageControl1->currentIndex() == Training; }, central);
+    connect(pageHeights_, &PageHeights::PagesFilledWindow, this, &TMainFrm::PagesFilledWindow);
+    connect(pageHeights_, &PageHeights::PagesAtStandardHeight, this, &TMainFrm::PagesAtStandardHeight);
+    column->addWidget(pageHeights_->Splitter(), 1);
     setCentralWidget(central);
 
     CallTimer = new QTimer(this);
     CallTimer->setObjectName(QStringLiteral("CallTimer"));
     CallTimer->setInterval(100);
     connect(CallTimer, &QTimer::timeout, this, &TMainFrm::CallTimerTimer);
-    CurtainTimer = new QTimer(this);
-    CurtainTimer->setObjectName(QStringLiteral("CurtainTimer"));
-    CurtainTimer->setInterval(10);
-    connect(CurtainTimer, &QTimer::timeout, this, &TMainFrm::CurtainTimerTimer);
 
-    memo1Field_ = std::make_unique<PlainTextComposeField>(Memo1);
-    edit1Field_ = std::make_unique<LineEditComposeField>(Edit1);
-    new CharacterKeyFilter(
-        Memo1,
-        [this](QStringView typed) {
-            const std::optional<ComposeHost> host = Memo1Host();
-            return host && engine_.ComposeCharacter(*host, typed);
-        },
-        [this](const QString &text) { memo1Field_->ReplaceSelection(text); });
-    new CharacterKeyFilter(
-        Edit1,
-        [this](QStringView typed) {
-            if (const std::optional<ComposeHost> host = Edit1Host())
-                return engine_.ComposeCharacter(*host, typed);
-            return PhoneticEntryRuns() && typed.size() == 1 &&
-                   padPanel_->PhoneticPad()->PhoneticKeyPress(typed.front());
-        },
-        [this](const QString &text) { edit1Field_->ReplaceSelection(text); });
+    QPlainTextEdit *Memo1 = inputArea_->Memo();
+    inputArea_->SetPads(
+        {[this] { return MemoLetterPad(); }, [this]() -> ComposePad * { return padPanel_->LetterPad(); },
+         [this] { return padPanel_->PhoneticPad(); }, [this] { return wordBookPage_->FillInBookOpen(); }});
     Memo1->installEventFilter(this);
-    Splitter1->installEventFilter(this);
-    connect(Splitter1, &QSplitter::splitterMoved, this, &TMainFrm::RememberSplitterHeights);
 
-    transfer_ = new TransferController(settings_, transferOptions_, paths_.SysFolder, Memo1, Edit1, this);
+    transfer_ = new TransferController(session_.Get(), transferOptions_, paths_.SysFolder, Memo1,
+                                       inputArea_->SecondField(), this);
     connect(transfer_, &TransferController::TargetKnownChanged, this,
             [this](bool known) { Shape1->SetBrush(known ? Qt::red : Qt::white); });
-    connect(transfer_, &TransferController::ClearFieldsRequested, this, &TMainFrm::AllClearExecute);
+    connect(transfer_, &TransferController::ClearFieldsRequested, inputArea_, &InputArea::Clear);
     connect(Transfer, &QAction::triggered, transfer_, &TransferController::TransferExecute);
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, transfer_,
             [this](Qt::ApplicationState state) { transfer_->ApplicationActivated(state == Qt::ApplicationActive); });
@@ -142,15 +117,13 @@ TMainFrm::TMainFrm(const AppPaths &paths, QWidget *parent) : QMainWindow(parent)
     connect(PageControl1, &QTabWidget::currentChanged, this, &TMainFrm::PageChanged);
     connect(Exit1, &QAction::triggered, this, &QWidget::close);
     connect(N31, &QAction::triggered, this, &QWidget::close);
-    connect(AllClear, &QAction::triggered, this, &TMainFrm::AllClearExecute);
+    connect(AllClear, &QAction::triggered, inputArea_, &InputArea::Clear);
     connect(PDisp, &QAction::triggered, this, &TMainFrm::ToggleSecondField);
-    ConnectEditCommands();
-    connect(N34, &QAction::toggled, this, [this](bool both) {
-        Memo1->setLineWrapMode(both ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
-        Memo1->setHorizontalScrollBarPolicy(both ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
-    });
+    inputArea_->ConnectEditCommands({EditUndo1, EditCut1, EditCopy1, EditPaste1, EditDelete1, EditSelectAll1, N34});
+    inputArea_->FollowEditMenu(findChild<QMenu *>(QStringLiteral("E1")));
     ConnectToolbar();
     ConnectSidePanel();
+    ConnectSettings();
     ConnectTextTools();
     ConnectHelp();
 
@@ -180,61 +153,53 @@ void TMainFrm::ConnectHelp()
 
 void TMainFrm::OpenSettings()
 {
-    TSettingFrm dialog({settings_, [this] { wordBookPage_->ApplyRowHeight(); },
-                        [this] { wordBookPage_->RepaintWordList(); },
-                        [this] {
-                            RefreshSamples(paths_);
-                            wordBookPage_->RefreshBookList();
-                        },
-                        [this] { ReloadPhoneticSymbolSet(); }},
-                       this);
+    TSettingFrm dialog(session_, this);
     dialog.exec();
     if (!dialog.ParameterResetRequested())
         return;
     // The parameter file goes and the closing window does not write it again; without one the
     // current settings are written as usual.
-    if (QFile::remove(paths_.SysFolder + QStringLiteral("/Quillo.rng")))
-        parameterResetRequested_ = true;
+    session_.ResetParameters();
     close();
+}
+
+void TMainFrm::ConnectSettings()
+{
+    connect(&session_.Store(), &SettingsStore::Changed, this, [this](SettingsStore::Aspects what) {
+        if (what & SettingsStore::Aspect::FolderNames)
+            trainingPage_->CaptionFolderStep();
+    });
+    connect(&session_, &Session::SampleBooksRefreshed, wordBookPage_, &WordBookPage::RefreshBookList);
 }
 
 void TMainFrm::ConnectTextTools()
 {
+    QPlainTextEdit *Memo1 = inputArea_->Memo();
+    QLineEdit *Edit1 = inputArea_->SecondField();
     connect(N36, &QAction::triggered, this,
-            [this] { MessageSeam::Inform(this, TextTools::CharacterCountText(InputAreaText(Memo1))); });
+            [this, Memo1] { MessageSeam::Inform(this, TextTools::CharacterCountText(InputAreaText(Memo1))); });
     const auto checker = [this](const QString &heading, const QString &text) {
         if (!text.isEmpty())
             MessageSeam::Inform(this, TextTools::CodeValueText(heading, text));
     };
     connect(N37, &QAction::triggered, this,
-            [this, checker] { checker(QStringLiteral("発音記号　文字数： "), Edit1->text()); });
+            [Edit1, checker] { checker(QStringLiteral("発音記号　文字数： "), Edit1->text()); });
     connect(N38, &QAction::triggered, this,
-            [this, checker] { checker(QStringLiteral("欧文　文字数： "), InputAreaText(Memo1)); });
-    for (QWidget *field : {static_cast<QWidget *>(Memo1), static_cast<QWidget *>(Edit1)}) {
-        field->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(field, &QWidget::customContextMenuRequested, this, [this, field](const QPoint &at) {
-            field->setFocus(Qt::MouseFocusReason);
-            PopupMenu2->exec(field->mapToGlobal(at));
-        });
-    }
+            [Memo1, checker] { checker(QStringLiteral("欧文　文字数： "), InputAreaText(Memo1)); });
 }
 
 TMainFrm::~TMainFrm() = default;
 
 void TMainFrm::FormCreate()
 {
-    SetDefaults(settings_);
-    ReadParameterFile(paths_.SysFolder, settings_);
-    KeepSettingsInRange(settings_);
+    session_.Start([this](const QString &message) { MessageSeam::Notify(this, message); });
     // A mode outside the eight is taken as the default, so the display and the transfer agree.
-    settings_.TransMode = TransferMode(settings_.TransMode).Value();
+    session_.Store().Change([](Settings &s) { s.TransMode = TransferMode(s.TransMode).Value(); });
     transferOptions_.ResetBuffers();
-    InstallOnFirstStartOfVersion(paths_, settings_.NoSampleFlg,
-                                 [this](const QString &message) { MessageSeam::Notify(this, message); });
     InitCaptions();
-    sidePanel_->InitOptions(stretchDown_);
+    sidePanel_->InitOptions(pageHeights_->StretchDown());
     SwitchLanguage();
-    ApplySecondFieldFont();
+    inputArea_->ApplySecondFieldFont();
     inputPage_->CreatePads();
 }
 
@@ -248,24 +213,24 @@ void TMainFrm::InitCaptions()
     N28->setEnabled(false);
     N33->setEnabled(false);
     // 2. Names of the language.
-    language_.Switch(settings_.InpMode, settings_.RecFlagNumber);
+    language_.Switch(settings().InpMode, settings().RecFlagNumber);
     // 3. Timers.
     CallTimer->stop();
     // 4. Toolbar check boxes and the transfer-mode display.
-    CheckBox10->setChecked(settings_.KanaFlg);
+    CheckBox10->setChecked(settings().KanaFlg);
     CheckBox1->setToolTip(QStringLiteral("自動貼り付けを行う場合チェックを入れて下さい。"));
-    CheckBox1->setChecked(settings_.AutoPasteFlg);
+    CheckBox1->setChecked(settings().AutoPasteFlg);
     QFont modeFont = InstalledFont(QStringLiteral("ＭＳ Ｐゴシック"));
     modeFont.setPixelSize(font().pixelSize() + 1);
     Edit2->setFont(modeFont);
     ShowTransferMode();
     // 5. Main font and size selectors.
-    FillFontSelector(ComboBox2, settings_.MainFont, QStringLiteral("Times New Roman"));
-    FillSizeSelector(ComboBox3, 9, 60, settings_.MainFontSize);
+    FillFontSelector(ComboBox2, settings().MainFont, QStringLiteral("Times New Roman"));
+    FillSizeSelector(ComboBox3, 9, 60, settings().MainFontSize);
     // 6. Fields.
-    ApplySecondFieldFont();
-    Memo1->clear();
-    ApplyMemoFont();
+    inputArea_->ApplySecondFieldFont();
+    inputArea_->Memo()->clear();
+    inputArea_->ApplyMemoFont();
     // 7. The easy manual shows its contents.
     inputPage_->InitHelp();
     // 9. Folder buttons and the word order.
@@ -273,8 +238,8 @@ void TMainFrm::InitCaptions()
     // 10. The training page.
     trainingPage_->InitCaptions();
     // 11. The second field.
-    PDisp->setChecked(settings_.PFlg);
-    Edit1->setVisible(settings_.PFlg);
+    PDisp->setChecked(settings().PFlg);
+    inputArea_->SecondField()->setVisible(settings().PFlg);
     // 12. Pages.
     PageControl1->setTabText(EuropeanInput, QStringLiteral("欧文入力"));
     PageControl1->setTabText(WordBook, QStringLiteral("単語帳"));
@@ -298,10 +263,11 @@ void TMainFrm::PlaceWindow()
     const QScreen *screen = this->screen();
     const QSize screenSize = screen ? screen->geometry().size() : QSize(1024, 768);
     const QSize available = screen ? screen->availableGeometry().size() : screenSize;
-    const WindowGeometry g = GeometryToRestore(settings_, screenSize, available);
+    const Settings &s = settings();
+    const WindowGeometry g = GeometryToRestore(s, screenSize, available);
     resize(g.width, g.height);
     move(g.left, g.top);
-    centred_ = !(settings_.MainLeft != -1 && settings_.MemPosFlg && g.width == settings_.MainWidth);
+    centred_ = !(s.MainLeft != -1 && s.MemPosFlg && g.width == s.MainWidth);
 }
 
 void TMainFrm::moveEvent(QMoveEvent *event)
@@ -330,12 +296,12 @@ void TMainFrm::showEvent(QShowEvent *event)
 void TMainFrm::FormShow()
 {
     setWindowTitle(QStringLiteral("Quillmaren"));
-    lowerHeight_ = kStandardPageHeight;
-    KeepSplitterHeights();
+    pageHeights_->ShowStandardHeights();
     inputPage_->LayoutPads();
 
-    if (settings_.FirstPage >= 0 && settings_.FirstPage < PageControl1->count())
-        PageControl1->setCurrentIndex(settings_.FirstPage);
+    const int firstPage = settings().FirstPage;
+    if (firstPage >= 0 && firstPage < PageControl1->count())
+        PageControl1->setCurrentIndex(firstPage);
     const bool wordBook = PageControl1->currentIndex() == WordBook;
     PDisp->setEnabled(wordBook);
     sidePanel_->SetPadButtonEnabled(wordBook);
@@ -343,7 +309,7 @@ void TMainFrm::FormShow()
     wordBookPage_->FormShow();
     padPanel_->setFixedHeight(1);
     padPanel_->hide();
-    Memo1->setFocus(Qt::OtherFocusReason);
+    inputArea_->Memo()->setFocus(Qt::OtherFocusReason);
 }
 
 void TMainFrm::closeEvent(QCloseEvent *event)
@@ -361,58 +327,51 @@ void TMainFrm::FormClose()
 {
     padPanel_->ReleasePads();
     inputPage_->ReleasePads();
-    if (parameterResetRequested_)
+    if (session_.ParametersReset())
         return;
 
-    const QSize screenSize = screen() ? screen()->geometry().size() : QSize(1024, 768);
-    const WindowGeometry saved = GeometryToSave({x(), y(), width(), height()}, screenSize);
-    settings_.MainLeft = saved.left;
-    settings_.MainTop = saved.top;
-    settings_.MainWidth = saved.width;
-    settings_.MainHeight = saved.height;
-    settings_.FirstPage = PageControl1->currentIndex();
     wordBookPage_->SaveColumnWidths();
-    settings_.RecFlagNumber = language_.FlagIndex;
-
+    const QSize screenSize = screen() ? screen()->geometry().size() : QSize(1024, 768);
     QString error;
-    if (!WriteParameterFile(paths_.SysFolder, settings_, &error)) {
-        MessageSeam::Notify(this,
-                            QStringLiteral("設定ファイルを保存できませんでした。\n%1\n%2")
-                                .arg(QDir::toNativeSeparators(paths_.SysFolder + u'/' + ParameterFileName), error));
+    if (!session_.Finish({{x(), y(), width(), height()}, screenSize, PageControl1->currentIndex(), language_.FlagIndex},
+                         &error)) {
+        MessageSeam::Notify(this, QStringLiteral("設定ファイルを保存できませんでした。\n%1\n%2")
+                                      .arg(QDir::toNativeSeparators(session_.ParameterFilePath()), error));
     }
 }
 
 void TMainFrm::ConnectToolbar()
 {
+    QPlainTextEdit *Memo1 = inputArea_->Memo();
     connect(ComboBox2, &QComboBox::editTextChanged, this, [this](const QString &text) {
         transferOptions_.SetMainFont(text);
-        ApplyMemoFont();
+        inputArea_->ApplyMemoFont();
         inputPage_->RefreshPaletteFont(text);
     });
-    connect(ComboBox2, &QComboBox::textActivated, this, [this] { Memo1->setFocus(Qt::OtherFocusReason); });
+    connect(ComboBox2, &QComboBox::textActivated, Memo1, [Memo1] { Memo1->setFocus(Qt::OtherFocusReason); });
     connect(ComboBox3, &QComboBox::editTextChanged, this, [this](const QString &text) {
         if (transferOptions_.SetMainFontSize(text))
-            ApplyMemoFont();
+            inputArea_->ApplyMemoFont();
     });
-    connect(ComboBox3, &QComboBox::textActivated, this, [this] { Memo1->setFocus(Qt::OtherFocusReason); });
+    connect(ComboBox3, &QComboBox::textActivated, Memo1, [Memo1] { Memo1->setFocus(Qt::OtherFocusReason); });
     connect(CheckBox10, &QCheckBox::toggled, this, [this](bool on) {
-        settings_.KanaFlg = on;
-        ApplySecondFieldFont();
+        session_.Store().Change([on](Settings &s) { s.KanaFlg = on; });
+        inputArea_->ApplySecondFieldFont();
     });
     connect(CheckBox1, &QCheckBox::toggled, this, [this](bool on) {
-        settings_.AutoPasteFlg = on;
+        session_.Store().Change([on](Settings &s) { s.AutoPasteFlg = on; });
         if (!on)
             transfer_->ForgetTarget();
     });
     for (QAction *item : TransferModeItems) {
         connect(item, &QAction::triggered, this, [this, item] {
-            settings_.TransMode = item->data().toInt();
+            session_.Store().Change([item](Settings &s) { s.TransMode = item->data().toInt(); });
             ShowTransferMode();
         });
     }
     connect(M1, &QMenu::aboutToShow, this, [this] {
         for (QAction *item : TransferModeItems)
-            item->setChecked(item->data().toInt() == settings_.TransMode);
+            item->setChecked(item->data().toInt() == settings().TransMode);
     });
 }
 
@@ -420,22 +379,18 @@ void TMainFrm::ConnectSidePanel()
 {
     connect(sidePanel_, &OptionSidePanel::LanguageChosen, this, [this] {
         SwitchLanguage();
-        Memo1->setFocus(Qt::OtherFocusReason);
+        inputArea_->Memo()->setFocus(Qt::OtherFocusReason);
     });
-    connect(sidePanel_, &OptionSidePanel::StretchDownToggled, this, [this](bool on) {
-        RememberSplitterHeights();
-        stretchDown_ = on;
-    });
-    connect(sidePanel_, &OptionSidePanel::PhoneticFontChanged, this, &TMainFrm::ApplyPhoneticFont);
-    connect(sidePanel_, &OptionSidePanel::DicNameToggled, wordBookPage_, &WordBookPage::CaptionFolderButtons);
+    connect(sidePanel_, &OptionSidePanel::StretchDownToggled, pageHeights_, &PageHeights::SetStretchDown);
+    connect(sidePanel_, &OptionSidePanel::PhoneticFontChanged, inputArea_, &InputArea::ApplyPhoneticFont);
     connect(sidePanel_, &OptionSidePanel::PadButtonToggled, this, &TMainFrm::TogglePadPanel);
     connect(sidePanel_, &OptionSidePanel::PresetChosen, this,
             [this] { inputPage_->ShowFreeSymbols(PageControl1->currentIndex() == EuropeanInput); });
     connect(sidePanel_, &OptionSidePanel::PanelsFolded, this,
             [this] { QTimer::singleShot(0, this, &TMainFrm::FormResize); });
     connect(padPanel_, &PadPanel::HeightChanged, this, &TMainFrm::FormResize);
-    connect(wordBookPage_, &WordBookPage::TakeOverRequested, this, &TMainFrm::TakeOverWord);
-    connect(wordBookPage_, &WordBookPage::ClearInputAreasRequested, this, &TMainFrm::AllClearExecute);
+    connect(wordBookPage_, &WordBookPage::TakeOverRequested, inputArea_, &InputArea::TakeOverWord);
+    connect(wordBookPage_, &WordBookPage::ClearInputAreasRequested, inputArea_, &InputArea::Clear);
     wordBookPage_->SetWordDialogServices(&engine_, PhoneticPadContext());
     connect(Search, &QAction::triggered, this, &TMainFrm::SearchExecute);
     connect(ResCall, &QAction::triggered, trainingPage_, &TrainingPage::ResCallExecute);
@@ -447,34 +402,16 @@ void TMainFrm::ConnectSidePanel()
             ShowWindowSize();
     });
     connect(trainingPage_, &TrainingPage::EditWordRequested, this, &TMainFrm::EditTrainingWord);
-    connect(sidePanel_, &OptionSidePanel::DicNameToggled, trainingPage_, &TrainingPage::CaptionFolderStep);
     wordBookPage_->SetBookOpensAtOnce([this] { return trainingPage_->PendingEdit().pending; });
-    connect(RegWord, &QAction::triggered, this,
-            [this] { wordBookPage_->RegWordExecute(Memo1->toPlainText(), Edit1->text()); });
+    connect(RegWord, &QAction::triggered, this, [this] {
+        wordBookPage_->RegWordExecute(inputArea_->Memo()->toPlainText(), inputArea_->SecondField()->text());
+    });
     connect(ModWord, &QAction::triggered, wordBookPage_, &WordBookPage::ModWordExecute);
-}
-
-void TMainFrm::TakeOverWord(const QString &secondField, const QString &foreign)
-{
-    // ResetInputFlg: the word replaces the fields' text; otherwise it goes in at the caret.
-    if (settings_.ResetInputFlg)
-        Edit1->setText(secondField);
-    else
-        Edit1->insert(secondField);
-    if (foreign.isEmpty())
-        return;
-    Memo1->setFocus(Qt::OtherFocusReason);
-    if (settings_.ResetInputFlg) {
-        Memo1->setPlainText(foreign);
-        Memo1->moveCursor(QTextCursor::End);
-    } else {
-        Memo1->insertPlainText(foreign);
-    }
 }
 
 TIPAboard::Context TMainFrm::PhoneticPadContext()
 {
-    return {paths_.TblFolder, [this] { return settings_.IpaFullFlg; }, [this] { return settings_.IPAFont; },
+    return {paths_.TblFolder, [this] { return settings().IpaFullFlg; }, [this] { return settings().IPAFont; },
             [this](const QString &message) { MessageSeam::Notify(this, message); }};
 }
 
@@ -485,11 +422,12 @@ void TMainFrm::SearchExecute()
         searchFrm_->activateWindow();
         return;
     }
-    searchFrm_ = new TSearchFrm({engine_, settings_, paths_, PhoneticPadContext(), language_.LanguageName}, this);
+    searchFrm_ =
+        new TSearchFrm({engine_, session_.Store(), paths_, PhoneticPadContext(), language_.LanguageName}, this);
     searchFrm_->setAttribute(Qt::WA_DeleteOnClose);
     connect(searchFrm_, &TSearchFrm::InsertWordRequested, this, [this](const QString &foreign) {
-        Memo1->setFocus(Qt::OtherFocusReason);
-        Memo1->insertPlainText(foreign);
+        inputArea_->Memo()->setFocus(Qt::OtherFocusReason);
+        inputArea_->Memo()->insertPlainText(foreign);
     });
     connect(searchFrm_, &TSearchFrm::EditWordRequested, this, &TMainFrm::EditSearchHit);
     searchFrm_->show();
@@ -506,10 +444,11 @@ void TMainFrm::EditSearchHit(int folder, const QString &fileName, qsizetype numb
 
 void TMainFrm::SwitchLanguage()
 {
-    if (language_.Switch(settings_.InpMode, settings_.RecFlagNumber)) {
-        paths_.BookAFolder = BookFolder(paths_.DocFolder, settings_.InpMode, 0);
-        paths_.BookGFolder = BookFolder(paths_.DocFolder, settings_.InpMode, 1);
-        paths_.BookSFolder = BookFolder(paths_.DocFolder, settings_.InpMode, 2);
+    const Settings &s = settings();
+    if (language_.Switch(s.InpMode, s.RecFlagNumber)) {
+        paths_.BookAFolder = BookFolder(paths_.DocFolder, s.InpMode, 0);
+        paths_.BookGFolder = BookFolder(paths_.DocFolder, s.InpMode, 1);
+        paths_.BookSFolder = BookFolder(paths_.DocFolder, s.InpMode, 2);
         InitWB->trigger();
     }
     sidePanel_->ShowLanguage();
@@ -520,7 +459,7 @@ void TMainFrm::SwitchLanguage()
 
 void TMainFrm::ShowTransferMode()
 {
-    const TransferMode mode(settings_.TransMode);
+    const TransferMode mode(settings().TransMode);
     Label28->setVisible(mode.Phonetic());
     QPalette palette = Edit2->palette();
     palette.setColor(QPalette::Base, Qt::black);
@@ -529,35 +468,26 @@ void TMainFrm::ShowTransferMode()
     Edit2->setText(mode.DisplayText());
 }
 
-std::optional<ComposeHost> TMainFrm::Memo1Host()
+std::optional<ComposePad *> TMainFrm::MemoLetterPad() const
 {
     switch (PageControl1->currentIndex()) {
-    case EuropeanInput: return ComposeHost{inputPage_->LetterPad(), memo1Field_.get()};
+    case EuropeanInput: return inputPage_->LetterPad();
     case WordBook:
         if (sidePanel_->PadButtonDown())
-            return ComposeHost{padPanel_->LetterPad(), memo1Field_.get()};
+            return padPanel_->LetterPad();
         return std::nullopt;
     default: return std::nullopt;
     }
 }
 
-bool TMainFrm::PhoneticEntryRuns() const
-{
-    return padPanel_->PhoneticPad() && !settings_.KanaFlg && !wordBookPage_->FillInBookOpen();
-}
-
-std::optional<ComposeHost> TMainFrm::Edit1Host()
-{
-    // The second field composes only for fill-in books, whose second field holds a sentence
-    // in the foreign language, while the word-book pads are open and kana input is off.
-    if (!padPanel_->PhoneticPad() || settings_.KanaFlg || !wordBookPage_->FillInBookOpen())
-        return std::nullopt;
-    return ComposeHost{padPanel_->LetterPad(), edit1Field_.get()};
-}
-
 void TMainFrm::ReloadPhoneticSymbolSet()
 {
     padPanel_->ReloadPhoneticSymbolSet();
+}
+
+bool TMainFrm::StretchDown() const
+{
+    return pageHeights_->StretchDown();
 }
 
 void TMainFrm::PageChanged()
@@ -567,7 +497,7 @@ void TMainFrm::PageChanged()
     if (page == EuropeanInput || page == Training) {
         // The European input page and the training page run without the second field and
         // the word-book pads.
-        if (PDisp->isChecked() || settings_.PFlg) {
+        if (PDisp->isChecked() || settings().PFlg) {
             PDisp->setChecked(false);
             ToggleSecondField();
         }
@@ -591,11 +521,15 @@ void TMainFrm::PageChanged()
         sidePanel_->SetPadButtonEnabled(true);
     }
     sidePanel_->show();
-    if (shown_ && (PageControl1->height() != kStandardPageHeight || upperArea_->isHidden())) {
-        if (stretchDown_)
-            sidePanel_->SetStretchDown(false);
-        CurtainTimer->start();  // back to the normal height
-    }
+    if (shown_ && !pageHeights_->AtStandardHeight())
+        StartCurtain();  // back to the normal height
+}
+
+void TMainFrm::StartCurtain()
+{
+    if (pageHeights_->StretchDown())
+        sidePanel_->SetStretchDown(false);
+    pageHeights_->StartCurtain();
 }
 
 void TMainFrm::TrainingBookChosen()
@@ -603,53 +537,26 @@ void TMainFrm::TrainingBookChosen()
     if (wordBookPage_->Book().IsOpen())
         InitWB->trigger();
     wordBookPage_->ClearBookSelection();
-    if (upperArea_->isHidden()) {  // the pages already fill the window
+    if (pageHeights_->PagesFillWindow()) {
         trainingPage_->LowerProcedurePanel();
         trainingPage_->LoadTrainingBook();
         trainingPage_->SetStartEnabled(true);
         return;
     }
-    if (stretchDown_)
-        sidePanel_->SetStretchDown(false);
-    CurtainTimer->start();
+    StartCurtain();
 }
 
-void TMainFrm::CurtainTimerTimer()
+void TMainFrm::PagesFilledWindow()
 {
-    const int available = Splitter1->height() - Splitter1->handleWidth();
-    if (PageControl1->currentIndex() == Training) {
-        const int height = PageControl1->height();
-        if (!upperArea_->isHidden() && height < available) {
-            lowerHeight_ = qMin(available, height + 15);
-            KeepSplitterHeights();
-            if (PageControl1->height() > height)
-                return;  // growing; a height the input area's minimum stops ends the growth
-        }
-        // The pages take the whole height: the input area and its side panel give way.
-        upperArea_->hide();
-        lowerHeight_ = available;
-        sidePanel_->SetStretchDown(true);
-        trainingPage_->LowerProcedurePanel();
-        trainingPage_->LoadTrainingBook();
-        trainingPage_->SetStartEnabled(true, true);
-        CurtainTimer->stop();
-        return;
-    }
-    if (upperArea_->isHidden()) {
-        lowerHeight_ = PageControl1->height();
-        upperArea_->show();
-        KeepSplitterHeights();
-    }
-    if (PageControl1->height() > kStandardPageHeight) {
-        lowerHeight_ = qMax(kStandardPageHeight, PageControl1->height() - 25);
-        KeepSplitterHeights();
-        if (PageControl1->height() > kStandardPageHeight)
-            return;
-    }
-    lowerHeight_ = kStandardPageHeight;
-    KeepSplitterHeights();
+    sidePanel_->SetStretchDown(true);
+    trainingPage_->LowerProcedurePanel();
+    trainingPage_->LoadTrainingBook();
+    trainingPage_->SetStartEnabled(true, true);
+}
+
+void TMainFrm::PagesAtStandardHeight()
+{
     sidePanel_->show();
-    CurtainTimer->stop();
     if (trainingPage_->PendingEdit().pending)
         SelectTrainingBookRow();
 }
@@ -681,15 +588,9 @@ void TMainFrm::CallTimerTimer()
 
 void TMainFrm::ToggleSecondField()
 {
-    settings_.PFlg = !settings_.PFlg;
-    PDisp->setChecked(settings_.PFlg);
-    Edit1->setVisible(settings_.PFlg);
-}
-
-void TMainFrm::AllClearExecute()
-{
-    Memo1->clear();
-    Edit1->clear();
+    session_.Store().Change([](Settings &s) { s.PFlg = !s.PFlg; });
+    PDisp->setChecked(settings().PFlg);
+    inputArea_->SecondField()->setVisible(settings().PFlg);
 }
 
 void TMainFrm::TogglePadPanel(bool down)
@@ -699,10 +600,8 @@ void TMainFrm::TogglePadPanel(bool down)
 
 bool TMainFrm::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Resize && watched == Memo1)
+    if (event->type() == QEvent::Resize && watched == inputArea_->Memo())
         FormResize();
-    if (event->type() == QEvent::Resize && watched == Splitter1)
-        KeepSplitterHeights();
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -730,105 +629,8 @@ void TMainFrm::FormResize()
         StatusPanels[0]->clear();
 
     const int padPanel = padPanel_->IsOpen() ? padPanel_->height() : 0;
-    const int fields = Memo1->height() + padPanel + (settings_.PFlg ? Edit1->height() : 0);
-    sidePanel_->FitLanguagePanel(fields, settings_.PFlg);
-}
-
-void TMainFrm::RememberSplitterHeights()
-{
-    const QList<int> sizes = Splitter1->sizes();
-    upperHeight_ = sizes.value(0);
-    lowerHeight_ = sizes.value(1);
-}
-
-void TMainFrm::KeepSplitterHeights()
-{
-    // 下伸び on: the input area keeps its height and the pages take the rest; off: the pages
-    // keep theirs and the input area takes the rest.
-    const int total = Splitter1->height() - Splitter1->handleWidth();
-    if (total <= 1)
-        return;
-    if (stretchDown_) {
-        const int upper = qBound(1, upperHeight_, total - 1);
-        Splitter1->setSizes({upper, total - upper});
-    } else {
-        const int lower = qBound(1, lowerHeight_, total - 1);
-        Splitter1->setSizes({total - lower, lower});
-    }
-}
-
-void TMainFrm::ApplyMemoFont()
-{
-    // A saved font that is not installed is still asked for by name; the font system
-    // substitutes the closest one.
-    Memo1->setFont(InstalledFont(settings_.MainFont, qMax(1, settings_.MainFontSize)));
-}
-
-void TMainFrm::ApplyPhoneticFont()
-{
-    // Katakana readings use the window's Japanese-capable font; phonetic text the IPA font.
-    QFont font = settings_.KanaFlg ? this->font() : InstalledFont(settings_.IPAFont);
-    font.setPointSize(qMax(1, settings_.IPAFontSize));
-    Edit1->setFont(font);
-}
-
-void TMainFrm::ApplySecondFieldFont()
-{
-    ApplyPhoneticFont();
-    Edit1->setAttribute(Qt::WA_InputMethodEnabled, settings_.KanaFlg);
-    QPalette palette = Edit1->palette();
-    palette.setColor(QPalette::Base, settings_.KanaFlg ? palette.color(QPalette::ToolTipBase) : QColor(Qt::white));
-    Edit1->setPalette(palette);
-    Edit1->clear();
-}
-
-void TMainFrm::ConnectEditCommands()
-{
-    // Each command acts on whichever text field has the focus.
-    struct EditCommand {
-        QAction *action;
-        std::function<void(QLineEdit *)> onLine;
-        std::function<void(QPlainTextEdit *)> onMemo;
-    };
-    const EditCommand commands[] = {
-        {EditUndo1, &QLineEdit::undo, &QPlainTextEdit::undo},
-        {EditCut1, &QLineEdit::cut, &QPlainTextEdit::cut},
-        {EditCopy1, &QLineEdit::copy, &QPlainTextEdit::copy},
-        {EditPaste1, &QLineEdit::paste, &QPlainTextEdit::paste},
-        {EditDelete1, [](QLineEdit *e) { e->insert(QString()); },
-         [](QPlainTextEdit *m) { m->textCursor().removeSelectedText(); }},
-        {EditSelectAll1, &QLineEdit::selectAll, &QPlainTextEdit::selectAll},
-    };
-    for (const EditCommand &command : commands) {
-        connect(command.action, &QAction::triggered, this, [command] {
-            QWidget *focus = QApplication::focusWidget();
-            if (auto *line = qobject_cast<QLineEdit *>(focus))
-                command.onLine(line);
-            else if (auto *memo = qobject_cast<QPlainTextEdit *>(focus))
-                command.onMemo(memo);
-        });
-    }
-}
-
-void TMainFrm::UpdateEditActions()
-{
-    QWidget *focus = QApplication::focusWidget();
-    bool undo = false, selection = false, editable = false;
-    if (auto *edit = qobject_cast<QLineEdit *>(focus)) {
-        undo = edit->isUndoAvailable();
-        selection = edit->hasSelectedText();
-        editable = !edit->isReadOnly();
-    } else if (auto *memo = qobject_cast<QPlainTextEdit *>(focus)) {
-        undo = memo->document()->isUndoAvailable();
-        selection = memo->textCursor().hasSelection();
-        editable = !memo->isReadOnly();
-    }
-    const bool clipboardText = !QApplication::clipboard()->text().isEmpty();
-    EditUndo1->setEnabled(undo && editable);
-    EditCut1->setEnabled(selection && editable);
-    EditCopy1->setEnabled(selection);
-    EditPaste1->setEnabled(clipboardText && editable);
-    EditDelete1->setEnabled(selection && editable);
-    EditSelectAll1->setEnabled(editable || selection);
-    N34->setChecked(Memo1->lineWrapMode() == QPlainTextEdit::NoWrap);
+    const bool secondField = settings().PFlg;
+    const int fields =
+        inputArea_->Memo()->height() + padPanel + (secondField ? inputArea_->SecondField()->height() : 0);
+    sidePanel_->FitLanguagePanel(fields, secondField);
 }

@@ -2,8 +2,7 @@
 
 #include "app/AppPaths.h"
 #include "app/LanguageState.h"
-#include "app/Settings.h"
-#include "compose/ComposeFields.h"
+#include "app/Session.h"
 #include "compose/CompositionEngine.h"
 #include "transfer/TransferOptions.h"
 
@@ -13,20 +12,19 @@
 #include <QPointer>
 
 #include <array>
-#include <memory>
 #include <optional>
 
+class InputArea;
 class InputPage;
 class OptionSidePanel;
 class PadPanel;
+class PageHeights;
 class QAction;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QPlainTextEdit;
-class QSplitter;
 class QTabWidget;
 class QTimer;
 class TSearchFrm;
@@ -37,10 +35,10 @@ class TransferController;
 class WordBookPage;
 
 /// The program's main window: a shell that holds the menus and the shared actions, the
-/// toolbar, the input area with the second field, and the three pages that are the program's
-/// modes, and wires them together. The pages, the option side panel, the pad panel and the
-/// transfer are classes of their own that own their widgets. The window owns the settings
-/// record, the composition engine and the language state for the whole run.
+/// toolbar, the page control and the status bar, and wires the parts together. The input
+/// area, the page heights, the pages, the option side panel, the pad panel and the transfer
+/// are classes of their own that own their widgets. The window owns the session (with the
+/// settings store), the composition engine and the language state for the whole run.
 class TMainFrm : public QMainWindow
 {
     Q_OBJECT
@@ -51,20 +49,21 @@ public:
     explicit TMainFrm(const AppPaths &paths, QWidget *parent = nullptr);
     ~TMainFrm() override;
 
-    Settings &settings() { return settings_; }
+    const Settings &settings() const { return session_.Get(); }
+    SettingsStore &settingsStore() { return session_.Store(); }
     const AppPaths &paths() const { return paths_; }
     CompositionEngine &engine() { return engine_; }
     const LanguageState &language() const { return language_; }
     const TransferOptions &transferOptions() const { return transferOptions_; }
     TransferController &transfer() { return *transfer_; }
     /// 下伸び: the pages take the height the window gains.
-    bool StretchDown() const { return stretchDown_; }
+    bool StretchDown() const;
     /// The input area's text changed since the start or since the text commands last took it.
     bool TextModified() const;
     /// The open text file's commands and the text folder.
     const TextFileCommands &TextFiles() const { return *textFiles_; }
 
-    /// The symbol set changed: the open phonetic pad loads its candidates again at once.
+    /// The open phonetic pad loads its candidates again at once (as a new symbol set does).
     void ReloadPhoneticSymbolSet();
 
     void setVisible(bool visible) override;
@@ -85,7 +84,8 @@ private:
     void BuildPages();
     void ConnectToolbar();
     void ConnectSidePanel();
-    void ConnectEditCommands();
+    /// The pages follow the settings they show; the sample books' refresh reads the list again.
+    void ConnectSettings();
 
     void FormCreate();
     /// Size and place from the settings, bounded by the screen (before the first show).
@@ -98,9 +98,6 @@ private:
     void ShowTransferMode();
     void ToggleSecondField();
     void TogglePadPanel(bool down);
-    void AllClearExecute();
-    /// A word of the word list handed to the second field and the input area.
-    void TakeOverWord(const QString &secondField, const QString &foreign);
     /// 単語帳検索: opens the search dialog, or brings the open one to the front.
     void SearchExecute();
     /// この単語を編集 in the search dialog: the word-book page opens the hit's book and word.
@@ -110,9 +107,12 @@ private:
     void TrainingBookChosen();
     /// F8 from a question's result page: the word-book page, then the word dialog on that word.
     void EditTrainingWord();
-    /// The pages grow to the full height on the training page and shrink back to their normal
-    /// height on the others.
-    void CurtainTimerTimer();
+    /// The pages filled the window on the training page: the training book loads.
+    void PagesFilledWindow();
+    /// The pages are back at their normal height: the side panel shows, an F8 jump goes on.
+    void PagesAtStandardHeight();
+    /// The pages grow to the whole height or shrink back; 下伸び is turned off first.
+    void StartCurtain();
     /// After the F8 jump's page switch: the training book is chosen in the book list.
     void SelectTrainingBookRow();
     /// Waits until the training book's words are listed, then opens the word dialog on the word.
@@ -124,12 +124,6 @@ private:
     void FormResize();
     /// The training page's status: the window's width and height in the left panel.
     void ShowWindowSize();
-    void ApplySecondFieldFont();
-    void ApplyPhoneticFont();
-    void ApplyMemoFont();
-    void RememberSplitterHeights();
-    void KeepSplitterHeights();
-    void UpdateEditActions();
     /// The help menu (the PDF manual, the version dialog) and 設定.
     void ConnectHelp();
     /// 設定: the settings dialog; its parameter reset ends the program without saving.
@@ -137,22 +131,16 @@ private:
     /// The tool menu's character counter and code-value checkers.
     void ConnectTextTools();
 
-    std::optional<ComposeHost> Memo1Host();
-    std::optional<ComposeHost> Edit1Host();
-    /// Keys typed into the second field go to the phonetic pad.
-    bool PhoneticEntryRuns() const;
+    /// Whether Memo1 composes on the page showing, and the letter pad it composes with.
+    std::optional<ComposePad *> MemoLetterPad() const;
 
     AppPaths paths_;
-    Settings settings_;
-    TransferOptions transferOptions_{settings_};
+    Session session_{paths_};
+    TransferOptions transferOptions_{session_.Store()};
     CompositionEngine engine_;
     LanguageState language_;
-    bool stretchDown_ = false;
-    int lowerHeight_ = 289;  ///< height the pages keep while 下伸び is off
-    int upperHeight_ = 0;    ///< height the input area keeps while 下伸び is on
     bool shown_ = false;
     bool centred_ = false;  ///< placed in the screen's centre rather than where it was saved
-    bool parameterResetRequested_ = false;
 
     // Actions shared by menu, toolbar and shortcut.
     QAction *Exit1, *AllClear, *PDisp, *RegWord, *ModWord, *Search, *Transfer, *ResCall;
@@ -177,18 +165,14 @@ private:
     QComboBox *ComboBox3 = nullptr;   ///< main size
 
     // Upper area, pages and status bar.
-    QLineEdit *Edit1 = nullptr;       ///< the second field (phonetic text or kana)
-    QPlainTextEdit *Memo1 = nullptr;  ///< the input area
-    QSplitter *Splitter1 = nullptr;
+    InputArea *inputArea_ = nullptr;      ///< Memo1 and the second field Edit1
+    PageHeights *pageHeights_ = nullptr;  ///< Splitter1 between the upper area and the pages
     QTabWidget *PageControl1 = nullptr;
     QWidget *TabSheet1 = nullptr, *TabSheet2 = nullptr, *TabSheet3 = nullptr;
     std::array<QLabel *, 2> StatusPanels{};
     QTimer *CallTimer = nullptr;
-    QTimer *CurtainTimer = nullptr;
     QWidget *upperArea_ = nullptr;  ///< the input area with the side panel, above the splitter
 
-    std::unique_ptr<PlainTextComposeField> memo1Field_;
-    std::unique_ptr<LineEditComposeField> edit1Field_;
     OptionSidePanel *sidePanel_ = nullptr;
     PadPanel *padPanel_ = nullptr;
     InputPage *inputPage_ = nullptr;
@@ -197,5 +181,4 @@ private:
     TransferController *transfer_ = nullptr;
     QPointer<TSearchFrm> searchFrm_;
     TextFileCommands *textFiles_ = nullptr;
-    QMenu *PopupMenu2 = nullptr;  ///< the edit commands on the input area and the second field
 };

@@ -4,6 +4,7 @@
 #include "mainwindow/TMainFrm.h"
 
 #include "dialogs/MessageSeam.h"
+#include "mainwindow/InputArea.h"
 #include "mainwindow/InputPage.h"
 #include "mainwindow/OptionSidePanel.h"
 #include "mainwindow/PadPanel.h"
@@ -22,7 +23,6 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollArea>
-#include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTextEdit>
@@ -168,19 +168,6 @@ void TMainFrm::BuildMenus()
     edit->addActions({EditCut1, EditCopy1, EditPaste1, EditDelete1, EditSelectAll1});
     edit->addSeparator();
     edit->addAction(N34);
-    // The input area's and the second field's context menu offers the same commands.
-    PopupMenu2 = Named(new QMenu(this), "PopupMenu2");
-    PopupMenu2->addAction(EditUndo1);
-    PopupMenu2->addSeparator();
-    PopupMenu2->addActions({EditCut1, EditCopy1, EditPaste1, EditDelete1, EditSelectAll1});
-    for (QMenu *menu : {edit, PopupMenu2}) {
-        connect(menu, &QMenu::aboutToShow, this, &TMainFrm::UpdateEditActions);
-        // The shortcuts work whatever the menu showed last time.
-        connect(menu, &QMenu::aboutToHide, this, [this] {
-            for (QAction *action : {EditUndo1, EditCut1, EditCopy1, EditPaste1, EditDelete1, EditSelectAll1})
-                action->setEnabled(true);
-        });
-    }
 
     M1 = Named(bar->addMenu(QStringLiteral("転送モード(&M)")), "M1");
     for (std::size_t i = 0; i < TransferModeItems.size(); ++i) {
@@ -287,20 +274,17 @@ QWidget *TMainFrm::BuildUpperArea()
 
     auto *fields = new QVBoxLayout;
     fields->setSpacing(1);
-    Edit1 = Named(new QLineEdit(upper), "Edit1");
-    fields->addWidget(Edit1);
-    Memo1 = Named(new QPlainTextEdit(upper), "Memo1");
-    Memo1->setAttribute(Qt::WA_InputMethodEnabled, false);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    fields->addWidget(Memo1, 1);
+    inputArea_ = new InputArea(engine_, session_.Store(), upper, this);
+    fields->addWidget(inputArea_->SecondField());
+    fields->addWidget(inputArea_->Memo(), 1);
 
     padPanel_ = new PadPanel(
-        engine_, PhoneticPadContext(), Memo1, Edit1,
+        engine_, session_.Store(), PhoneticPadContext(), inputArea_->Memo(), inputArea_->SecondField(),
         [this] { return wordBookPage_ && wordBookPage_->FillInBookOpen(); }, upper);
     fields->addWidget(padPanel_);
     row->addLayout(fields, 1);
 
-    sidePanel_ = new OptionSidePanel(settings_, transferOptions_, language_, upper);
+    sidePanel_ = new OptionSidePanel(session_.Store(), transferOptions_, language_, upper);
     row->addWidget(sidePanel_);
     return upper;
 }
@@ -315,12 +299,12 @@ void TMainFrm::BuildPages()
     PageControl1->addTab(TabSheet2, QString());
     PageControl1->addTab(TabSheet3, QString());
 
-    inputPage_ = new InputPage(engine_, settings_, Memo1, TabSheet1);
+    inputPage_ = new InputPage(engine_, session_.Store(), inputArea_->Memo(), TabSheet1);
     const WordBookActions bookActions{NewWordBook, ChangeProp, DelWB,    CloseWB,  InitWB, OpenWB,
                                       RegWord,     ModWord,    DelWord,  MoveWord, N501,   bookG1,
                                       ExportText,  ImportText, UndoWord, RedoWord};
-    wordBookPage_ = new WordBookPage(settings_, paths_, bookActions, StatusPanels, TabSheet2);
-    trainingPage_ = new TrainingPage({engine_, settings_, [this] { return wordBookPage_->CurrentFolderPath(); },
+    wordBookPage_ = new WordBookPage(session_.Store(), paths_, bookActions, StatusPanels, TabSheet2);
+    trainingPage_ = new TrainingPage({engine_, session_.Get(), [this] { return wordBookPage_->CurrentFolderPath(); },
                                       [this] { return textFiles_->TextFolder(); },
                                       [this] { return language_.LanguageName; }, [this] { return height(); }},
                                      TabSheet3);

@@ -1,6 +1,6 @@
 #include "mainwindow/TSettingFrm.h"
 
-#include "app/Settings.h"
+#include "app/Session.h"
 #include "dialogs/InstalledFonts.h"
 #include "dialogs/MessageSeam.h"
 #include "mainwindow/FontLists.h"
@@ -57,7 +57,8 @@ QLabel *Text(const QString &text, QWidget *parent, const char *name = nullptr)
 
 }  // namespace
 
-TSettingFrm::TSettingFrm(Context context, QWidget *parent) : QDialog(parent), context_(std::move(context))
+TSettingFrm::TSettingFrm(Session &session, QWidget *parent)
+    : QDialog(parent), session_(session), settings_(session.Get())
 {
     setObjectName(QStringLiteral("TSettingFrm"));
     setWindowTitle(QStringLiteral("設定"));
@@ -138,7 +139,7 @@ void TSettingFrm::BuildWordListPage()
         connect(bar, &QSlider::valueChanged, this, [this, row] { TrackBarChange(row); });
         connect(reset, &QToolButton::clicked, this, [bar, spec] { bar->setValue(spec.reset); });
         // FormCreate: the settings' values, shown in the labels only.
-        bar->setValue(context_.settings.*spec.setting);
+        bar->setValue(settings_.*spec.setting);
         TrackBarChange(row);
     }
     grid->setColumnStretch(1, 1);
@@ -163,7 +164,7 @@ void TSettingFrm::BuildSamplesPage()
     SpeedButton1->setText(QStringLiteral("更　新"));
     CheckBox1 = new QCheckBox(QStringLiteral("不要"));
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    CheckBox1->setChecked(context_.settings.NoSampleFlg);
+    CheckBox1->setChecked(settings_.NoSampleFlg);
     SpeedButton2 = new QToolButton;
     SpeedButton2->setObjectName(QStringLiteral("SpeedButton2"));
     SpeedButton2->setText(QStringLiteral("初期化"));
@@ -191,7 +192,7 @@ void TSettingFrm::BuildFontPage()
     ComboBox1->setMaxVisibleItems(20);
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
     ComboBox1->addItems(JapaneseFontFamilies());
-    const int listed = ComboBox1->findText(context_.settings.MyJpFont, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const int listed = ComboBox1->findText(settings_.MyJpFont, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (listed >= 0)
         ComboBox1->setCurrentIndex(listed);
     else
@@ -213,7 +214,7 @@ void TSettingFrm::BuildSymbolSetPage()
     RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
     RadioButton2 = new QRadioButton(QStringLiteral("フルセット"), page);
     RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
-    (context_.settings.IpaFullFlg ? RadioButton2 : RadioButton1)->setChecked(true);
+    (settings_.IpaFullFlg ? RadioButton2 : RadioButton1)->setChecked(true);
     column->addWidget(RadioButton1);
     column->addWidget(RadioButton2);
     column->addWidget(new QLabel(QStringLiteral("※デフォルトは英語及び欧文5ヶ国語用です。"), page));
@@ -228,11 +229,7 @@ void TSettingFrm::TrackBarChange(int row)
     ValueLabels[std::size_t(row)]->setText(QString::number(value));
     if (initialising_)
         return;
-    context_.settings.*spec.setting = value;
-    if (row == 0)
-        context_.applyRowHeight();
-    else
-        context_.repaintWordList();
+    session_.Store().Change([&spec, value](Settings &s) { s.*spec.setting = value; });
 }
 
 void TSettingFrm::SpeedButton1Click()
@@ -241,7 +238,7 @@ void TSettingFrm::SpeedButton1Click()
                           QStringLiteral("サンプル単語帳を最新版に更新します。新しいデータをサンプルに加えていた時"
                                          "失われますがよろしいですか？")))
         return;
-    context_.refreshSamples();
+    session_.RefreshSampleBooks();
     MessageSeam::Notify(this, QStringLiteral("サンプル単語帳を更新しました。"));
 }
 
@@ -256,14 +253,12 @@ void TSettingFrm::SpeedButton2Click()
 
 void TSettingFrm::Button1Click()
 {
-    Settings &s = context_.settings;
-    s.NoSampleFlg = CheckBox1->isChecked();
-    s.MyJpFont = ComboBox1->currentText();
-    const bool fullSet = RadioButton2->isChecked();
-    const bool changed = fullSet != s.IpaFullFlg;
-    s.IpaFullFlg = fullSet;
-    if (changed)
-        context_.reloadPhoneticPad();
+    // The open phonetic pad follows a new symbol set through the store.
+    session_.Store().Change([this](Settings &s) {
+        s.NoSampleFlg = CheckBox1->isChecked();
+        s.MyJpFont = ComboBox1->currentText();
+        s.IpaFullFlg = RadioButton2->isChecked();
+    });
     accept();
 }
 

@@ -3,7 +3,6 @@
 #include <QDialog>
 
 #include <array>
-#include <functional>
 
 class QCheckBox;
 class QComboBox;
@@ -13,26 +12,19 @@ class QRadioButton;
 class QSlider;
 class QTabWidget;
 class QToolButton;
+class Session;
 struct Settings;
 
 /// The settings dialog: the word list's row height and font-size additions (applied at once,
 /// whichever way the dialog closes), the sample books and the parameter reset, the Japanese
-/// font and the phonetic symbol set (applied by OK only).
+/// font and the phonetic symbol set (applied by OK only). Every change goes through the
+/// session's settings store, which tells those who show the setting.
 class TSettingFrm : public QDialog
 {
     Q_OBJECT
 
 public:
-    /// What the dialog changes outside itself.
-    struct Context {
-        Settings &settings;
-        std::function<void()> applyRowHeight;     ///< the word list's rows follow LV1LNHeight
-        std::function<void()> repaintWordList;    ///< the word list's font sizes changed
-        std::function<void()> refreshSamples;     ///< the sample books copied anew, the list read again
-        std::function<void()> reloadPhoneticPad;  ///< the symbol set changed
-    };
-
-    TSettingFrm(Context context, QWidget *parent);
+    TSettingFrm(Session &session, QWidget *parent);
 
     /// Whether the user asked for the parameter reset: the program ends without saving.
     bool ParameterResetRequested() const { return parameterReset_; }
@@ -52,7 +44,8 @@ private:
     void SpeedButton2Click();  ///< 初期化
     void Button1Click();       ///< OK
 
-    Context context_;
+    Session &session_;
+    const Settings &settings_;
     bool initialising_ = true;
     bool parameterReset_ = false;
 

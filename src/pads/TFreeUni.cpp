@@ -15,7 +15,7 @@ constexpr int kFramePoints = 10;  // Tahoma, 13 pixels high
 constexpr int kButtonPoints = kFramePoints + 6;
 }  // namespace
 
-TFreeUni::TFreeUni(FreeSymbols &symbols, QWidget *parent) : QFrame(parent), symbols_(symbols)
+TFreeUni::TFreeUni(SettingsStore &settings, QWidget *parent) : QFrame(parent), settings_(settings)
 {
     setObjectName(QStringLiteral("TFreeUni"));
     QFont frameFont = InstalledFont(QStringLiteral("Tahoma"));
@@ -92,7 +92,7 @@ void TFreeUni::LayoutWith(const Metrics &m)
 void TFreeUni::ShowFreeSymbols()
 {
     for (int i = 0; i < 8; ++i)
-        Boxes[i]->setText(QString(symbols_[i]));
+        Boxes[i]->setText(QString(settings_.Get().FreeUBox[i]));
 }
 
 void TFreeUni::RefreshPaletteFont(const QString &mainFont)
@@ -111,7 +111,7 @@ void TFreeUni::Edit1Change(int place)
     if (outcome.changesCaption)
         SetSymbolCaption(Buttons[place], outcome.caption);
     if (outcome.stored)
-        symbols_[place] = *outcome.stored;
+        settings_.Change([&](Settings &s) { s.FreeUBox[place] = *outcome.stored; });
     if (outcome.boxText)
         Boxes[place]->setText(*outcome.boxText);  // runs this handler again with the code
 }

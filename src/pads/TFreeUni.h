@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Settings.h"
+#include "app/SettingsStore.h"
 
 #include <QFrame>
 
@@ -18,7 +18,7 @@ class TFreeUni : public QFrame
     Q_OBJECT
 
 public:
-    TFreeUni(FreeSymbols &symbols, QWidget *parent);
+    TFreeUni(SettingsStore &settings, QWidget *parent);
 
     /// Places the buttons, boxes and labels for the frame's size, then shows the symbols.
     virtual void LayoutPalette();
@@ -46,6 +46,6 @@ protected:
 private:
     void Edit1Change(int place);
 
-    FreeSymbols &symbols_;
+    SettingsStore &settings_;
     QString mainFont_ = QStringLiteral("Times New Roman");
 };

@@ -2,8 +2,8 @@
 
 #include <QPlainTextEdit>
 
-TFreeUni1::TFreeUni1(FreeSymbols &symbols, QPlainTextEdit *memo, QWidget *parent)
-    : TFreeUni(symbols, parent), memo_(memo)
+TFreeUni1::TFreeUni1(SettingsStore &settings, QPlainTextEdit *memo, QWidget *parent)
+    : TFreeUni(settings, parent), memo_(memo)
 {
     setObjectName(QStringLiteral("TFreeUni1"));
 }

@@ -10,7 +10,7 @@ class TFreeUni1 : public TFreeUni
     Q_OBJECT
 
 public:
-    TFreeUni1(FreeSymbols &symbols, QPlainTextEdit *memo, QWidget *parent);
+    TFreeUni1(SettingsStore &settings, QPlainTextEdit *memo, QWidget *parent);
     void LayoutPalette() override;
     void InsertSymbol(const QString &text) override;
 

@@ -2,8 +2,8 @@
 
 #include "pads/FieldInsert.h"
 
-TFreeUni2::TFreeUni2(FreeSymbols &symbols, QList<QWidget *> fields, QWidget *parent)
-    : TFreeUni(symbols, parent), fields_(std::move(fields))
+TFreeUni2::TFreeUni2(SettingsStore &settings, QList<QWidget *> fields, QWidget *parent)
+    : TFreeUni(settings, parent), fields_(std::move(fields))
 {
     setObjectName(QStringLiteral("TFreeUni2"));
 }

@@ -12,7 +12,7 @@ class TFreeUni2 : public TFreeUni
     Q_OBJECT
 
 public:
-    TFreeUni2(FreeSymbols &symbols, QList<QWidget *> fields, QWidget *parent);
+    TFreeUni2(SettingsStore &settings, QList<QWidget *> fields, QWidget *parent);
     void LayoutPalette() override;
     void InsertSymbol(const QString &text) override;
 

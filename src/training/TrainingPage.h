@@ -34,7 +34,7 @@ public:
     /// What the page needs of the main window.
     struct Context {
         CompositionEngine &engine;
-        Settings &settings;
+        const Settings &settings;
         std::function<QString()> bookFolder;    ///< the word-book page's current folder
         std::function<QString()> textFolder;    ///< where "RandLog.txt" goes
         std::function<QString()> languageName;  ///< the current language's name

@@ -34,7 +34,7 @@ FieldText TextOf(const QPlainTextEdit *memo)
 
 }  // namespace
 
-TransferController::TransferController(Settings &settings, const TransferOptions &options, QString sysFolder,
+TransferController::TransferController(const Settings &settings, const TransferOptions &options, QString sysFolder,
                                        QPlainTextEdit *memo, QLineEdit *edit, QWidget *window)
     : QObject(window), settings_(settings), options_(options), sysFolder_(std::move(sysFolder)), memo_(memo),
       edit_(edit), window_(window)

@@ -22,8 +22,8 @@ class TransferController : public QObject, private TargetView
     Q_OBJECT
 
 public:
-    TransferController(Settings &settings, const TransferOptions &options, QString sysFolder, QPlainTextEdit *memo,
-                       QLineEdit *edit, QWidget *window);
+    TransferController(const Settings &settings, const TransferOptions &options, QString sysFolder,
+                       QPlainTextEdit *memo, QLineEdit *edit, QWidget *window);
     ~TransferController() override;
 
     /// The transfer key: puts the main or the phonetic text on the clipboard in the current
@@ -49,7 +49,7 @@ private:
     void ShowNoTarget() override;
     bool IsOwnWindow(platform::WindowId window) const override;
 
-    Settings &settings_;
+    const Settings &settings_;
     const TransferOptions &options_;
     QString sysFolder_;
     QPlainTextEdit *memo_;

@@ -4,13 +4,13 @@
 
 void TransferOptions::SetMainFont(const QString &family)
 {
-    settings_.MainFont = family;
+    settings_.Change([&](Settings &s) { s.MainFont = family; });
     buffers_.RichBuffer.fontName = family;
 }
 
 void TransferOptions::SetPhoneticFont(const QString &family)
 {
-    settings_.IPAFont = family;
+    settings_.Change([&](Settings &s) { s.IPAFont = family; });
     buffers_.RichBuffer2.fontName = family;
 }
 
@@ -19,8 +19,8 @@ std::optional<int> TransferOptions::SetSize(const QString &text, int minimum, in
 {
     const std::optional<int> points = SizeFromText(text, minimum, maximum);
     if (points) {
-        settings_.*size = *points;
-        if (settings_.TransFSFlg == bufferFollowsWhenSeparate)
+        settings_.Change([&](Settings &s) { s.*size = *points; });
+        if (settings_.Get().TransFSFlg == bufferFollowsWhenSeparate)
             buffer.pointSize = *points;
     }
     return points;
@@ -38,13 +38,17 @@ std::optional<int> TransferOptions::SetPhoneticFontSize(const QString &text)
 
 void TransferOptions::SetSeparateSizes(bool on)
 {
-    settings_.TransFSFlg = on;
+    settings_.Change([on](Settings &s) {
+        s.TransFSFlg = on;
+        if (on)
+            return;
+        s.TransMainFSize = s.MainFontSize;
+        s.TransIPAFSize = s.IPAFontSize;
+    });
     if (on)
         return;
-    settings_.TransMainFSize = settings_.MainFontSize;
-    settings_.TransIPAFSize = settings_.IPAFontSize;
-    buffers_.RichBuffer.pointSize = settings_.MainFontSize;
-    buffers_.RichBuffer2.pointSize = settings_.IPAFontSize;
+    buffers_.RichBuffer.pointSize = settings_.Get().MainFontSize;
+    buffers_.RichBuffer2.pointSize = settings_.Get().IPAFontSize;
 }
 
 std::optional<int> TransferOptions::SetTransferMainSize(const QString &text)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Settings.h"
+#include "app/SettingsStore.h"
 #include "transfer/RichBuffers.h"
 
 #include <QString>
@@ -12,11 +12,11 @@
 class TransferOptions
 {
 public:
-    explicit TransferOptions(Settings &settings) : settings_(settings) { ResetBuffers(); }
+    explicit TransferOptions(SettingsStore &settings) : settings_(settings) { ResetBuffers(); }
 
     const RichBuffers &Buffers() const { return buffers_; }
     /// Both buffers as the settings give them (at start-up).
-    void ResetBuffers() { buffers_ = RichBuffers::FromSettings(settings_); }
+    void ResetBuffers() { buffers_ = RichBuffers::FromSettings(settings_.Get()); }
 
     void SetMainFont(const QString &family);
     void SetPhoneticFont(const QString &family);
@@ -38,6 +38,6 @@ private:
     std::optional<int> SetSize(const QString &text, int minimum, int maximum, int Settings::*size,
                                bool bufferFollowsWhenSeparate, RichBufferFont &buffer);
 
-    Settings &settings_;
+    SettingsStore &settings_;
     RichBuffers buffers_;
 };

@@ -1,6 +1,6 @@
 #include "wordbook/TRegFrm.h"
 
-#include "app/Settings.h"
+#include "app/SettingsStore.h"
 #include "compose/CharacterKeyFilter.h"
 #include "compose/CompositionEngine.h"
 #include "dialogs/InstalledFonts.h"
@@ -86,7 +86,7 @@ TRegFrm::TRegFrm(Context context, Mode mode, const WordBook &book, QWidget *pare
 
 void TRegFrm::BuildFields()
 {
-    const Settings &s = context_.settings;
+    const Settings &s = context_.settings.Get();
     const bool w = type_ == QuestionType::W;
     auto *area = new QWidget(this);
     area->setObjectName(QStringLiteral("Panel1"));
@@ -169,8 +169,8 @@ void TRegFrm::BuildPads()
     special->setContentsMargins(0, 0, 0, 0);
     quillmaren1_ = new TQuillmaren1(context_.engine, TabSheet1);
     special->addWidget(quillmaren1_, 3);
-    freeUni2_ = new TFreeUni2(context_.settings.FreeUBox, {Edit1, Memo1, Edit2, Edit3, Memo2}, TabSheet1);
-    freeUni2_->RefreshPaletteFont(context_.settings.MainFont);
+    freeUni2_ = new TFreeUni2(context_.settings, {Edit1, Memo1, Edit2, Edit3, Memo2}, TabSheet1);
+    freeUni2_->RefreshPaletteFont(context_.settings.Get().MainFont);
     special->addWidget(freeUni2_, 1);
     PageControl1->addTab(TabSheet1, QStringLiteral("特殊文字"));
 

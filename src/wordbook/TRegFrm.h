@@ -20,7 +20,7 @@ class QTextEdit;
 class TFreeUni2;
 class TIPAboard2;
 class TQuillmaren1;
-struct Settings;
+class SettingsStore;
 
 /// The word dialog: registers a new word (appended, or inserted before a chosen number) or
 /// edits the selected one. Its fields are laid out for the book's type; a letter pad and the
@@ -35,7 +35,7 @@ public:
     /// What the dialog needs of its host.
     struct Context {
         CompositionEngine &engine;
-        Settings &settings;
+        SettingsStore &settings;
         TIPAboard::Context phonetic;
         QString languageName;
     };

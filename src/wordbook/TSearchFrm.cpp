@@ -1,7 +1,7 @@
 #include "wordbook/TSearchFrm.h"
 
 #include "app/AppPaths.h"
-#include "app/Settings.h"
+#include "app/SettingsStore.h"
 #include "compose/CharacterKeyFilter.h"
 #include "compose/ComposeFields.h"
 #include "compose/CompositionEngine.h"
@@ -100,8 +100,8 @@ void TSearchFrm::BuildTopBar()
     auto *folders = new QVBoxLayout;
     folders->setSpacing(0);
     RadioButton1 = new QRadioButton(QStringLiteral("会話ﾌｫﾙﾀﾞ"), bar);
-    RadioButton2 =
-        new QRadioButton(context_.settings.DicNameFlg ? QStringLiteral("辞書ﾌｫﾙﾀﾞ") : QStringLiteral("文法ﾌｫﾙﾀﾞ"), bar);
+    RadioButton2 = new QRadioButton(
+        context_.settings.Get().DicNameFlg ? QStringLiteral("辞書ﾌｫﾙﾀﾞ") : QStringLiteral("文法ﾌｫﾙﾀﾞ"), bar);
     RadioButton3 = new QRadioButton(QStringLiteral("語彙ﾌｫﾙﾀﾞ"), bar);
     const char *names[] = {"RadioButton1", "RadioButton2", "RadioButton3"};
     const QList<QRadioButton *> radios{RadioButton1, RadioButton2, RadioButton3};
@@ -110,7 +110,7 @@ void TSearchFrm::BuildTopBar()
         radios[i]->setFocusPolicy(Qt::NoFocus);
         folders->addWidget(radios[i]);
     }
-    const int stored = context_.settings.SearchFolderIndex;
+    const int stored = context_.settings.Get().SearchFolderIndex;
     radios[stored >= 0 && stored <= 2 ? stored : 0]->setChecked(true);
     row->addLayout(folders);
 
@@ -185,7 +185,7 @@ void TSearchFrm::BuildResultPage()
     ListView1->setObjectName(QStringLiteral("ListView1"));
     results_ = new WordSearchModel(this);
     ListView1->setModel(results_);
-    auto *delegate = new WordSearchDelegate(context_.settings, ListView1);
+    auto *delegate = new WordSearchDelegate(context_.settings.Get(), ListView1);
     ListView1->setItemDelegate(delegate);
     ListView1->setFont(InstalledFont(QStringLiteral("Tahoma"), kListPoints));
     ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -244,7 +244,7 @@ void TSearchFrm::ComboBox1Change(int field)
         ComboBox1->setCurrentIndex(field);  // comes back here through the signal
         return;
     }
-    const Settings &s = context_.settings;
+    const Settings &s = context_.settings.Get();
     Edit1->clear();
     switch (field) {
     case ForeignField:
@@ -383,8 +383,8 @@ void TSearchFrm::done(int result)
 {
     if (telling_)
         return;
-    Settings &s = context_.settings;
-    s.SearchFolderIndex = CheckedFolder();
+    const int folder = CheckedFolder();
+    context_.settings.Change([folder](Settings &s) { s.SearchFolderIndex = folder; });
     RememberedGeometry() = QRect(pos(), size());  // pos() is the frame's corner, as move() takes it
     QDialog::done(result);
 }

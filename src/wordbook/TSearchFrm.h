@@ -19,7 +19,7 @@ class TIPAboard3;
 class TQuillmaren3;
 class WordSearchModel;
 struct AppPaths;
-struct Settings;
+class SettingsStore;
 
 /// The word-book search: one field of the words, one of the current language's three book
 /// folders and a text; lists every word of every book there whose field equals or contains
@@ -34,7 +34,7 @@ public:
     /// What the dialog needs of its host.
     struct Context {
         CompositionEngine &engine;
-        Settings &settings;
+        SettingsStore &settings;
         const AppPaths &paths;
         TIPAboard::Context phonetic;
         QString languageName;

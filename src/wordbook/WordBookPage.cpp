@@ -3,7 +3,7 @@
 #include "app/AppPaths.h"
 #include "app/Language.h"
 #include "app/LanguageState.h"
-#include "app/Settings.h"
+#include "app/SettingsStore.h"
 #include "dialogs/FileDialogSeam.h"
 #include "dialogs/FileErrorText.h"
 #include "dialogs/InstalledFonts.h"
@@ -41,11 +41,9 @@ constexpr int kPanelOpenWidth = 400;
 constexpr int kPanelClosedWidth = 40;
 
 /// The settings that hold the widths of the word list's columns 0 to 5.
-std::array<int *, 6> ColumnWidthSettings(Settings &settings)
-{
-    return {&settings.ColWidth0, &settings.ColWidth1, &settings.ColWidth2,
-            &settings.ColWidth3, &settings.ColWidth4, &settings.ColWidth5};
-}
+constexpr std::array<int Settings::*, 6> kColumnWidthSettings{&Settings::ColWidth0, &Settings::ColWidth1,
+                                                              &Settings::ColWidth2, &Settings::ColWidth3,
+                                                              &Settings::ColWidth4, &Settings::ColWidth5};
 
 /// The selected row of a list that selects whole rows, if any.
 std::optional<int> SelectedRowOf(const QAbstractItemView *view)
@@ -85,9 +83,10 @@ void ShowRow(QAbstractItemView *view, int row)
 
 }  // namespace
 
-WordBookPage::WordBookPage(Settings &settings, const AppPaths &paths, WordBookActions actions,
+WordBookPage::WordBookPage(SettingsStore &store, const AppPaths &paths, WordBookActions actions,
                            std::array<QLabel *, 2> statusPanels, QWidget *parent)
-    : QWidget(parent), settings_(settings), paths_(paths), actions_(actions), statusPanels_(statusPanels)
+    : QWidget(parent), store_(store), settings_(store.Get()), paths_(paths), actions_(actions),
+      statusPanels_(statusPanels)
 {
     setObjectName(QStringLiteral("WordBookPage"));
     auto *row = new QHBoxLayout(this);
@@ -171,6 +170,14 @@ void WordBookPage::BuildWordList()
     connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this, &WordBookPage::ListView1Click);
     connect(ListView1, &QAbstractItemView::doubleClicked, this, &WordBookPage::ListView1DblClick);
     connect(ListView1->horizontalHeader(), &QHeaderView::sectionClicked, this, &WordBookPage::SortByColumn);
+    connect(&store_, &SettingsStore::Changed, this, [this](SettingsStore::Aspects what) {
+        if (what & SettingsStore::Aspect::RowHeight)
+            ApplyRowHeight();
+        if (what & SettingsStore::Aspect::WordListFonts)
+            RepaintWordList();
+        if (what & SettingsStore::Aspect::FolderNames)
+            CaptionFolderButtons();
+    });
 }
 
 void WordBookPage::ApplyRowHeight()
@@ -202,9 +209,10 @@ void WordBookPage::SetLanguageName(const QString &languageName)
 
 void WordBookPage::SaveColumnWidths()
 {
-    const std::array<int *, 6> widths = ColumnWidthSettings(settings_);
-    for (int c = 0; c < 6; ++c)
-        *widths[std::size_t(c)] = BoundColumnWidth(c, ListView1->columnWidth(c));
+    store_.Change([this](Settings &s) {
+        for (int c = 0; c < 6; ++c)
+            s.*kColumnWidthSettings[std::size_t(c)] = BoundColumnWidth(c, ListView1->columnWidth(c));
+    });
 }
 
 std::optional<int> WordBookPage::SelectedWord() const
@@ -228,7 +236,7 @@ void WordBookPage::RegWordExecute(const QString &memo, const QString &edit)
 {
     if (!book_.IsOpen() || !engine_)
         return;
-    TRegFrm dialog({*engine_, settings_, phoneticContext_, ForeignCaption()}, TRegFrm::Mode::Register, book_, this);
+    TRegFrm dialog({*engine_, store_, phoneticContext_, ForeignCaption()}, TRegFrm::Mode::Register, book_, this);
     dialog.TakeInputAreas(memo, edit);
     dialog.SetApply([this](const TRegFrm::Result &result) { return RegisterWord(result); });
     if (dialog.exec() != QDialog::Accepted)
@@ -281,7 +289,7 @@ void WordBookPage::ModWordExecute()
     if (!book_.IsOpen() || !engine_)
         return;
     const std::optional<int> row = SelectedWord();
-    TRegFrm dialog({*engine_, settings_, phoneticContext_, ForeignCaption()}, TRegFrm::Mode::Edit, book_, this);
+    TRegFrm dialog({*engine_, store_, phoneticContext_, ForeignCaption()}, TRegFrm::Mode::Edit, book_, this);
     if (row) {
         const WordEntry original = book_.Entries.at(*row);
         dialog.ShowWord(original);
@@ -560,15 +568,14 @@ void WordBookPage::BuildPanel()
 void WordBookPage::InitCaptions(const LanguageState &language)
 {
     // The saved widths as they were saved, whatever the word order (no exchange at start).
-    const std::array<int *, 6> widths = ColumnWidthSettings(settings_);
     for (int c = 0; c < 6; ++c)
-        ListView1->setColumnWidth(c, BoundColumnWidth(c, *widths[std::size_t(c)]));
+        ListView1->setColumnWidth(c, BoundColumnWidth(c, settings_.*kColumnWidthSettings[std::size_t(c)]));
     ListView1->setColumnWidth(6, 1);
     ApplyRowHeight();
     wordList_->SetWordOrder(settings_.EiwaFlg);
     SetLanguageName(language.LanguageName);
     CaptionFolderButtons();
-    settings_.CurrentFolderIndex = CurrentFolder();
+    store_.Change([folder = CurrentFolder()](Settings &s) { s.CurrentFolderIndex = folder; });
     FolderButtons[CurrentFolder()]->setChecked(true);
     RadioButton1->setText(language.PairForward);
     RadioButton2->setText(language.PairBackward);
@@ -622,7 +629,7 @@ void WordBookPage::FolderButtonClicked(int kind)
 
 void WordBookPage::SelectFolder(int kind)
 {
-    settings_.CurrentFolderIndex = kind;
+    store_.Change([kind](Settings &s) { s.CurrentFolderIndex = kind; });
     RefreshBookList();
 }
 
@@ -922,7 +929,7 @@ void WordBookPage::GenerateSet(bool dictionary)
 
 void WordBookPage::WordOrderClicked(bool foreignFirst)
 {
-    settings_.EiwaFlg = foreignFirst;
+    store_.Change([foreignFirst](Settings &s) { s.EiwaFlg = foreignFirst; });
     if (wordList_->ForeignFirst() != foreignFirst) {
         // Each field keeps its width when it changes column.
         const int first = ListView1->columnWidth(0);

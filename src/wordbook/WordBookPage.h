@@ -27,6 +27,7 @@ class QToolButton;
 class QTreeView;
 class BookTextExchange;
 struct AppPaths;
+class SettingsStore;
 struct Settings;
 
 /// The main window's actions that the word-book page enables and runs.
@@ -48,7 +49,9 @@ class WordBookPage : public QWidget
     Q_OBJECT
 
 public:
-    WordBookPage(Settings &settings, const AppPaths &paths, WordBookActions actions,
+    /// The page follows the settings it shows: the word list's row height and fonts, the
+    /// folders' names.
+    WordBookPage(SettingsStore &store, const AppPaths &paths, WordBookActions actions,
                  std::array<QLabel *, 2> statusPanels, QWidget *parent);
 
     /// Sets the captions and the state the settings give (at start-up).
@@ -180,7 +183,8 @@ private:
     QString ForeignCaption() const;
     QString BookLines() const;
 
-    Settings &settings_;
+    SettingsStore &store_;
+    const Settings &settings_;
     const AppPaths &paths_;
     WordBookActions actions_;
     std::array<QLabel *, 2> statusPanels_;

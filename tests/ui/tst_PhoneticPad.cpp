@@ -146,8 +146,8 @@ private slots:
         TIPAboard1 *pad = OpenPad();
         QVERIFY(pad);
         QVERIFY(!Key(pad, u'Q')->isCheckable());
-        w_->settings().IpaFullFlg = true;
-        w_->ReloadPhoneticSymbolSet();
+        // The open pad follows the store's new symbol set.
+        w_->settingsStore().Change([](Settings &s) { s.IpaFullFlg = true; });
         QVERIFY(Key(pad, u'Q')->isCheckable());  // only the full set has ʠ on Q
     }
 };

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTabWidget>
 #include <QTableView>
@@ -84,6 +85,23 @@ private slots:
         QVERIFY(w_->close());
         w_ = f_->Start();
         QCOMPARE(w_->settings().LV1LNHeight, 40);
+    }
+
+    void rowHeightReachesTheShownListThroughTheStore()
+    {
+        Find<QTabWidget>(w_, "PageControl1")->setCurrentIndex(TMainFrm::WordBook);
+        auto *list = Find<QTableView>(w_, "ListView1");
+        QTRY_VERIFY(list->isVisible());
+        QSignalSpy changed(&w_->settingsStore(), &SettingsStore::Changed);
+        WithSettings([list](TSettingFrm *dialog) {
+            Find<QSlider>(dialog, "TrackBar1")->setValue(34);
+            QCOMPARE(list->verticalHeader()->defaultSectionSize(), 34);  // while the dialog is open
+        });
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(changed.first().first().value<SettingsStore::Aspects>(), SettingsStore::Aspect::RowHeight);
+        // The list follows the store, whoever changes it.
+        w_->settingsStore().Change([](Settings &s) { s.LV1LNHeight = 23; });
+        QCOMPARE(list->verticalHeader()->defaultSectionSize(), qMax(23, list->fontMetrics().height()));
     }
 
     void fullSymbolSetReloadsTheMainPad()

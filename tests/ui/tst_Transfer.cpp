@@ -139,7 +139,8 @@ private slots:
         QVERIFY(work.open(QIODevice::ReadOnly));
         QCOMPARE(work.readAll(), rtf + "\r\n");
 
-        w->settings().Method2Flg = false;  // the first method carries the transfer size, same text
+        // The first method carries the transfer size, same text.
+        w->settingsStore().Change([](Settings &s) { s.Method2Flg = false; });
         w->transfer().TransferExecute();
         QVERIFY(
             QGuiApplication::clipboard()->mimeData()->data("text/rtf").contains("\\fs80\\u252?\\u13?\\u10?\\u120?"));
@@ -166,7 +167,7 @@ private slots:
         w->transfer().TransferExecute();
         QCOMPARE(ClipboardText(), QStringLiteral("a&#x00A0;b&#x2028;c&#x000D;&#x000A;d"));
         Find<QPlainTextEdit>(w, "Memo1")->selectAll();
-        w->settings().TransMode = 3;
+        w->settingsStore().Change([](Settings &s) { s.TransMode = 3; });
         w->transfer().TransferExecute();
         QCOMPARE(ClipboardText(), QStringLiteral("a\u00A0b\u2028c\nd"));
     }

@@ -1,6 +1,6 @@
 #include "app/AppPaths.h"
 #include "app/LanguageState.h"
-#include "app/Settings.h"
+#include "app/SettingsStore.h"
 #include "dialogs/MessageSeam.h"
 #include "support/BookFiles.h"
 #include "support/BookListClicks.h"
@@ -35,7 +35,7 @@ class tst_WordBookPage : public QObject
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> dir_;
-    Settings settings_;
+    std::unique_ptr<SettingsStore> settings_;
     AppPaths paths_;
     std::unique_ptr<QWidget> window_;
     WordBookPage *page_ = nullptr;
@@ -77,8 +77,8 @@ private slots:
         paths_.BookSFolder = dir_->filePath("bookS");
         for (const QString &folder : {paths_.BookAFolder, paths_.BookGFolder, paths_.BookSFolder})
             QDir().mkpath(folder);
-        settings_ = Settings{};
-        settings_.CurrentFolderIndex = 2;
+        settings_ = std::make_unique<SettingsStore>();
+        settings_->Change([](Settings &s) { s.CurrentFolderIndex = 2; });
         WriteBook(Path(), {"Words", "01", "単語理解", Line("banana"), Line("apple"), Line("cherry")});
         asked_.clear();
         told_.clear();
@@ -109,7 +109,7 @@ private slots:
             action("DelWord"),     action("MoveWord"),   action("N501"),     action("bookG1"),
             action("ExportText"),  action("ImportText"), action("UndoWord"), action("RedoWord")};
         std::array<QLabel *, 2> status{new QLabel(window_.get()), new QLabel(window_.get())};
-        page_ = new WordBookPage(settings_, paths_, actions, status, window_.get());
+        page_ = new WordBookPage(*settings_, paths_, actions, status, window_.get());
         column->addWidget(page_, 1);
         page_->InitCaptions(LanguageState{});
         window_->resize(900, 600);
