@@ -220,6 +220,24 @@ private slots:
         QVERIFY(!group->verticalScrollBar()->isVisible());
     }
 
+    void folderNamesFollowTheDictionaryOption()
+    {
+        // The side panel only changes the setting; both pages follow it through the store.
+        TMainFrm *w = f_->Start();
+        QVERIFY(w);
+        auto *grammar = Find<QToolButton>(w, "SpeedButton11");
+        auto *step = Find<QLabel>(w, "Label14");
+        QCOMPARE(grammar->text(), QStringLiteral("文法\nﾌｫﾙﾀﾞ"));
+        QVERIFY(step->text().contains(QStringLiteral("[文法]")));
+        Find<QCheckBox>(w, "CheckBox12")->setChecked(true);
+        QVERIFY(w->settings().DicNameFlg);
+        QCOMPARE(grammar->text(), QStringLiteral("辞書\nﾌｫﾙﾀﾞ"));
+        QVERIFY(step->text().contains(QStringLiteral("[辞書]")));
+        w->settingsStore().Change([](Settings &s) { s.DicNameFlg = false; });
+        QCOMPARE(grammar->text(), QStringLiteral("文法\nﾌｫﾙﾀﾞ"));
+        QVERIFY(step->text().contains(QStringLiteral("[文法]")));
+    }
+
     void kanaOptionChangesTheSecondField()
     {
         TMainFrm *w = f_->Start();
