@@ -1,57 +1,19 @@
 #include "lib/ULib.h"
 
+#include "lib/CommaFields.h"
+
 #include <QSaveFile>
 #include <QStringDecoder>
 
 namespace ULib {
 
-namespace {
-bool IsBlank(QChar c)
-{
-    return c.unicode() <= 0x20;
-}
-}  // namespace
-
 QStringList SplitCommaText(QStringView line)
 {
     QStringList fields;
-    const qsizetype n = line.size();
-    qsizetype i = 0;
-    while (i < n && IsBlank(line[i]))
-        ++i;
-    while (i < n) {
-        QString field;
-        if (line[i] == u'"') {
-            ++i;
-            while (i < n) {
-                if (line[i] == u'"') {
-                    if (i + 1 < n && line[i + 1] == u'"') {
-                        field += u'"';
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    break;
-                }
-                field += line[i++];
-            }
-        } else {
-            const qsizetype start = i;
-            while (i < n && !IsBlank(line[i]) && line[i] != u',')
-                ++i;
-            field = line.mid(start, i - start).toString();
-        }
-        fields.append(field);
-        while (i < n && IsBlank(line[i]))
-            ++i;
-        if (i < n && line[i] == u',') {
-            if (i + 1 == n)
-                fields.append(QString());
-            ++i;
-            while (i < n && IsBlank(line[i]))
-                ++i;
-        }
-    }
+    ForEachCommaField(line, [&fields](QStringView field, bool, bool doubled) {
+        fields << CommaFieldText(field, doubled);
+        return true;
+    });
     return fields;
 }
 

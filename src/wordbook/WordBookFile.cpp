@@ -254,12 +254,7 @@ QString ReadWordBookText(QIODevice &device)
 
 QStringList SplitWordLine(QStringView line)
 {
-    QStringList fields;
-    ForEachField(line, [&](QStringView field, bool, bool doubled) {
-        fields << FieldText(field, doubled);
-        return true;
-    });
-    return fields;
+    return ULib::SplitCommaText(line);
 }
 
 bool ParseWordLine(QStringView line, WordEntry &entry)

@@ -35,6 +35,12 @@ private slots:
         QTest::addRow("comma then blank at end adds nothing") << "MainLeft, " << QStringList{"MainLeft"};
         QTest::addRow("control characters separate") << "a\x01" "b" << QStringList{"a", "b"};
         QTest::addRow("empty line") << "" << QStringList{};
+        // The word books' lines are of the same grammar.
+        QTest::addRow("quoted commas and blanks kept") << "\"a, b\",\" c \"" << QStringList{"a, b", " c "};
+        QTest::addRow("empty quoted fields") << "\"\",\"\"" << QStringList{"", ""};
+        QTest::addRow("text after a closing quote is a field") << "\"a\"b,c" << QStringList{"a", "b", "c"};
+        QTest::addRow("doubled quote ends an unclosed field") << "\"ab\"\"" << QStringList{"ab\""};
+        QTest::addRow("a NUL is a blank") << QString("a") + QChar(0) + "b" << QStringList{"a", "b"};
         // clang-format on
     }
     void SplitCommaText()
