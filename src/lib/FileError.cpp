@@ -1,16 +1,44 @@
 #include "lib/FileError.h"
 
+#include <QFileDevice>
+#include <QFileInfo>
+
 #include <cerrno>
 #include <cstring>
 
 FileError FileError::FromSystem(Code code, const QString &path, const QString &systemText)
 {
-    return {code, path, ReasonOfSystemText(systemText), systemText};
+    FileError error = Because(code, path, ReasonOfSystemText(systemText));
+    error.systemText = systemText;
+    return error;
 }
 
 FileError FileError::Because(Code code, const QString &path, Reason reason)
 {
-    return {code, path, reason, {}};
+    FileError error;
+    error.code = code;
+    error.path = path;
+    error.reason = reason;
+    return error;
+}
+
+FileError FileError::CannotRead(const QFileDevice &file)
+{
+    // A link to nowhere exists as a name but cannot be opened: it is missing too.
+    const Code code = QFileInfo::exists(file.fileName()) ? Code::Unreadable : Code::Missing;
+    return FromSystem(code, file.fileName(), file.errorString());
+}
+
+FileError FileError::CannotWrite(const QFileDevice &file)
+{
+    return FromSystem(Code::CannotWrite, file.fileName(), file.errorString());
+}
+
+FileError FileError::TooLargeFile(const QString &path, qint64 limit)
+{
+    FileError error = Because(Code::TooLarge, path, Reason::Other);
+    error.limit = limit;
+    return error;
 }
 
 FileError::Reason ReasonOfSystemText(const QString &systemText)
@@ -23,9 +51,10 @@ FileError::Reason ReasonOfSystemText(const QString &systemText)
         FileError::Reason reason;
     };
     static const Known known[] = {
-        {ENOENT, FileError::Reason::NotFound},          {EACCES, FileError::Reason::PermissionDenied},
-        {EPERM, FileError::Reason::PermissionDenied},   {ENOSPC, FileError::Reason::NoSpace},
-        {EROFS, FileError::Reason::ReadOnlyFileSystem},
+        {ENOENT, FileError::Reason::NotFound},         {ENOTDIR, FileError::Reason::NotFound},
+        {EACCES, FileError::Reason::PermissionDenied}, {EPERM, FileError::Reason::PermissionDenied},
+        {ENOSPC, FileError::Reason::NoSpace},          {EROFS, FileError::Reason::ReadOnlyFileSystem},
+        {EISDIR, FileError::Reason::NotRegularFile},
     };
     if (systemText.isEmpty())
         return FileError::Reason::Other;

@@ -223,37 +223,24 @@ QString FormatDescription(const TextFileFormat &format)
 
 TextFileRead ReadTextFile(const QString &path)
 {
-    TextFileRead read;
     const QFileInfo info(path);
     // Only a regular file is opened: opening a named pipe waits for a writer, and a device
     // may never end.
-    if (info.exists() && !info.isFile()) {
-        read.status = TextFileRead::NotAFile;
-        return read;
-    }
-    if (info.exists() && info.size() > kMaxTextFileBytes) {
-        read.status = TextFileRead::TooLarge;
-        return read;
-    }
+    if (info.exists() && !info.isFile())
+        return {FileError::Because(FileError::Code::Unreadable, path, FileError::Reason::NotRegularFile), {}};
+    if (info.exists() && info.size() > kMaxTextFileBytes)
+        return {FileError::TooLargeFile(path, kMaxTextFileBytes), {}};
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        read.error = file.errorString();
-        return read;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return {FileError::CannotRead(file), {}};
     // The file may have grown since it was measured: the read stops one byte past the limit.
     // (read() makes room for all it is allowed first: no more than the file's size is asked.)
     const QByteArray bytes = file.read(qMin(file.size(), kMaxTextFileBytes) + 1);
-    if (bytes.size() > kMaxTextFileBytes) {
-        read.status = TextFileRead::TooLarge;
-        return read;
-    }
-    if (file.error() != QFileDevice::NoError) {
-        read.error = file.errorString();
-        return read;
-    }
-    read.status = TextFileRead::Read;
-    read.decoded = DecodeTextFile(bytes);
-    return read;
+    if (bytes.size() > kMaxTextFileBytes)
+        return {FileError::TooLargeFile(path, kMaxTextFileBytes), {}};
+    if (file.error() != QFileDevice::NoError)
+        return {FileError::CannotRead(file), {}};
+    return {std::nullopt, DecodeTextFile(bytes)};
 }
 
 QString CharacterCountText(QStringView text)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lib/FileError.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -62,15 +64,10 @@ inline constexpr qint64 kMaxTextFileBytes = 16 * 1024 * 1024;
 
 /// A text file read from disk, bounded by kMaxTextFileBytes.
 struct TextFileRead {
-    enum Status {
-        Read,        ///< decoded holds the file's text
-        CannotOpen,  ///< missing or unreadable: error holds the system's reason
-        NotAFile,    ///< a folder, a named pipe, a device: never read, so nothing can hang
-        TooLarge,    ///< over kMaxTextFileBytes
-    };
-    Status status = CannotOpen;
+    /// None when decoded holds the file's text. Else Missing or Unreadable (NotRegularFile for
+    /// a folder, a named pipe or a device: never opened, so nothing can hang), or TooLarge.
+    std::optional<FileError> error;
     DecodedText decoded;
-    QString error;
 };
 TextFileRead ReadTextFile(const QString &path);
 

@@ -2,6 +2,7 @@
 
 #include "lib/CommaFields.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 
@@ -28,17 +29,27 @@ QString DecodeTextBytes(const QByteArray &bytes)
     return QStringDecoder(QStringConverter::System)(bytes);
 }
 
-bool SaveBytesAtomically(const QString &path, const QByteArray &bytes, QString *error)
+std::optional<FileError> WriteFileAtomically(const QString &path, const QByteArray &bytes)
 {
+    // A folder, a device or a named pipe is never replaced by a file.
+    const QFileInfo existing(path);
+    if (existing.exists() && !existing.isFile())
+        return FileError::Because(FileError::Code::CannotWrite, path, FileError::Reason::NotRegularFile);
     // Unbuffered, so that a full disk fails the write itself: a buffered write would only fail
     // at the flush inside commit, too late to tell. The old file stays until the commit.
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size() && file.flush() &&
         file.commit())
-        return true;
-    if (error)
-        *error = file.errorString();
-    return false;
+        return std::nullopt;
+    return FileError::CannotWrite(file);
+}
+
+bool SaveBytesAtomically(const QString &path, const QByteArray &bytes, QString *error)
+{
+    const std::optional<FileError> failure = WriteFileAtomically(path, bytes);
+    if (failure && error)
+        *error = failure->systemText;
+    return !failure;
 }
 
 QString ReadTextFileCapped(QIODevice &file, qint64 maxBytes)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lib/FileError.h"
+
 #include <QByteArray>
 #include <QChar>
 #include <QIODevice>
@@ -38,7 +40,11 @@ QString DecodeTextBytes(const QByteArray &bytes);
 QString ReadTextFileCapped(QIODevice &file, qint64 maxBytes);
 
 /// Writes bytes to path through a file beside it that is renamed over it, so that a failure
-/// leaves the previous file whole. On failure returns false with the system's reason in error.
+/// leaves the previous file whole. Returns what went wrong (CannotWrite), or none.
+std::optional<FileError> WriteFileAtomically(const QString &path, const QByteArray &bytes);
+
+/// WriteFileAtomically for the word-book writer: on failure returns false with the system's
+/// words for the reason in error.
 bool SaveBytesAtomically(const QString &path, const QByteArray &bytes, QString *error);
 
 /// Splits text into lines at CR LF, a lone CR or a lone LF; a break at the very end

@@ -1,10 +1,10 @@
 #include "mainwindow/TextFileCommands.h"
 
 #include "dialogs/FileDialogSeam.h"
+#include "dialogs/FileErrorText.h"
 #include "dialogs/MessageSeam.h"
 #include "lib/ULib.h"
 #include "mainwindow/InputAreaText.h"
-#include "wordbook/WordBookFile.h"
 
 #include <QAction>
 #include <QDir>
@@ -23,21 +23,6 @@ QString Shown(const QString &path)
 QString FormatFilter(const TextFileFormat &format)
 {
     return QStringLiteral("テキスト（") + TextTools::FormatDescription(format) + QStringLiteral("） (*.txt)");
-}
-
-QString ReadFailureMessage(const QString &path, const TextTools::TextFileRead &read)
-{
-    switch (read.status) {
-    case TextTools::TextFileRead::NotAFile:
-        return QStringLiteral("\"%1\" は通常のファイルではないため、開けません。").arg(Shown(path));
-    case TextTools::TextFileRead::TooLarge:
-        return QStringLiteral("ファイル \"%1\" は大きすぎるため、開けません。開けるテキストファイルは %2 MB までです。")
-            .arg(Shown(path))
-            .arg(TextTools::kMaxTextFileBytes / (1024 * 1024));
-    case TextTools::TextFileRead::CannotOpen:
-    case TextTools::TextFileRead::Read: break;
-    }
-    return CannotOpenMessage(Shown(path), read.error);
 }
 
 }  // namespace
@@ -93,8 +78,8 @@ void TextFileCommands::N27Click()
     if (path.isEmpty())
         return;
     const TextTools::TextFileRead read = TextTools::ReadTextFile(path);
-    if (read.status != TextTools::TextFileRead::Read) {
-        MessageSeam::Notify(window_, ReadFailureMessage(path, read));
+    if (read.error) {
+        MessageSeam::Notify(window_, TextFileErrorText(*read.error));
         return;
     }
     // The name and folder change only with the text, so that a save never writes one file's
@@ -119,13 +104,12 @@ void TextFileCommands::N27Click()
 
 bool TextFileCommands::WriteBytes(const QString &path, const QByteArray &bytes)
 {
-    QString reason;
-    if (ULib::SaveBytesAtomically(path, bytes, &reason)) {
-        textModified_ = false;
-        return true;
+    if (const std::optional<FileError> error = ULib::WriteFileAtomically(path, bytes)) {
+        MessageSeam::Notify(window_, TextFileErrorText(*error));
+        return false;
     }
-    MessageSeam::Notify(window_, CannotCreateMessage(Shown(path), reason));
-    return false;
+    textModified_ = false;
+    return true;
 }
 
 void TextFileCommands::N28Click()

@@ -140,33 +140,64 @@ private slots:
         QCOMPARE(FormatDescription(beNoLastBreak), QStringLiteral("UTF-16 BE、BOM 付き、改行 CR"));
     }
 
+    void readFailures_data()
+    {
+        QTest::addColumn<QString>("name");  // in a temporary folder holding the file "plain.txt"
+        QTest::addColumn<FileError::Code>("code");
+        QTest::addColumn<FileError::Reason>("reason");
+        // clang-format off
+        QTest::addRow("missing") << "none.txt" << FileError::Code::Missing << FileError::Reason::NotFound;
+        QTest::addRow("a folder") << "." << FileError::Code::Unreadable << FileError::Reason::NotRegularFile;
+        QTest::addRow("under a file") << "plain.txt/a.txt" << FileError::Code::Missing << FileError::Reason::NotFound;
+        // clang-format on
+    }
+    void readFailures()
+    {
+        QFETCH(QString, name);
+        QTemporaryDir dir;
+        QFile plain(dir.filePath("plain.txt"));
+        QVERIFY(plain.open(QIODevice::WriteOnly) && plain.write("x") == 1);
+        plain.close();
+        const TextFileRead read = ReadTextFile(dir.filePath(name));
+        QVERIFY(read.error);
+        QTEST(read.error->code, "code");
+        QTEST(read.error->reason, "reason");
+        QCOMPARE(read.error->path, dir.filePath(name));
+    }
+
     void readingIsBounded()
     {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        QCOMPARE(ReadTextFile(dir.path()).status, TextFileRead::NotAFile);
+        const auto reasonOf = [](const QString &path) {
+            const TextFileRead read = ReadTextFile(path);
+            return read.error ? read.error->reason : FileError::Reason::Other;
+        };
+        QCOMPARE(reasonOf(dir.path()), FileError::Reason::NotRegularFile);
         const TextFileRead missing = ReadTextFile(dir.filePath("none.txt"));
-        QCOMPARE(missing.status, TextFileRead::CannotOpen);
-        QVERIFY(!missing.error.isEmpty());
+        QCOMPARE(missing.error->code, FileError::Code::Missing);
+        QVERIFY(!missing.error->systemText.isEmpty());
 
         // A file of exactly the limit is read; one byte more is refused unread.
         QFile big(dir.filePath("big.txt"));
         QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(kMaxTextFileBytes));
         big.close();
         const TextFileRead atLimit = ReadTextFile(big.fileName());
-        QCOMPARE(atLimit.status, TextFileRead::Read);
+        QVERIFY(!atLimit.error);
         QCOMPARE(atLimit.decoded.text.size(), kMaxTextFileBytes);
         QVERIFY(big.resize(kMaxTextFileBytes + 1));
-        QCOMPARE(ReadTextFile(big.fileName()).status, TextFileRead::TooLarge);
+        const TextFileRead tooLarge = ReadTextFile(big.fileName());
+        QCOMPARE(tooLarge.error->code, FileError::Code::TooLarge);
+        QCOMPARE(tooLarge.error->limit, kMaxTextFileBytes);
 
 #ifdef Q_OS_UNIX
         // A named pipe without a writer and an endless device return at once.
         const QString fifo = dir.filePath("pipe.txt");
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-        QCOMPARE(ReadTextFile(fifo).status, TextFileRead::NotAFile);
-        QCOMPARE(ReadTextFile(QStringLiteral("/dev/zero")).status, TextFileRead::NotAFile);
+        QCOMPARE(reasonOf(fifo), FileError::Reason::NotRegularFile);
+        QCOMPARE(reasonOf(QStringLiteral("/dev/zero")), FileError::Reason::NotRegularFile);
         QVERIFY(QFile::link(QStringLiteral("/dev/zero"), dir.filePath("zero.txt")));
-        QCOMPARE(ReadTextFile(dir.filePath("zero.txt")).status, TextFileRead::NotAFile);
+        QCOMPARE(reasonOf(dir.filePath("zero.txt")), FileError::Reason::NotRegularFile);
 #endif
     }
 

@@ -280,6 +280,36 @@ private slots:
         QCOMPARE(w_->TextFiles().TextFileName(), QStringLiteral("found.txt"));
     }
 
+    /// A save that fails says why in Japanese, and the text stays unsaved.
+    void failedSavesTellTheReason_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        QTest::addRow("its folder was removed") << "removed/note.txt"
+                                                << "ファイルまたはフォルダーが見つかりません。";
+        QTest::addRow("a file where its folder should be") << "plain.txt/note.txt"
+                                                           << "ファイルまたはフォルダーが見つかりません。";
+        QTest::addRow("a folder in its place") << "folder.txt"
+                                               << "通常のファイルではありません。";
+    }
+    void failedSavesTellTheReason()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        QVERIFY(QDir().mkpath(dir_.filePath("removed")) && QDir(dir_.filePath("removed")).removeRecursively());
+        WriteFile("plain.txt", "x");
+        QVERIFY(QDir().mkpath(dir_.filePath("folder.txt")));
+        Memo()->setPlainText("typed");
+        chosen_ = dir_.filePath(name);
+        f_->answer = true;  // what is there may be replaced
+        Trigger("N29");
+        QCOMPARE(f_->messages.last(),
+                 QStringLiteral("ファイル \"%1\" を作成できません。%2").arg(QDir::toNativeSeparators(chosen_), reason));
+        QVERIFY(w_->TextFiles().TextFileName().isEmpty());
+        QVERIFY(w_->TextFiles().TextModified());
+        QVERIFY(QFileInfo(dir_.filePath("folder.txt")).isDir());
+    }
+
     /// Files that are no text to read are refused at once with a message; the input area and
     /// the open file stay as they were.
     void refusedFiles_data()
