@@ -6,8 +6,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes = Bytes(data, size);
-    QString error;
-    const std::optional<CardTable> table = ReadCardText(bytes, &error);
+    const std::optional<CardTable> table = ReadCardText(bytes);
     if (!table)
         return 0;
     const int lines = int(bytes.count('\n') + bytes.count('\r')) + 1;
@@ -18,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const QStringList names{"英語", "発音記号", "発音カナ", "日本語", "備考"};
     const CardWords words = CardRowsToWords(*table, GuessCardColumns(*table, names), names.first());
-    const std::optional<CardTable> again = ReadCardText(FlashCardTsv(words.entries, names), &error);
+    const std::optional<CardTable> again = ReadCardText(FlashCardTsv(words.entries, names));
     FUZZ_CHECK(again && again->problems.isEmpty() && again->columnNames == names);
     const CardWords wordsAgain = CardRowsToWords(*again, GuessCardColumns(*again, names), names.first());
     FUZZ_CHECK(wordsAgain.problems.isEmpty());

@@ -88,26 +88,22 @@ void RefreshSamples(const AppPaths &paths)
     CopySampleBooks(paths, true);
 }
 
-void InstallOnFirstStartOfVersion(const AppPaths &paths, bool noSamples, const WarningSink &warn)
+std::optional<FileError> InstallOnFirstStartOfVersion(const AppPaths &paths, bool noSamples)
 {
     const QString markerName = VersionMarkerName(ProgramVersion);
     const QString markerPath = paths.SysFolder + u'/' + markerName;
     if (QFileInfo::exists(markerPath))
-        return;
+        return std::nullopt;
     qCInfo(lcStart) << "first start of version" << ProgramVersion << (noSamples ? "(no samples)" : "");
     if (!noSamples)
         InstallSamples(paths);
 
-    QString error;
-    if (!ULib::SaveBytesAtomically(markerPath, kMarkerContent.toLatin1(), &error)) {
-        warn(QStringLiteral("起動記録ファイルを書き込めませんでした。\n%1\n%2\n"
-                            "次回の起動時にもサンプルのインストールを行います。")
-                 .arg(QDir::toNativeSeparators(markerPath), error));
-    }
+    const std::optional<FileError> error = ULib::WriteFileAtomically(markerPath, kMarkerContent.toLatin1());
 
     const QStringList older = QDir(paths.SysFolder).entryList({QStringLiteral("Leaf*.txt")}, QDir::Files);
     for (const QString &name : older) {
         if (name != markerName)
             QFile::remove(paths.SysFolder + u'/' + name);
     }
+    return error;
 }

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "app/AppPaths.h"
+#include "lib/FileError.h"
 
 #include <QString>
+
+#include <optional>
 
 /// The program's version string.
 inline const QString ProgramVersion = QStringLiteral("7.9");
@@ -24,5 +27,5 @@ void RefreshSamples(const AppPaths &paths);
 
 /// Runs once per program version: unless a marker for this version is in the system folder,
 /// installs the samples (unless noSamples), writes the marker and removes older markers.
-/// A marker that cannot be written is reported through warn; the start goes on.
-void InstallOnFirstStartOfVersion(const AppPaths &paths, bool noSamples, const WarningSink &warn);
+/// Returns the error of a marker that cannot be written (the start goes on), or none.
+std::optional<FileError> InstallOnFirstStartOfVersion(const AppPaths &paths, bool noSamples);

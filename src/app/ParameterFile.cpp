@@ -3,6 +3,7 @@
 #include "lib/ULib.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QStringEncoder>
 
@@ -179,13 +180,18 @@ void ApplyParameterLines(const QStringList &lines, Settings &settings)
         settings.FreeUBox = *parsed;
 }
 
-void ReadParameterFile(const QString &sysFolder, Settings &settings)
+std::optional<FileError> ReadParameterFile(const QString &sysFolder, Settings &settings)
 {
     QFile file(sysFolder + u'/' + ParameterFileName);
+    if (!file.exists())
+        return std::nullopt;  // the first start: the defaults stand
+    if (!QFileInfo(file).isFile())
+        return FileError::Because(FileError::Code::Unreadable, file.fileName(), FileError::Reason::NotRegularFile);
     if (!file.open(QIODevice::ReadOnly))
-        return;
+        return FileError::CannotRead(file);
     const QStringList lines = ULib::SplitLines(ULib::ReadTextFileCapped(file, kMaxParameterFileBytes));
     ApplyParameterLines(lines, settings);
+    return std::nullopt;
 }
 
 QStringList BuildParameterLines(const Settings &settings)
@@ -203,11 +209,11 @@ QStringList BuildParameterLines(const Settings &settings)
     return lines;
 }
 
-bool WriteParameterFile(const QString &sysFolder, const Settings &settings, QString *error)
+std::optional<FileError> WriteParameterFile(const QString &sysFolder, const Settings &settings)
 {
     const QByteArray bytes =
         QStringEncoder(QStringConverter::System)(ULib::JoinLinesCrLf(BuildParameterLines(settings)));
-    return ULib::SaveBytesAtomically(sysFolder + u'/' + ParameterFileName, bytes, error);
+    return ULib::WriteFileAtomically(sysFolder + u'/' + ParameterFileName, bytes);
 }
 
 WindowGeometry GeometryToSave(const WindowGeometry &window, QSize screen)

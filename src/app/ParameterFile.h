@@ -1,11 +1,14 @@
 #pragma once
 
 #include "app/Settings.h"
+#include "lib/FileError.h"
 
 #include <QByteArray>
 #include <QSize>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 /// Name of the parameter file in the system folder.
 inline const QString ParameterFileName = QStringLiteral("Quillo.rng");
@@ -18,15 +21,16 @@ QString LookupKey(const QStringList &lines, QStringView key);
 /// replaces its field; everything else keeps its current value.
 void ApplyParameterLines(const QStringList &lines, Settings &settings);
 
-/// Reads the parameter file of sysFolder into settings. A missing file changes nothing.
-void ReadParameterFile(const QString &sysFolder, Settings &settings);
+/// Reads the parameter file of sysFolder into settings. A missing file changes nothing and is
+/// no error; a file that cannot be read changes nothing either, and the error says why.
+std::optional<FileError> ReadParameterFile(const QString &sysFolder, Settings &settings);
 
 /// The 43 lines of the file, in their fixed order, without line ends.
 QStringList BuildParameterLines(const Settings &settings);
 
-/// Writes all 43 keys to the parameter file of sysFolder, replacing it atomically.
-/// On failure returns false and puts the system's reason into error.
-bool WriteParameterFile(const QString &sysFolder, const Settings &settings, QString *error);
+/// Writes all 43 keys to the parameter file of sysFolder, replacing it atomically. Returns what
+/// went wrong, or none.
+std::optional<FileError> WriteParameterFile(const QString &sysFolder, const Settings &settings);
 
 /// Keeps the sizes a hand-edited parameter file may hold within what their selectors accept.
 /// A font size outside it goes back to its default: the main and transfer sizes take 8 to 200

@@ -11,22 +11,20 @@ QString Session::ParameterFilePath() const
     return paths_.SysFolder + u'/' + ParameterFileName;
 }
 
-void Session::Start(const WarningSink &warn)
+std::optional<FileError> Session::Start()
 {
     store_.Change([this](Settings &settings) {
         SetDefaults(settings);
         ReadParameterFile(paths_.SysFolder, settings);
         KeepSettingsInRange(settings);
     });
-    // Without a sink a warning goes nowhere.
-    InstallOnFirstStartOfVersion(
-        paths_, store_.Get().NoSampleFlg, warn ? warn : [](const QString &) {});
+    return InstallOnFirstStartOfVersion(paths_, store_.Get().NoSampleFlg);
 }
 
-bool Session::Finish(const Ending &ending, QString *error)
+std::optional<FileError> Session::Finish(const Ending &ending)
 {
     if (parametersReset_)
-        return true;
+        return std::nullopt;
     const WindowGeometry saved = GeometryToSave(ending.window, ending.screen);
     store_.Change([&](Settings &settings) {
         settings.MainLeft = saved.left;
@@ -36,7 +34,7 @@ bool Session::Finish(const Ending &ending, QString *error)
         settings.FirstPage = ending.firstPage;
         settings.RecFlagNumber = ending.flagNumber;
     });
-    return WriteParameterFile(paths_.SysFolder, store_.Get(), error);
+    return WriteParameterFile(paths_.SysFolder, store_.Get());
 }
 
 bool Session::ResetParameters()

@@ -3,10 +3,13 @@
 #include "app/AppPaths.h"
 #include "app/ParameterFile.h"
 #include "app/SettingsStore.h"
+#include "lib/FileError.h"
 
 #include <QObject>
 #include <QSize>
 #include <QString>
+
+#include <optional>
 
 /// One run of the program as far as it outlives the run: the settings read at the start from
 /// the parameter file (within their ranges), the once-per-version installation, and what is
@@ -26,9 +29,9 @@ public:
     QString ParameterFilePath() const;
 
     /// The start: the defaults, then the parameter file kept within range, then the
-    /// installation of the samples when this version runs for the first time. A marker that
-    /// cannot be written is told through warn.
-    void Start(const WarningSink &warn);
+    /// installation of the samples when this version runs for the first time. Returns the
+    /// error of a version marker that could not be written.
+    std::optional<FileError> Start();
 
     /// What the window leaves behind at its close.
     struct Ending {
@@ -40,8 +43,9 @@ public:
 
     /// The end: the geometry to save (the window as it is when it lies inside the screen),
     /// the page and the flag go into the settings and the parameter file is written. Nothing
-    /// is written after a parameter reset. On failure returns false with the system's reason.
-    bool Finish(const Ending &ending, QString *error);
+    /// is written after a parameter reset. Returns the error of a parameter file that could
+    /// not be written.
+    std::optional<FileError> Finish(const Ending &ending);
 
     /// The parameter reset: the parameter file is removed and the end writes none. Returns
     /// whether there was a file to remove; without one the end writes the settings as usual.

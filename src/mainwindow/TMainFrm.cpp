@@ -1,5 +1,6 @@
 #include "mainwindow/TMainFrm.h"
 
+#include "dialogs/FileErrorText.h"
 #include "dialogs/InstalledFonts.h"
 #include "dialogs/MessageSeam.h"
 #include "lib/TextTools.h"
@@ -192,7 +193,8 @@ TMainFrm::~TMainFrm() = default;
 
 void TMainFrm::FormCreate()
 {
-    session_.Start([this](const QString &message) { MessageSeam::Notify(this, message); });
+    if (const std::optional<FileError> error = session_.Start())
+        MessageSeam::Notify(this, VersionMarkerErrorText(*error));
     // A mode outside the eight is taken as the default, so the display and the transfer agree.
     session_.Store().Change([](Settings &s) { s.TransMode = TransferMode(s.TransMode).Value(); });
     transferOptions_.ResetBuffers();
@@ -332,12 +334,9 @@ void TMainFrm::FormClose()
 
     wordBookPage_->SaveColumnWidths();
     const QSize screenSize = screen() ? screen()->geometry().size() : QSize(1024, 768);
-    QString error;
-    if (!session_.Finish({{x(), y(), width(), height()}, screenSize, PageControl1->currentIndex(), language_.FlagIndex},
-                         &error)) {
-        MessageSeam::Notify(this, QStringLiteral("設定ファイルを保存できませんでした。\n%1\n%2")
-                                      .arg(QDir::toNativeSeparators(session_.ParameterFilePath()), error));
-    }
+    if (const std::optional<FileError> error = session_.Finish(
+            {{x(), y(), width(), height()}, screenSize, PageControl1->currentIndex(), language_.FlagIndex}))
+        MessageSeam::Notify(this, ParameterFileErrorText(*error));
 }
 
 void TMainFrm::ConnectToolbar()

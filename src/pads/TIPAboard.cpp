@@ -1,5 +1,6 @@
 #include "pads/TIPAboard.h"
 
+#include "dialogs/FileErrorText.h"
 #include "dialogs/InstalledFonts.h"
 #include "pads/SymbolCaption.h"
 
@@ -181,9 +182,10 @@ void TIPAboard::ReloadCandidates()
     entry_.SetCandidates(result.table);
     ClearChoices();
     // A fault is told once per pad, not at every reload of the same broken file.
-    if (!result.error.isEmpty() && result.error != reportedError_ && context_.reportError)
-        context_.reportError(result.error);
-    reportedError_ = result.error;
+    const QString error = result.error ? CandidateFileErrorText(*result.error) : QString();
+    if (!error.isEmpty() && error != reportedError_ && context_.reportError)
+        context_.reportError(error);
+    reportedError_ = error;
     if (!result.table)
         return;  // no symbol set: every key stays as it is, inert
     for (int n = 0; n < 48; ++n) {

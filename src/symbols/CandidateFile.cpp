@@ -3,8 +3,8 @@
 
 #include "lib/ULib.h"
 
-#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -21,7 +21,7 @@ QString CandidateFileName(bool fullSet)
     return fullSet ? QStringLiteral("ipa_cand_All.txt") : QStringLiteral("ipa_cand1.txt");
 }
 
-CandidateFileResult ParseCandidateText(const QString &text, const QString &fileName)
+CandidateFileResult ParseCandidateText(const QString &text, const QString &path)
 {
     CandidateFileResult result;
     result.table.emplace();
@@ -39,12 +39,11 @@ CandidateFileResult ParseCandidateText(const QString &text, const QString &fileN
             }
             const std::optional<int> code = ULib::FiveCharCode(fields[i]);
             if (!code || *code < 0 || *code > 0xFFFF) {
-                result.error =
-                    QStringLiteral("発音記号の候補ファイル %1 の %2 行目に、数値でない5文字のコード「%3」があります。"
-                                   "この行から後は読み込まれませんでした。")
-                        .arg(fileName)
-                        .arg(number + 1)
-                        .arg(fields[i]);
+                FileError error =
+                    FileError::Because(FileError::Code::Malformed, path, FileError::Reason::NotACharacterCode);
+                error.line = int(number + 1);
+                error.detail = fields[i];
+                result.error = error;
                 return result;
             }
             candidates += QChar(char16_t(*code));
@@ -60,9 +59,13 @@ CandidateFileResult ReadCandidateFile(const QString &tblFolder, bool fullSet)
 {
     const QString path = tblFolder + u'/' + CandidateFileName(fullSet);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!file.exists()) {
         qCDebug(lcSymbols) << "no symbol set at" << path;
         return {};
     }
-    return ParseCandidateText(ULib::ReadTextFileCapped(file, kMaxCandidateFileBytes), QDir::toNativeSeparators(path));
+    if (!QFileInfo(file).isFile())
+        return {std::nullopt, FileError::Because(FileError::Code::Unreadable, path, FileError::Reason::NotRegularFile)};
+    if (!file.open(QIODevice::ReadOnly))
+        return {std::nullopt, FileError::CannotRead(file)};
+    return ParseCandidateText(ULib::ReadTextFileCapped(file, kMaxCandidateFileBytes), path);
 }

@@ -1,9 +1,6 @@
 #include "training/RandLog.h"
 
 #include "lib/ULib.h"
-#include "wordbook/WordBookFile.h"
-
-#include <QDir>
 
 QString RandLogLine(const QDateTime &when, const QLocale &locale, const QString &title, const QList<int> &order, int n)
 {
@@ -19,7 +16,7 @@ QString RandLogLine(const QDateTime &when, const QLocale &locale, const QString 
     return line;
 }
 
-bool WriteRandLog(const QString &folder, const QString &line, QString *error)
+std::optional<FileError> WriteRandLog(const QString &folder, const QString &line)
 {
     const QString text = line + QStringLiteral("\r\n");
     QByteArray bytes("\xFF\xFE", 2);
@@ -27,11 +24,5 @@ bool WriteRandLog(const QString &folder, const QString &line, QString *error)
         bytes.append(char(c.unicode() & 0xFF));
         bytes.append(char(c.unicode() >> 8));
     }
-    const QString path = folder + u'/' + RandLogFileName;
-    QString reason;
-    if (ULib::SaveBytesAtomically(path, bytes, &reason))
-        return true;
-    if (error)
-        *error = CannotCreateMessage(QDir::toNativeSeparators(path), reason);
-    return false;
+    return ULib::WriteFileAtomically(folder + u'/' + RandLogFileName, bytes);
 }

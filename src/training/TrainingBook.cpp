@@ -25,12 +25,21 @@ QStringList SplitTextLines(QStringView text)
     return lines;
 }
 
-QStringList ReadTrainingBook(const QString &path)
+TrainingBookRead ReadTrainingBook(const QString &path)
 {
+    // A named pipe would wait for a writer and a device may never end: neither is opened.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return {{}, FileError::Because(FileError::Code::Unreadable, path, FileError::Reason::NotRegularFile)};
     QFile file(path);
-    if (!QFileInfo(path).isFile() || file.size() > MaxWordBookBytes || !file.open(QIODevice::ReadOnly))
-        return {};
-    return SplitTextLines(ULib::DecodeTextBytes(file.read(qMin(file.size(), MaxWordBookBytes))));
+    if (file.size() > MaxWordBookBytes)
+        return {{}, FileError::TooLargeFile(path, MaxWordBookBytes)};
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, FileError::CannotRead(file)};
+    const QByteArray bytes = file.read(qMin(file.size(), MaxWordBookBytes));
+    if (file.error() != QFileDevice::NoError)
+        return {{}, FileError::CannotRead(file)};
+    return {SplitTextLines(ULib::DecodeTextBytes(bytes)), std::nullopt};
 }
 
 QList<TrainingBookItem> ListTrainingBooks(const QString &folder)

@@ -1,15 +1,26 @@
 #pragma once
 
+#include "lib/FileError.h"
+
 #include <QIODevice>
 #include <QStringList>
+
+#include <optional>
 
 /// A text's lines, split at CR LF, a lone CR or a lone LF; a break at the very end makes no
 /// empty last line.
 QStringList SplitTextLines(QStringView text);
 
-/// The lines of a training book file (header included), decoded by its byte-order mark (UTF-16
-/// LE or BE, UTF-8, else the system's encoding), or none when it cannot be read.
-QStringList ReadTrainingBook(const QString &path);
+/// A training book file as read.
+struct TrainingBookRead {
+    /// The file's lines (header included), decoded by its byte-order mark (UTF-16 LE or BE,
+    /// UTF-8, else the system's encoding); none when it cannot be read.
+    QStringList lines;
+    /// Missing, Unreadable (NotRegularFile for a named pipe or a device: never opened) or
+    /// TooLarge (over MaxWordBookBytes); none when the file was read.
+    std::optional<FileError> error;
+};
+TrainingBookRead ReadTrainingBook(const QString &path);
 
 /// A training book's header as the book offers it to the question-choice box.
 struct TrainingBookItem {

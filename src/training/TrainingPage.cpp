@@ -1,6 +1,7 @@
 #include "training/TrainingPage.h"
 
 #include "app/Settings.h"
+#include "dialogs/FileErrorText.h"
 #include "dialogs/InstalledFonts.h"
 #include "dialogs/MessageSeam.h"
 #include "pads/TQuillmaren4.h"
@@ -278,7 +279,7 @@ void TrainingPage::LoadTrainingBook()
     bool loaded = false;
     if (k >= 0 && k < trainingFiles_.size()) {
         const QString &file = trainingFiles_[k].fileName;
-        if (session_.LoadBook(ReadTrainingBook(context_.bookFolder() + u'/' + file))) {
+        if (session_.LoadBook(ReadTrainingBook(context_.bookFolder() + u'/' + file).lines)) {
             loaded = true;
             resultEdit_.count = session_.WordCount();
             emit TrainingBookLoaded(file, session_.Title(), session_.Group(), session_.TypeName());
@@ -297,9 +298,8 @@ void TrainingPage::WriteShuffleLog()
 {
     const QString line = RandLogLine(QDateTime::currentDateTime(), QLocale::system(), session_.Title(),
                                      session_.Order(), session_.WordCount());
-    QString error;
-    if (!WriteRandLog(context_.textFolder(), line, &error))
-        MessageSeam::Notify(this, error);
+    if (const std::optional<FileError> error = WriteRandLog(context_.textFolder(), line))
+        MessageSeam::Notify(this, FileErrorText(*error));
 }
 
 void TrainingPage::SetStartEnabled(bool enabled, bool focus)

@@ -1,6 +1,7 @@
 #include "transfer/TransferController.h"
 
 #include "app/Settings.h"
+#include "dialogs/FileErrorText.h"
 #include "dialogs/MessageSeam.h"
 #include "transfer/ClipboardWriter.h"
 #include "transfer/TransferOptions.h"
@@ -8,7 +9,6 @@
 #include "transfer/TransferRtf.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -81,17 +81,16 @@ void TransferController::TransferExecute()
         return;
 
     QByteArray rtf;
-    QString error;
     if (plan.encoding == TransferEncoding::RichText) {
-        const std::optional<QByteArray> document = RtfForClipboard(plan, sysFolder_, &error);
+        FileError fileError;
+        const std::optional<QByteArray> document = RtfForClipboard(plan, sysFolder_, &fileError);
         if (!document) {
-            const QString path = QDir::toNativeSeparators(sysFolder_ + u'/' + WorkRtfFileName);
-            MessageSeam::Notify(window_,
-                                QStringLiteral("転送用のファイルを書き込めませんでした。\n%1\n%2").arg(path, error));
+            MessageSeam::Notify(window_, TransferFileErrorText(fileError));
             return;
         }
         rtf = *document;
     }
+    QString error;
     if (!PutTransferOnClipboard(plan, rtf, &error)) {
         MessageSeam::Notify(window_, error);
         return;

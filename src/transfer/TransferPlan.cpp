@@ -53,16 +53,18 @@ TransferPlan PlanTransfer(const Settings &settings, const RichBuffers &buffers, 
     return plan;
 }
 
-std::optional<QByteArray> RtfForClipboard(const TransferPlan &plan, const QString &sysFolder, QString *error)
+std::optional<QByteArray> RtfForClipboard(const TransferPlan &plan, const QString &sysFolder, FileError *error)
 {
     if (!plan.viaWorkFile)
         return plan.RtfDocument().toUtf8();
     const QString path = sysFolder + u'/' + WorkRtfFileName;
-    if (!WriteWorkRtf(0, plan.pointSize, path, plan.TextWithCrLf(), plan.fontName, error))
+    if (std::optional<FileError> failure = WriteWorkRtf(0, plan.pointSize, path, plan.TextWithCrLf(), plan.fontName)) {
+        *error = std::move(*failure);
         return std::nullopt;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = file.errorString();
+        *error = FileError::CannotRead(file);
         return std::nullopt;
     }
     return file.readAll().trimmed();

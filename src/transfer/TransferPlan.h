@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Settings.h"
+#include "lib/FileError.h"
 #include "transfer/RichBuffers.h"
 #include "transfer/TransferMode.h"
 
@@ -42,6 +43,6 @@ TransferPlan PlanTransfer(const Settings &settings, const RichBuffers &buffers, 
                           const FieldText &phonetic);
 
 /// The rich-text document for the clipboard. The first method builds it; the second writes
-/// it to the work file in sysFolder and takes it back from there. None, with the system's
-/// reason in error, when the work file cannot be written or read.
-std::optional<QByteArray> RtfForClipboard(const TransferPlan &plan, const QString &sysFolder, QString *error);
+/// it to the work file in sysFolder and takes it back from there. None, with what went wrong
+/// in error, when the work file cannot be written or read.
+std::optional<QByteArray> RtfForClipboard(const TransferPlan &plan, const QString &sysFolder, FileError *error);

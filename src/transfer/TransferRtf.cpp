@@ -57,9 +57,9 @@ QString BuildTransferRtf(int charsetCode, int pointSize, QStringView text, QStri
            EscapeRtfUnicode(text) + QLatin1String("\\f1\\par}");
 }
 
-bool WriteWorkRtf(int charsetCode, int pointSize, const QString &path, QStringView text, QStringView fontName,
-                  QString *error)
+std::optional<FileError> WriteWorkRtf(int charsetCode, int pointSize, const QString &path, QStringView text,
+                                      QStringView fontName)
 {
     const QString document = BuildTransferRtf(charsetCode, pointSize, text, fontName) + QLatin1String("\r\n");
-    return ULib::SaveBytesAtomically(path, QStringEncoder(QStringConverter::System)(document), error);
+    return ULib::WriteFileAtomically(path, QStringEncoder(QStringConverter::System)(document));
 }

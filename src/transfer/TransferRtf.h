@@ -1,6 +1,10 @@
 #pragma once
 
+#include "lib/FileError.h"
+
 #include <QString>
+
+#include <optional>
 
 /// The font-table character-set number of a code: 1, 129, 134, 161, 162, 163, 204 and 222
 /// stand for themselves, every other code for 0.
@@ -18,9 +22,9 @@ QString EscapeRtfFontName(QStringView fontName);
 QString BuildTransferRtf(int charsetCode, int pointSize, QStringView text, QStringView fontName);
 
 /// Writes the document, followed by CR LF, to path in the system encoding, replacing the
-/// file atomically. On failure returns false with the system's reason in error.
-bool WriteWorkRtf(int charsetCode, int pointSize, const QString &path, QStringView text, QStringView fontName,
-                  QString *error);
+/// file atomically. Returns what went wrong, or none.
+std::optional<FileError> WriteWorkRtf(int charsetCode, int pointSize, const QString &path, QStringView text,
+                                      QStringView fontName);
 
 /// The name of the work file of the second rich-text method, in the system folder.
 inline const QString WorkRtfFileName = QStringLiteral("Work.rtf");

@@ -1,15 +1,15 @@
 #include "wordbook/BookTextExchange.h"
 
 #include "dialogs/FileDialogSeam.h"
+#include "dialogs/FileErrorText.h"
 #include "dialogs/MessageSeam.h"
+#include "lib/ULib.h"
 #include "wordbook/FlashCardText.h"
 #include "wordbook/TImportFrm.h"
 #include "wordbook/WordBookFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -66,12 +66,9 @@ void BookTextExchange::ExportTextExecute()
         return;
 
     // Written whole or not at all: an earlier file of that name stays as it was on failure.
-    QSaveFile file(path);
-    const bool written =
-        file.open(QIODevice::WriteOnly) && file.write(FlashCardTsv(book.Entries, FieldNames())) >= 0 && file.commit();
-    if (!written) {
-        MessageSeam::Notify(parent_, QStringLiteral("ファイル %1 に書き出せませんでした。\n%2")
-                                         .arg(QDir::toNativeSeparators(path), file.errorString()));
+    if (const std::optional<FileError> error =
+            ULib::WriteFileAtomically(path, FlashCardTsv(book.Entries, FieldNames()))) {
+        MessageSeam::Notify(parent_, CardExportErrorText(*error));
         return;
     }
     MessageSeam::Inform(parent_, QStringLiteral("%1 語をファイル %2 に書き出しました。")
@@ -93,41 +90,29 @@ void BookTextExchange::ImportTextExecute()
     lastFolder_ = QFileInfo(path).absolutePath();
     const QString shownPath = QDir::toNativeSeparators(path);
 
-    QFile file(path);
-    if (QFileInfo(path).size() > MaxWordBookBytes) {
-        MessageSeam::Notify(parent_, QStringLiteral("ファイル %1 は大きすぎるため、取り込めません。（%2 MB まで）")
-                                         .arg(shownPath)
-                                         .arg(MaxWordBookBytes >> 20));
+    CardTextRead read = ReadCardTextFile(path);
+    if (read.error) {
+        MessageSeam::Notify(parent_, CardImportErrorText(*read.error));
         return;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        MessageSeam::Notify(parent_,
-                            QStringLiteral("ファイル %1 は開けません。 %2 ").arg(shownPath, file.errorString()));
-        return;
-    }
-    QString error;
-    std::optional<CardTable> table = ReadCardText(file.readAll(), &error);
-    if (!table) {
-        MessageSeam::Notify(parent_, QStringLiteral("ファイル %1 は取り込めません。\n%2").arg(shownPath, error));
-        return;
-    }
-    if (table->rows.isEmpty()) {
+    CardTable &table = *read.table;
+    if (table.rows.isEmpty()) {
         QString text = QStringLiteral("ファイル %1 には取り込める行がありません。").arg(shownPath);
-        if (!table->problems.isEmpty())
-            text += QStringLiteral("\n\n") + ProblemLines(table->problems);
+        if (!table.problems.isEmpty())
+            text += QStringLiteral("\n\n") + ProblemLines(table.problems);
         MessageSeam::Notify(parent_, text);
         return;
     }
 
-    TImportFrm dialog(QFileInfo(path).fileName(), *table, FieldNames(), parent_);
+    TImportFrm dialog(QFileInfo(path).fileName(), table, FieldNames(), parent_);
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (dialog.FirstRowIsHeading()) {
-        table->rows.removeFirst();
-        table->rowLines.removeFirst();
+        table.rows.removeFirst();
+        table.rowLines.removeFirst();
     }
-    const CardWords words = CardRowsToWords(*table, dialog.Columns(), context_.languageName());
-    const QList<CardProblem> problems = table->problems + words.problems;
+    const CardWords words = CardRowsToWords(table, dialog.Columns(), context_.languageName());
+    const QList<CardProblem> problems = table.problems + words.problems;
     if (words.entries.isEmpty()) {
         MessageSeam::Notify(parent_, QStringLiteral("取り込める単語がありません。\n\n") + ProblemLines(problems));
         return;

@@ -235,14 +235,12 @@ int CardTable::ColumnCount() const
     return count;
 }
 
-std::optional<CardTable> ReadCardText(const QByteArray &bytes, QString *error)
+std::optional<CardTable> ReadCardText(const QByteArray &bytes)
 {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = decoder.decode(bytes);
-    if (decoder.hasError()) {
-        *error = QStringLiteral("UTF-8 のテキストではありません。UTF-8 で保存し直してから取り込んで下さい。");
+    if (decoder.hasError())
         return std::nullopt;
-    }
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
     CardTable table;

@@ -4,6 +4,7 @@
 // fields, quoted as RFC 4180 quotes them, with the header lines flash-card programs write and
 // read ("#separator:tab", "#html:false", "#columns:…").
 
+#include "lib/FileError.h"
 #include "wordbook/WordEntries.h"
 
 #include <QByteArray>
@@ -46,8 +47,18 @@ struct CardTable {
 /// character or Tab, Comma, Semicolon, Pipe, Space, Colon) and "#columns:" are read, the
 /// others skipped; HTML fields ("#html:true") lose their tags, <br> becomes a line break.
 /// Without "#separator:", a tab in the first row makes it TSV, else a semicolon without comma
-/// a semicolon list, else CSV. None when the bytes are not UTF-8 (error says why).
-std::optional<CardTable> ReadCardText(const QByteArray &bytes, QString *error);
+/// a semicolon list, else CSV. None when the bytes are not UTF-8.
+std::optional<CardTable> ReadCardText(const QByteArray &bytes);
+
+/// A flash-card text file as read.
+struct CardTextRead {
+    std::optional<CardTable> table;  ///< none on error
+    /// Missing, Unreadable (NotRegularFile for a folder, a named pipe or a device: never
+    /// opened), TooLarge (over MaxWordBookBytes) or Malformed (NotUtf8Text); none when read.
+    std::optional<FileError> error;
+};
+/// Reads a flash-card text file with ReadCardText.
+CardTextRead ReadCardTextFile(const QString &path);
 
 /// For each card field, the column it is taken from, or -1.
 using CardColumns = std::array<int, CardFieldCount>;

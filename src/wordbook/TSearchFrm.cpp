@@ -5,6 +5,7 @@
 #include "compose/CharacterKeyFilter.h"
 #include "compose/ComposeFields.h"
 #include "compose/CompositionEngine.h"
+#include "dialogs/FileErrorText.h"
 #include "dialogs/InstalledFonts.h"
 #include "dialogs/MessageSeam.h"
 #include "pads/TIPAboard3.h"
@@ -307,7 +308,7 @@ void TSearchFrm::Button2Click()
     ListView1->scrollToTop();
     if (!search.Unreadable().isEmpty()) {
         telling_ = true;
-        MessageSeam::Notify(this, UnreadableBooksMessage(search.Unreadable()));
+        MessageSeam::Notify(this, UnreadableBooksText(search.Unreadable()));
         telling_ = false;
     }
 }

@@ -4,7 +4,6 @@
 #include "wordbook/TextScan.h"
 #include "wordbook/WordBookFile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSysInfo>
@@ -42,14 +41,13 @@ void WordSearch::SearchFile(const QString &path)
     if (!QFileInfo(path).isFile())
         return;  // a named pipe would wait for a writer; a device has no end
     QFile file(path);
-    const QString shown = QDir::toNativeSeparators(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        unreadable_ << shown + QStringLiteral("（") + file.errorString() + QStringLiteral("）");
+        unreadable_ << FileError::CannotRead(file);
         return;
     }
     const qint64 size = file.size();
     if (size > MaxWordBookBytes) {
-        unreadable_ << shown + QStringLiteral("（%1 MB を超えています）").arg(MaxWordBookBytes >> 20);
+        unreadable_ << FileError::TooLargeFile(path, MaxWordBookBytes);
         return;
     }
     // The file is read straight into a buffer of code units that the next book reuses.
@@ -59,7 +57,7 @@ void WordSearch::SearchFile(const QString &path)
     }
     const qint64 read = file.read(reinterpret_cast<char *>(buffer_.get()), size);
     if (read < 0) {
-        unreadable_ << shown + QStringLiteral("（") + file.errorString() + QStringLiteral("）");
+        unreadable_ << FileError::CannotRead(file);
         return;
     }
     const auto *bytes = reinterpret_cast<const uchar *>(buffer_.get());
@@ -142,9 +140,4 @@ QList<WordSearchHit> WordSearch::TakeHits()
     exact_.clear();
     partial_.clear();
     return hits;
-}
-
-QString UnreadableBooksMessage(const QStringList &books)
-{
-    return QStringLiteral("次の単語帳は読めなかったため、検索していません。\n") + books.join(u'\n');
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lib/FileError.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -41,8 +43,8 @@ public:
 
     /// The books searched, in order.
     const QList<SearchedBook> &Books() const { return books_; }
-    /// The book files that could not be read: their paths with the reason.
-    const QStringList &Unreadable() const { return unreadable_; }
+    /// The book files that could not be read, and why (Unreadable or TooLarge).
+    const QList<FileError> &Unreadable() const { return unreadable_; }
     /// The hits in the order they are listed; the search keeps none after this.
     QList<WordSearchHit> TakeHits();
 
@@ -53,12 +55,9 @@ private:
     int field_;
     QString text_;
     QList<SearchedBook> books_;
-    QStringList unreadable_;
+    QList<FileError> unreadable_;
     QList<WordSearchHit> exact_;  ///< in the order found
     QList<WordSearchHit> partial_;
     std::unique_ptr<char16_t[]> buffer_;  ///< file contents, kept from book to book
     qsizetype capacity_ = 0;              ///< bytes that buffer_ holds
 };
-
-/// The message for books the search skipped: one line per book.
-QString UnreadableBooksMessage(const QStringList &books);

@@ -1,5 +1,6 @@
 #include "app/AppPaths.h"
 #include "app/FirstRunInstall.h"
+#include "dialogs/FileErrorText.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,7 +45,8 @@ struct Machine {
 
     void Start(const AppPaths &paths, bool noSamples = false)
     {
-        InstallOnFirstStartOfVersion(paths, noSamples, [this](const QString &m) { warnings << m; });
+        if (const std::optional<FileError> error = InstallOnFirstStartOfVersion(paths, noSamples))
+            warnings << VersionMarkerErrorText(*error);
     }
 };
 

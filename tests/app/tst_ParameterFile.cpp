@@ -1,5 +1,6 @@
 #include "app/ParameterFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -98,8 +99,7 @@ private slots:
         written.IPAFont = QStringLiteral("ＭＳ ゴシック");
         written.MyJpFont = QStringLiteral("Font \"Q\", 2");  // a quote and a comma in a name
         written.FreeUBox[3] = QChar(0x2665);
-        QString error;
-        QVERIFY(WriteParameterFile(dir.path(), written, &error));
+        QVERIFY(!WriteParameterFile(dir.path(), written));
 
         const QByteArray bytes = FileBytes(dir.filePath(ParameterFileName));
         QVERIFY(bytes.startsWith("MainLeft,12\r\n"));
@@ -108,7 +108,7 @@ private slots:
         QCOMPARE(bytes.count('\n'), 43);
 
         Settings read;
-        ReadParameterFile(dir.path(), read);
+        QVERIFY(!ReadParameterFile(dir.path(), read));
         QCOMPARE(read, written);
     }
 
@@ -143,7 +143,7 @@ private slots:
     {
         QTemporaryDir dir;
         Settings settings;
-        ReadParameterFile(dir.path(), settings);  // missing file
+        QVERIFY(!ReadParameterFile(dir.path(), settings));  // missing file: no error
         QCOMPARE(settings, Settings{});
 
         QByteArray binary;
@@ -157,9 +157,41 @@ private slots:
 
     void writeFailureIsReported()
     {
-        QString error;
-        QVERIFY(!WriteParameterFile(QStringLiteral("/nonexistent-folder/for/sure"), Settings{}, &error));
-        QVERIFY(!error.isEmpty());
+        const std::optional<FileError> error =
+            WriteParameterFile(QStringLiteral("/nonexistent-folder/for/sure"), Settings{});
+        QVERIFY(error);
+        QVERIFY(!error->systemText.isEmpty());
+    }
+
+    /// What the reader and the writer say when the system folder is no folder or the file no file.
+    void fileErrors_data()
+    {
+        QTest::addColumn<QString>("sysFolder");  // in a folder holding "plain" (a file) and "dir"
+        QTest::addColumn<bool>("writing");
+        QTest::addColumn<FileError::Code>("code");
+        QTest::addColumn<FileError::Reason>("reason");
+        // clang-format off
+        QTest::addRow("write into a missing folder") << "missing" << true << FileError::Code::CannotWrite << FileError::Reason::NotFound;
+        QTest::addRow("write under a file") << "plain" << true << FileError::Code::CannotWrite << FileError::Reason::NotFound;
+        QTest::addRow("write over a folder") << "dir" << true << FileError::Code::CannotWrite << FileError::Reason::NotRegularFile;
+        QTest::addRow("read a folder") << "dir" << false << FileError::Code::Unreadable << FileError::Reason::NotRegularFile;
+        // clang-format on
+    }
+    void fileErrors()
+    {
+        QFETCH(QString, sysFolder);
+        QFETCH(bool, writing);
+        QTemporaryDir dir;
+        WriteBytes(dir.filePath("plain"), "x");
+        QVERIFY(QDir().mkpath(dir.filePath("dir/") + ParameterFileName));  // a folder where the file should be
+        Settings settings;
+        const std::optional<FileError> error = writing ? WriteParameterFile(dir.filePath(sysFolder), settings)
+                                                       : ReadParameterFile(dir.filePath(sysFolder), settings);
+        QVERIFY(error);
+        QTEST(error->code, "code");
+        QTEST(error->reason, "reason");
+        QCOMPARE(error->path, dir.filePath(sysFolder) + u'/' + ParameterFileName);
+        QCOMPARE(settings, Settings{});
     }
 
     void GeometryToSave_data()

@@ -41,7 +41,7 @@ struct SessionFolder {
     Settings ReadBack() const
     {
         Session next(paths);
-        next.Start({});
+        next.Start();
         return next.Get();
     }
 };
@@ -57,10 +57,8 @@ private slots:
     {
         SessionFolder folder;
         Session session(folder.paths);
-        QStringList warnings;
-        session.Start([&](const QString &m) { warnings << m; });
+        QVERIFY(!session.Start());  // no warning
         QCOMPARE(session.Get(), Settings());
-        QVERIFY(warnings.isEmpty());
         QVERIFY(!QFile::exists(folder.ParameterFile()));  // the start writes no parameter file
     }
 
@@ -86,7 +84,7 @@ private slots:
         SessionFolder folder;
         folder.WriteParameterFile(file);
         Session session(folder.paths);
-        session.Start({});
+        session.Start();
         QCOMPARE(session.Get().LV1LNHeight, rowHeight);
         QCOMPARE(session.Get().MainFontSize, mainFontSize);
         QCOMPARE(session.Get().DicNameFlg, dicNames);
@@ -107,10 +105,9 @@ private slots:
         QFETCH(WindowGeometry, saved);
         SessionFolder folder;
         Session session(folder.paths);
-        session.Start({});
+        session.Start();
         session.Store().Change([](Settings &s) { s.LV1LNHeight = 35; });
-        QString error;
-        QVERIFY(session.Finish({window, QSize(1280, 1024), 2, 5}, &error));
+        QVERIFY(!session.Finish({window, QSize(1280, 1024), 2, 5}));
         const Settings back = folder.ReadBack();
         QCOMPARE((WindowGeometry{back.MainLeft, back.MainTop, back.MainWidth, back.MainHeight}), saved);
         QCOMPARE(back.FirstPage, 2);
@@ -123,10 +120,10 @@ private slots:
         SessionFolder folder;
         folder.paths.SysFolder = folder.root.filePath(QStringLiteral("missing/sys"));
         Session session(folder.paths);
-        session.Start({});
-        QString error;
-        QVERIFY(!session.Finish({{100, 50, 800, 760}, QSize(1280, 1024), 0, -1}, &error));
-        QVERIFY(!error.isEmpty());
+        session.Start();
+        const std::optional<FileError> error = session.Finish({{100, 50, 800, 760}, QSize(1280, 1024), 0, -1});
+        QVERIFY(error);
+        QCOMPARE(error->code, FileError::Code::CannotWrite);
     }
 
     void parameterResetLeavesNoFile()
@@ -134,9 +131,9 @@ private slots:
         SessionFolder folder;
         folder.WriteParameterFile("LV1LNHeight,30\r\n");
         Session session(folder.paths);
-        session.Start({});
+        session.Start();
         QVERIFY(session.ResetParameters());
-        QVERIFY(session.Finish({{100, 50, 800, 760}, QSize(1280, 1024), 1, -1}, nullptr));
+        QVERIFY(!session.Finish({{100, 50, 800, 760}, QSize(1280, 1024), 1, -1}));
         QVERIFY(!QFile::exists(folder.ParameterFile()));
         QCOMPARE(folder.ReadBack(), Settings());
     }
@@ -145,9 +142,9 @@ private slots:
     {
         SessionFolder folder;
         Session session(folder.paths);
-        session.Start({});
+        session.Start();
         QVERIFY(!session.ResetParameters());
-        QVERIFY(session.Finish({{100, 50, 800, 760}, QSize(1280, 1024), 1, -1}, nullptr));
+        QVERIFY(!session.Finish({{100, 50, 800, 760}, QSize(1280, 1024), 1, -1}));
         QCOMPARE(folder.ReadBack().FirstPage, 1);
     }
 };

@@ -117,7 +117,7 @@ int main(int argc, char *argv[])
     }
     if (mode == QLatin1String("prepare")) {
         WordBook book = MakeBook(dir);
-        return WriteWordBook(book, nullptr) && WriteParameterFile(dir, SettingsState(0), nullptr) ? 0 : 1;
+        return WriteWordBook(book, nullptr) && !WriteParameterFile(dir, SettingsState(0)) ? 0 : 1;
     }
     if (mode == QLatin1String("books")) {
         WordBook book;
@@ -134,7 +134,7 @@ int main(int argc, char *argv[])
         std::puts("ready");
         std::fflush(stdout);
         for (int state = 1;; ++state)
-            WriteParameterFile(dir, SettingsState(state % 1000), nullptr);
+            WriteParameterFile(dir, SettingsState(state % 1000));
     }
     return 2;
 }

@@ -1,11 +1,17 @@
+#include "dialogs/FileErrorText.h"
 #include "lib/ULib.h"
 #include "symbols/CandidateFile.h"
 #include "symbols/IpaPadGeometry.h"
 #include "symbols/PhoneticCatalogue.h"
 #include "symbols/PhoneticEntry.h"
 
+#include <QDir>
+#include <QFile>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -99,7 +105,7 @@ private slots:
         QFETCH(QString, key);
         QFETCH(QString, candidates);
         const CandidateFileResult result = ParseCandidateText(text, "test.txt");
-        QVERIFY(result.error.isEmpty());
+        QVERIFY(!result.error);
         QCOMPARE(result.table->value(key.at(0)), candidates);
     }
 
@@ -109,11 +115,47 @@ private slots:
         QCOMPARE(result.table->value(u'A'), QStringLiteral("æA"));
         QVERIFY(!result.table->contains(u'E'));
         QVERIFY(!result.table->contains(u'S'));
-        QVERIFY(result.error.contains(QStringLiteral("ipa_cand1.txt")));
-        QVERIFY(result.error.contains(QStringLiteral("2 行目")));
+        QVERIFY(result.error);
+        QCOMPARE(result.error->code, FileError::Code::Malformed);
+        QCOMPARE(result.error->line, 2);
+        QCOMPARE(result.error->detail, QStringLiteral("0060x"));
+        const QString message = CandidateFileErrorText(*result.error);
+        QVERIFY(message.contains(QStringLiteral("ipa_cand1.txt")));
+        QVERIFY(message.contains(QStringLiteral("2 行目")));
+        QVERIFY(message.contains(QStringLiteral("「0060x」")));
     }
 
-    void missingFileHasNoTable() { QVERIFY(!ReadCandidateFile("/nonexistent", false).table); }
+    void missingFileHasNoTable()
+    {
+        const CandidateFileResult result = ReadCandidateFile("/nonexistent", false);
+        QVERIFY(!result.table);
+        QVERIFY(!result.error);  // no symbol set is no fault
+    }
+
+    /// A candidate file that is there but cannot be read gives no table and says why.
+    void unreadableFileSaysWhy_data()
+    {
+        QTest::addColumn<QString>("inTheWay");  // what stands where the file should be
+        QTest::addColumn<FileError::Reason>("reason");
+        QTest::addRow("a folder") << "folder" << FileError::Reason::NotRegularFile;
+        QTest::addRow("a named pipe") << "pipe" << FileError::Reason::NotRegularFile;
+    }
+    void unreadableFileSaysWhy()
+    {
+        QFETCH(QString, inTheWay);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(CandidateFileName(false));
+        if (inTheWay == "folder")
+            QVERIFY(QDir().mkpath(path));
+        else
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        const CandidateFileResult result = ReadCandidateFile(dir.path(), false);
+        QVERIFY(!result.table);
+        QVERIFY(result.error);
+        QCOMPARE(result.error->code, FileError::Code::Unreadable);
+        QTEST(result.error->reason, "reason");
+        QVERIFY(CandidateFileErrorText(*result.error).contains(QStringLiteral("通常のファイルではありません。")));
+    }
 
     void shippedSymbolSets()
     {
@@ -123,7 +165,7 @@ private slots:
         for (bool full : {false, true}) {
             const CandidateFileResult result = ReadCandidateFile(QStringLiteral(QUILL_TABLE_DIR), full);
             QVERIFY(result.table);
-            QVERIFY(result.error.isEmpty());
+            QVERIFY(!result.error);
             QSet<QChar> reachable;
             for (auto it = result.table->begin(); it != result.table->end(); ++it) {
                 QVERIFY(it.value().size() <= 10);

@@ -1,3 +1,4 @@
+#include "dialogs/FileErrorText.h"
 #include "lib/ULib.h"
 #include "training/Judge.h"
 #include "training/QuizRandom.h"
@@ -138,15 +139,16 @@ private slots:
                  c.toString(midnight.date(), QLocale::ShortFormat) + ": T : 5,10");
 
         QTemporaryDir dir;
-        QString error;
-        QVERIFY(WriteRandLog(dir.path(), "x : 1", &error));
+        QVERIFY(!WriteRandLog(dir.path(), "x : 1"));
         QFile file(dir.filePath(RandLogFileName));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("\xFF\xFEx\0 \0:\0 \0"
                                             "1\0\r\0\n\0",
                                             16));
-        QVERIFY(!WriteRandLog(dir.filePath("missing/folder"), "x", &error));
-        QVERIFY(error.contains(QStringLiteral("を作成できません。")));
+        const std::optional<FileError> error = WriteRandLog(dir.filePath("missing/folder"), "x");
+        QVERIFY(error);
+        QCOMPARE(error->code, FileError::Code::CannotWrite);
+        QVERIFY(FileErrorText(*error).contains(QStringLiteral("を作成できません。")));
     }
 
     void judge_data()
@@ -231,8 +233,9 @@ private slots:
         const QList<TrainingBookItem> items = ListTrainingBooks(dir.path());
         QCOMPARE(items.size(), 1);
         QCOMPARE(items[0].fileName, QStringLiteral("real.utx"));
-        QVERIFY(ReadTrainingBook(dir.filePath("pipe.utx")).isEmpty());
-        QVERIFY(ReadTrainingBook(dir.filePath("zero.utx")).isEmpty());
+        QVERIFY(ReadTrainingBook(dir.filePath("pipe.utx")).lines.isEmpty());
+        QVERIFY(ReadTrainingBook(dir.filePath("zero.utx")).lines.isEmpty());
+        QCOMPARE(ReadTrainingBook(dir.filePath("real.utx")).lines.size(), 4);
     }
 
     void aBookOfTwentyFiveWordsGivesTwoSets()

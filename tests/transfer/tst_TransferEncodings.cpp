@@ -63,15 +63,17 @@ private slots:
     void workFile()
     {
         QTemporaryDir dir;
-        QString error;
-        QVERIFY(WriteWorkRtf(0, 16, dir.filePath("Work.rtf"), u"ɡoʊ", u"Segoe UI", &error));
+        QVERIFY(!WriteWorkRtf(0, 16, dir.filePath("Work.rtf"), u"ɡoʊ", u"Segoe UI"));
         QFile file(dir.filePath("Work.rtf"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
         QVERIFY(bytes.endsWith("\\f1\\par}\r\n"));
         QVERIFY(bytes.contains("\\fs32\\u609?\\u111?\\u650?"));
-        QVERIFY(!WriteWorkRtf(0, 16, dir.filePath("missing/Work.rtf"), u"x", u"Arial", &error));
-        QVERIFY(!error.isEmpty());
+        const std::optional<FileError> error = WriteWorkRtf(0, 16, dir.filePath("missing/Work.rtf"), u"x", u"Arial");
+        QVERIFY(error);
+        QVERIFY(!error->systemText.isEmpty());
+        QCOMPARE(error->code, FileError::Code::CannotWrite);
+        QCOMPARE(error->reason, FileError::Reason::NotFound);
     }
 
     void html()

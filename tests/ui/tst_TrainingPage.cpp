@@ -168,7 +168,7 @@ private slots:
         QVERIFY(Find<QLabel>(w_, "Label33")->isVisible());
         QCOMPARE(w_->findChild<WordBookPage *>()->Book().Title, QStringLiteral("三語"));
         // The shuffle log: three distinct numbers from 1 to 10.
-        const QStringList log = ReadTrainingBook(f_->home->documentsFolder() + "/usr/RandLog.txt");
+        const QStringList log = ReadTrainingBook(f_->home->documentsFolder() + "/usr/RandLog.txt").lines;
         QCOMPARE(log.size(), 1);
         QVERIFY(log[0].contains(QStringLiteral(": 三語 : ")));
         QStringList numbers = log[0].section(QStringLiteral(" : "), 1).split(',');

@@ -1,5 +1,9 @@
+#include "dialogs/FileErrorText.h"
 #include "wordbook/FlashCardText.h"
+#include "wordbook/WordBookFile.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -8,10 +12,9 @@ const QStringList kFieldNames{"英語", "発音記号", "発音カナ", "日本�
 
 CardTable Read(const QByteArray &bytes)
 {
-    QString error;
-    const std::optional<CardTable> table = ReadCardText(bytes, &error);
+    const std::optional<CardTable> table = ReadCardText(bytes);
     if (!table)
-        qWarning() << error;
+        qWarning() << "not UTF-8";
     return table.value_or(CardTable{});
 }
 
@@ -109,9 +112,47 @@ private slots:
 
     void notUtf8IsRefused()
     {
-        QString error;
-        QVERIFY(!ReadCardText(QByteArray("\x82\xa0,a\n"), &error));  // Shift_JIS
-        QVERIFY(error.contains(QStringLiteral("UTF-8")));
+        QVERIFY(!ReadCardText(QByteArray("\x82\xa0,a\n")));  // Shift_JIS
+        QTemporaryDir dir;
+        QFile file(dir.filePath("sjis.csv"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("\x82\xa0,a\n") == 5);
+        file.close();
+        const CardTextRead read = ReadCardTextFile(file.fileName());
+        QVERIFY(!read.table && read.error);
+        QCOMPARE(read.error->code, FileError::Code::Malformed);
+        QVERIFY(CardImportErrorText(*read.error).contains(QStringLiteral("UTF-8")));
+    }
+
+    /// What the file reader says about files it cannot take.
+    void fileErrors_data()
+    {
+        QTest::addColumn<QString>("name");  // in a folder holding "cards.csv" and "large.csv"
+        QTest::addColumn<FileError::Code>("code");
+        QTest::addColumn<FileError::Reason>("reason");
+        // clang-format off
+        QTest::addRow("missing") << "none.csv" << FileError::Code::Missing << FileError::Reason::NotFound;
+        QTest::addRow("under a file") << "cards.csv/a.csv" << FileError::Code::Missing << FileError::Reason::NotFound;
+        QTest::addRow("a folder") << "." << FileError::Code::Unreadable << FileError::Reason::NotRegularFile;
+        QTest::addRow("too large") << "large.csv" << FileError::Code::TooLarge << FileError::Reason::Other;
+        // clang-format on
+    }
+    void fileErrors()
+    {
+        QFETCH(QString, name);
+        QTemporaryDir dir;
+        QFile cards(dir.filePath("cards.csv"));
+        QVERIFY(cards.open(QIODevice::WriteOnly) && cards.write("a,b\n") == 4);
+        cards.close();
+        QVERIFY(ReadCardTextFile(cards.fileName()).table);
+        QFile large(dir.filePath("large.csv"));
+        QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(MaxWordBookBytes + 1));  // sparse
+        large.close();
+        const CardTextRead read = ReadCardTextFile(dir.filePath(name));
+        QVERIFY(!read.table);
+        QVERIFY(read.error);
+        QTEST(read.error->code, "code");
+        QTEST(read.error->reason, "reason");
+        QCOMPARE(read.error->path, dir.filePath(name));
     }
 
     void columnsByNameOrByCount()

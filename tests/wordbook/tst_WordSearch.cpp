@@ -1,3 +1,4 @@
+#include "dialogs/FileErrorText.h"
 #include "support/BookFiles.h"
 #include "wordbook/TextScan.h"
 #include "wordbook/WordBookFile.h"
@@ -124,8 +125,9 @@ private slots:
         search.SearchFolder(dir.path());
         QCOMPARE(Rows(search), QStringList{"良い *1"});
         QCOMPARE(search.Unreadable().size(), 1);
-        QVERIFY(search.Unreadable().front().contains(QStringLiteral("large.utx")));
-        QVERIFY(UnreadableBooksMessage(search.Unreadable()).contains(QStringLiteral("large.utx")));
+        QCOMPARE(search.Unreadable().front().code, FileError::Code::TooLarge);
+        QVERIFY(search.Unreadable().front().path.endsWith(QStringLiteral("large.utx")));
+        QVERIFY(UnreadableBooksText(search.Unreadable()).contains(QStringLiteral("large.utx")));
     }
 
     void scansAgreeWithPlainLoops()
