@@ -68,10 +68,35 @@ QString ShownLines(const QString &stored)
     return ULib::MarkersToBreaks(stored).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
+/// The guide of the START page, in one line and split in two.
+struct Guide {
+    QString oneLine, upper, lower;
+};
+
+Guide GuideFor(std::optional<QuestionType> type, const QString &language)
+{
+    if (!type) {
+        const QString text = QStringLiteral("解答欄に答えを入れて下さい。");
+        return {text, {}, text};
+    }
+    switch (*type) {
+    case QuestionType::W:
+        return {QStringLiteral("日本語に対する%1を解答欄に入れて下さい。").arg(language),
+                QStringLiteral("日本語に対する%1を").arg(language), QStringLiteral("解答欄に入れて下さい。")};
+    case QuestionType::B:
+        return {QStringLiteral("問題文の答えを%1で解答欄に入れて下さい。").arg(language),
+                QStringLiteral("問題文の答えを"), QStringLiteral("%1で解答欄に入れて下さい。").arg(language)};
+    case QuestionType::C:
+        return {QStringLiteral("指示文の内容を読み、日本語の文章を%1にして下さい。").arg(language),
+                QStringLiteral("指示文の内容を読み"), QStringLiteral("日本語の文章を%1にして下さい。").arg(language)};
+    }
+    return {};
+}
+
 }  // namespace
 
 TQType1::TQType1(Context context, const QString &typeName, QWidget *parent)
-    : QFrame(parent), context_(std::move(context)), typeName_(typeName), type_(QuestionTypeFromName(typeName))
+    : QFrame(parent), context_(std::move(context)), type_(QuestionTypeFromName(typeName))
 {
     setObjectName(QStringLiteral("TQType1"));
     setFont(PixelFont(QStringLiteral("Tahoma"), 16));
@@ -282,22 +307,7 @@ void TQType1::BuildGuide()
     QString word = context_.languageName;
     if (word == QStringLiteral("英　語"))
         word = QStringLiteral("英語");
-    QString oneLine, upper, lower;
-    if (typeName_ == QStringLiteral("単語理解")) {
-        oneLine = QStringLiteral("日本語に対する%1を解答欄に入れて下さい。").arg(word);
-        upper = QStringLiteral("日本語に対する%1を").arg(word);
-        lower = QStringLiteral("解答欄に入れて下さい。");
-    } else if (typeName_ == QStringLiteral("空欄補充")) {
-        oneLine = QStringLiteral("問題文の答えを%1で解答欄に入れて下さい。").arg(word);
-        upper = QStringLiteral("問題文の答えを");
-        lower = QStringLiteral("%1で解答欄に入れて下さい。").arg(word);
-    } else if (typeName_ == QStringLiteral("作文問題")) {
-        oneLine = QStringLiteral("指示文の内容を読み、日本語の文章を%1にして下さい。").arg(word);
-        upper = QStringLiteral("指示文の内容を読み");
-        lower = QStringLiteral("日本語の文章を%1にして下さい。").arg(word);
-    } else {
-        oneLine = lower = QStringLiteral("解答欄に答えを入れて下さい。");
-    }
+    const auto [oneLine, upper, lower] = GuideFor(type_, word);
     const int page = TabSheet3->width();
     Label6->setText(oneLine);
     Label6->adjustSize();

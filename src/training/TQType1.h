@@ -89,7 +89,6 @@ private:
     void ShowTabs(bool letters, bool comment, bool guide);
 
     Context context_;
-    QString typeName_;
     std::optional<QuestionType> type_;
     QString hintPhonetic_, hintKana_;
     std::unique_ptr<PlainTextComposeField> answerField_;
