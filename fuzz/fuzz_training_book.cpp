@@ -5,6 +5,7 @@
 #include "training/QuizRandom.h"
 #include "training/QuizSession.h"
 #include "training/TrainingBook.h"
+#include "wordbook/WordBookFile.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ struct SilentFrontend : QuizFrontend {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QStringList lines = SplitTextLines(ULib::DecodeTextBytes(Bytes(data, size)));
+    const QStringList lines = SplitBookLines(ULib::DecodeTextBytes(Bytes(data, size)));
     for (const QString &line : lines)
         FUZZ_CHECK(!line.contains(u'\r') && !line.contains(u'\n'));
     SilentFrontend frontend;

@@ -8,23 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-QStringList SplitTextLines(QStringView text)
-{
-    QStringList lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] != u'\r' && text[i] != u'\n')
-            continue;
-        lines << text.sliced(start, i - start).toString();
-        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < text.size())
-        lines << text.sliced(start).toString();
-    return lines;
-}
-
 TrainingBookRead ReadTrainingBook(const QString &path)
 {
     // A named pipe would wait for a writer and a device may never end: neither is opened.
@@ -39,7 +22,7 @@ TrainingBookRead ReadTrainingBook(const QString &path)
     const QByteArray bytes = file.read(qMin(file.size(), MaxWordBookBytes));
     if (file.error() != QFileDevice::NoError)
         return {{}, FileError::CannotRead(file)};
-    return {SplitTextLines(ULib::DecodeTextBytes(bytes)), std::nullopt};
+    return {SplitBookLines(ULib::DecodeTextBytes(bytes)), std::nullopt};
 }
 
 QList<TrainingBookItem> ListTrainingBooks(const QString &folder)

@@ -7,10 +7,6 @@
 
 #include <optional>
 
-/// A text's lines, split at CR LF, a lone CR or a lone LF; a break at the very end makes no
-/// empty last line.
-QStringList SplitTextLines(QStringView text);
-
 /// A training book file as read.
 struct TrainingBookRead {
     /// The file's lines (header included), decoded by its byte-order mark (UTF-16 LE or BE,

@@ -252,6 +252,13 @@ QString ReadWordBookText(QIODevice &device)
 
 }  // namespace
 
+QStringList SplitBookLines(QStringView text)
+{
+    QStringList lines;
+    ScanLines(text, [&](qsizetype start, qsizetype length) { lines << text.sliced(start, length).toString(); });
+    return lines;
+}
+
 QStringList SplitWordLine(QStringView line)
 {
     return ULib::SplitCommaText(line);

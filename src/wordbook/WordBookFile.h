@@ -29,6 +29,10 @@ struct WordBookReadResult {
     qsizetype unreadLines = 0;       ///< lines with text that are no word (kept, not listed)
 };
 
+/// A book's text as lines, split as the reader splits them: at CR LF, a lone CR or a lone LF;
+/// a break at the very end makes no empty last line.
+QStringList SplitBookLines(QStringView text);
+
 /// The fields of one word line: a field in double quotes runs to the next quote that is not
 /// doubled (a doubled quote stands for one) or to the end of the line; any other field ends
 /// at a comma or a character up to U+0020. Blanks (U+0000..U+0020) around fields are

@@ -7,6 +7,7 @@
 #include "training/RandLog.h"
 #include "training/TrainingBook.h"
 #include "training/Verdict.h"
+#include "wordbook/WordBookFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -216,7 +217,7 @@ private slots:
     void trainingReaderDecodesByByteOrderMark()
     {
         QFETCH(QByteArray, bytes);
-        QCOMPARE(SplitTextLines(ULib::DecodeTextBytes(bytes)), (QStringList{"題", "G", "W", "\"é\""}));
+        QCOMPARE(SplitBookLines(ULib::DecodeTextBytes(bytes)), (QStringList{"題", "G", "W", "\"é\""}));
     }
 
     void onlyRegularFilesAreOffered()
@@ -304,6 +305,22 @@ private slots:
         QCOMPARE(quiz.WordAt(0), WordEntry());
         QCOMPARE(quiz.WordAt(1).Foreign, QStringLiteral("say \"hi\""));
         QCOMPARE(quiz.TypeName(), QStringLiteral("単語理解"));
+    }
+
+    void bookLinesSplitAtEveryBreak_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addRow("CR LF, blank line kept") << "a\r\n\r\nb\r\n" << QStringList{"a", "", "b"};
+        QTest::addRow("lone CR and LF") << "a\rb\nc" << QStringList{"a", "b", "c"};
+        QTest::addRow("LF CR is two breaks") << "a\n\rb" << QStringList{"a", "", "b"};
+        QTest::addRow("a break alone") << "\n" << QStringList{""};
+        QTest::addRow("empty") << "" << QStringList{};
+    }
+    void bookLinesSplitAtEveryBreak()
+    {
+        QFETCH(QString, text);
+        QTEST(SplitBookLines(text), "lines");
     }
 };
 
