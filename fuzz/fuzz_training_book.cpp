@@ -18,7 +18,8 @@ struct SilentFrontend : QuizFrontend {
     void StartVerdict() override {}
     void BeginSet() override {}
     void EnableJudge() override {}
-    bool Confirm(const QString &) override { return true; }
+    bool ConfirmNextSet() override { return true; }
+    bool ConfirmReshuffle() override { return true; }
 };
 
 }  // namespace

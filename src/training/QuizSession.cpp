@@ -5,8 +5,11 @@
 
 bool QuizSession::LoadBook(QStringList lines)
 {
-    if (lines.size() <= 3)
+    if (lines.size() <= 3) {
+        if (Loaded())
+            Leave();
         return false;
+    }
     lines_ = std::move(lines);
     wordCount_ = int(lines_.size() - 3);
     BuildSets();
@@ -17,6 +20,7 @@ void QuizSession::BuildSets()
 {
     sets_ = ::BuildSets(wordCount_, random_);
     remainingSets_ = sets_.totalSets;
+    phase_ = QuizPhase::Ready;
     frontend_.ShowRemainingSets(remainingSets_);
 }
 
@@ -30,40 +34,59 @@ WordEntry QuizSession::WordAt(int row) const
     return word;
 }
 
+bool QuizSession::SetRunning() const
+{
+    return phase_ != QuizPhase::NoBook && phase_ != QuizPhase::Ready;
+}
+
+QuizPhase QuizSession::EndOfSetPhase() const
+{
+    return remainingSets_ > 0 ? QuizPhase::SetOver : QuizPhase::PassOver;
+}
+
 void QuizSession::ShowNextQuestion()
 {
     currentWord_ = sets_.currentSet.value(position_);
     const WordEntry word = WordAt(currentWord_);
     expected_ = word.Foreign;
     frontend_.ShowQuestion(currentWord_, word);
-    firstJudgement_ = true;
+    phase_ = QuizPhase::Asking;
     ++position_;
     frontend_.ShowProgress(position_);
 }
 
-void QuizSession::Start()
+bool QuizSession::Start()
 {
+    if (phase_ != QuizPhase::Ready)
+        return false;
     position_ = 0;
     score_ = 0;
     frontend_.ShowScore(score_);
     ShowNextQuestion();
+    return true;
 }
 
 void QuizSession::SetRaised()
 {
-    if (remainingSets_ >= 1)
-        frontend_.ShowRemainingSets(--remainingSets_);
+    if (!SetRunning() || remainingSets_ < 1)
+        return;
+    frontend_.ShowRemainingSets(--remainingSets_);
+    if (phase_ == QuizPhase::SetOver)
+        phase_ = EndOfSetPhase();
 }
 
 QuizSession::NextStep QuizSession::Next()
 {
+    if (!SetRunning())
+        return NextStep::Nothing;
     if (position_ != SetSize) {
         ShowNextQuestion();
         frontend_.EnableJudge();
         return NextStep::Question;
     }
+    // The set is over, its last question judged or skipped.
     if (remainingSets_ != 0) {
-        if (!frontend_.Confirm(QStringLiteral("次の勝負に行きますか？")))
+        if (!frontend_.ConfirmNextSet())
             return NextStep::Nothing;
         sets_.currentSet = sets_.SetRows(sets_.totalSets - remainingSets_);
         position_ = 0;
@@ -74,29 +97,37 @@ QuizSession::NextStep QuizSession::Next()
         frontend_.BeginSet();
         return NextStep::NextSet;
     }
-    if (!frontend_.Confirm(QStringLiteral("同じ単語帳を順番を変えて最初からやります？")))
+    if (!frontend_.ConfirmReshuffle())
         return NextStep::Nothing;
+    BuildSets();
     return NextStep::Reshuffle;
 }
 
 QuizSession::Judgement QuizSession::Judge(QStringView answer)
 {
     Judgement judgement;
+    if (!SetRunning())
+        return judgement;
+    judgement.judged = true;
     judgement.correct = IsCorrectAnswer(answer, expected_);
-    if (judgement.correct && firstJudgement_) {
+    if (judgement.correct && phase_ == QuizPhase::Asking) {
         score_ += 100 / SetSize;
         judgement.scored = true;
         frontend_.ShowScore(score_);
     }
     frontend_.ShowAnswerFeedback(judgement.correct);
-    firstJudgement_ = false;
-    if (position_ == SetSize)
+    if (position_ == SetSize) {
+        phase_ = EndOfSetPhase();
         frontend_.StartVerdict();
+    } else {
+        phase_ = QuizPhase::Judged;
+    }
     return judgement;
 }
 
 void QuizSession::Leave()
 {
+    phase_ = QuizPhase::NoBook;
     lines_.clear();
     wordCount_ = 0;
     sets_ = QuizSets{0, 0, {0}, {0}, false};

@@ -27,8 +27,21 @@ public:
     virtual void BeginSet() = 0;
     /// The judge button works again for the next question.
     virtual void EnableJudge() = 0;
-    /// A yes/no question; true for yes.
-    virtual bool Confirm(const QString &question) = 0;
+    /// Whether the user goes on to the next set of the pass; true for yes.
+    virtual bool ConfirmNextSet() = 0;
+    /// Whether the user starts the book again in a new order once every set is done.
+    virtual bool ConfirmReshuffle() = 0;
+};
+
+/// Where the quiz stands. Each operation of QuizSession acts only in the phases it names and
+/// does nothing in the others, so a late click cannot run the quiz out of order.
+enum class QuizPhase {
+    NoBook,    ///< nothing loaded: nothing can be asked
+    Ready,     ///< the sets of a pass are built; START asks the first question
+    Asking,    ///< a question is on screen, not yet judged
+    Judged,    ///< the question on screen is judged and more of the set follow
+    SetOver,   ///< the set's last question is judged and another set remains
+    PassOver,  ///< the last question of the pass's last set is judged
 };
 
 /// The typing quiz over one training book: the sets of a pass, the question on screen, the
@@ -38,35 +51,42 @@ class QuizSession
 public:
     QuizSession(QuizFrontend &frontend, QuizRandom &random) : frontend_(frontend), random_(random) {}
 
-    /// Takes a book's lines (header included) and builds its sets. A book without a word
-    /// line is refused (false) and nothing is built.
-    bool LoadBook(QStringList lines);
-    /// A new shuffle of the loaded book: the sets of a new pass.
-    void BuildSets();
+    QuizPhase Phase() const { return phase_; }
 
-    /// START: score 0 and the first question of the set.
-    void Start();
-    /// The procedure panel is raised: the started set no longer counts as remaining.
+    /// Any phase: takes a book's lines (header included) and builds its sets (Ready). A book
+    /// without a word line is refused (false) and leaves no book loaded (NoBook), so the book
+    /// before cannot be asked under the refused one's name.
+    bool LoadBook(QStringList lines);
+
+    /// START, in Ready only: score 0 and the first question of the set (Asking). False in
+    /// every other phase, where nothing happens.
+    bool Start();
+    /// The procedure panel is raised after START: the started set no longer counts as
+    /// remaining. Only while a set runs (Asking to PassOver).
     void SetRaised();
 
     /// What NEXT did.
     enum class NextStep { Question, NextSet, Reshuffle, Nothing };
-    /// NEXT: the next question; after the tenth the next set or, when the pass is over, a new
-    /// shuffle (the caller lowers the panel and calls BuildSets), each after asking.
+    /// NEXT while a set runs: the next question (Asking); after the tenth, once the user agrees,
+    /// the next set's first question (Asking) or, when the pass is over, a new shuffle of the
+    /// book (Ready; the caller lowers the panel). Nothing in NoBook and Ready, or when the
+    /// user says no.
     NextStep Next();
 
     struct Judgement {
+        bool judged = false;  ///< false outside a set: nothing was judged
         bool correct = false;
         bool scored = false;
     };
-    /// Judges a typed answer against the question on screen; only the first judgement of a
-    /// question scores. After the tenth question the verdict follows.
+    /// Judges a typed answer against the question on screen while a set runs; only the first
+    /// judgement of a question scores (Asking to Judged, or to SetOver or PassOver after the
+    /// tenth, where the verdict follows).
     Judgement Judge(QStringView answer);
 
-    /// The training page is left: the book and its sets are gone.
+    /// Any phase: the training page is left; the book and its sets are gone (NoBook).
     void Leave();
 
-    bool Loaded() const { return wordCount_ > 0; }
+    bool Loaded() const { return phase_ != QuizPhase::NoBook; }
     QString Title() const { return lines_.value(0); }
     QString Group() const { return lines_.value(1); }
     /// The type line, an older type name mapped to the current one.
@@ -80,7 +100,6 @@ public:
     int Position() const { return position_; }
     int CurrentWord() const { return currentWord_; }
     int Score() const { return score_; }
-    bool FirstJudgement() const { return firstJudgement_; }
     /// The expected answer of the question on screen.
     const QString &ExpectedAnswer() const { return expected_; }
 
@@ -89,10 +108,16 @@ public:
     WordEntry WordAt(int row) const;
 
 private:
+    bool SetRunning() const;
+    /// The phase once the set's last question is judged: SetOver while sets remain.
+    QuizPhase EndOfSetPhase() const;
+    /// A new shuffle of the loaded book: the sets of a new pass (Ready).
+    void BuildSets();
     void ShowNextQuestion();
 
     QuizFrontend &frontend_;
     QuizRandom &random_;
+    QuizPhase phase_ = QuizPhase::NoBook;
     QStringList lines_;
     int wordCount_ = 0;
     QuizSets sets_;
@@ -100,6 +125,5 @@ private:
     int position_ = 0;
     int currentWord_ = 0;
     int score_ = 0;
-    bool firstJudgement_ = false;
     QString expected_;
 };

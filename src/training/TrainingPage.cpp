@@ -11,6 +11,7 @@
 #include "training/TStdScore.h"
 #include "training/Verdict.h"
 #include "training/VerdictFigures.h"
+#include "wordbook/QuestionType.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -64,6 +65,16 @@ int PlaceProcedureLine(QLabel *label, int left, int top, int panelWidth, int min
     const int width = qMax(80, panelWidth - left - 8);
     label->setGeometry(left, top, width, qMax(minHeight, label->heightForWidth(width)));
     return top + label->height();
+}
+
+/// The caption of the question's second row: what the type keeps in the word's second field.
+QString SecondRowCaption(std::optional<QuestionType> type)
+{
+    if (type == QuestionType::B)
+        return QStringLiteral("問題文:");
+    if (type == QuestionType::C)
+        return QStringLiteral("指示文:");
+    return QStringLiteral("発　音:");
 }
 
 QFont FeedbackFont(int points)
@@ -319,8 +330,8 @@ void TrainingPage::LowerProcedurePanel()
 
 void TrainingPage::StartBtnClick()
 {
-    if (!session_.Loaded())
-        return;
+    if (session_.Phase() != QuizPhase::Ready)
+        return;  // no book, or a set already runs
     resultEdit_.pending = false;
     resultEdit_.row = -1;
     if (!score_) {
@@ -337,9 +348,7 @@ void TrainingPage::StartBtnClick()
             Panel18);
         Panel18->layout()->addWidget(question_);
         question_->SetupForType();
-        question_->SetSecondRowCaption(type == QStringLiteral("空欄補充")   ? QStringLiteral("問題文:")
-                                       : type == QStringLiteral("作文問題") ? QStringLiteral("指示文:")
-                                                                            : QStringLiteral("発　音:"));
+        question_->SetSecondRowCaption(SecondRowCaption(QuestionTypeFromName(type)));
         rememberedPage_ = TQType1::GuidePage;
         question_->show();
         connect(question_, &TQType1::JudgeRequested, this, &TrainingPage::JudgeBtnClick);
@@ -355,10 +364,9 @@ void TrainingPage::StartBtnClick()
 
 void TrainingPage::JudgeBtnClick()
 {
-    if (!question_)
+    if (!question_ || !session_.Judge(question_->Answer()).judged)
         return;
     question_->RememberPage();
-    session_.Judge(question_->Answer());
     question_->ShowResult(session_.ExpectedAnswer());
     if (score_)
         score_->NextButton()->setFocus(Qt::OtherFocusReason);
@@ -376,7 +384,6 @@ void TrainingPage::NextBtnClick()
         break;
     case QuizSession::NextStep::Reshuffle:
         OpenTimer->start();  // lowers the procedure panel over the quiz area
-        session_.BuildSets();
         WriteShuffleLog();
         break;
     case QuizSession::NextStep::Nothing: break;
@@ -496,9 +503,14 @@ void TrainingPage::EnableJudge()
         question_->EnableJudge();
 }
 
-bool TrainingPage::Confirm(const QString &question)
+bool TrainingPage::ConfirmNextSet()
 {
-    return MessageSeam::Ask(this, question);
+    return MessageSeam::Ask(this, QStringLiteral("次の勝負に行きますか？"));
+}
+
+bool TrainingPage::ConfirmReshuffle()
+{
+    return MessageSeam::Ask(this, QStringLiteral("同じ単語帳を順番を変えて最初からやります？"));
 }
 
 void TrainingPage::HideFeedback()

@@ -100,7 +100,8 @@ private:
     void StartVerdict() override;
     void BeginSet() override;
     void EnableJudge() override;
-    bool Confirm(const QString &question) override;
+    bool ConfirmNextSet() override;
+    bool ConfirmReshuffle() override;
 
     void BuildSelectorRow();
     void BuildQuizArea();

@@ -47,23 +47,94 @@ QStringList Book(int n)
 struct RecordingFrontend : QuizFrontend {
     QList<int> remaining, scores, questions, progress;
     QStringList asked, events;
+    int told = 0;  ///< every call but the confirmations
     bool answer = true;
-    void ShowRemainingSets(int sets) override { remaining << sets; }
-    void ShowQuestion(int row, const WordEntry &) override { questions << row; }
-    void ShowProgress(int position) override { progress << position; }
-    void ShowScore(int score) override { scores << score; }
-    void ShowAnswerFeedback(bool correct) override { events << (correct ? "right" : "wrong"); }
-    void StartVerdict() override { events << "verdict"; }
-    void BeginSet() override { events << "set"; }
-    void EnableJudge() override {}
-    bool Confirm(const QString &question) override
+    void ShowRemainingSets(int sets) override
     {
-        asked << question;
+        remaining << sets;
+        ++told;
+    }
+    void ShowQuestion(int row, const WordEntry &) override
+    {
+        questions << row;
+        ++told;
+    }
+    void ShowProgress(int position) override
+    {
+        progress << position;
+        ++told;
+    }
+    void ShowScore(int score) override
+    {
+        scores << score;
+        ++told;
+    }
+    void ShowAnswerFeedback(bool correct) override
+    {
+        events << (correct ? "right" : "wrong");
+        ++told;
+    }
+    void StartVerdict() override
+    {
+        events << "verdict";
+        ++told;
+    }
+    void BeginSet() override
+    {
+        events << "set";
+        ++told;
+    }
+    void EnableJudge() override { ++told; }
+    bool ConfirmNextSet() override
+    {
+        asked << "next set";
+        return answer;
+    }
+    bool ConfirmReshuffle() override
+    {
+        asked << "reshuffle";
         return answer;
     }
 };
 
+/// A quiz over a book of 25 words (two sets), taken to any phase the way the page takes it:
+/// START, the panel raised, NEXT without judging to the tenth question.
+struct QuizInPhase {
+    RecordingFrontend frontend;
+    QuizRandom random = FixedRandom();
+    QuizSession quiz{frontend, random};
+
+    explicit QuizInPhase(QuizPhase phase)
+    {
+        if (phase == QuizPhase::NoBook)
+            return;
+        quiz.LoadBook(Book(25));
+        if (phase == QuizPhase::Ready)
+            return;
+        quiz.Start();
+        quiz.SetRaised();
+        if (phase == QuizPhase::Judged)
+            quiz.Judge(u"wrong");
+        if (phase == QuizPhase::Asking || phase == QuizPhase::Judged)
+            return;
+        FinishSet();
+        if (phase == QuizPhase::PassOver) {
+            quiz.Next();  // the second and last set
+            FinishSet();
+        }
+        frontend.asked.clear();
+    }
+    void FinishSet()
+    {
+        while (quiz.Position() < SetSize)
+            quiz.Next();
+        quiz.Judge(u"wrong");
+    }
+};
+
 }  // namespace
+
+Q_DECLARE_METATYPE(QuizPhase)
 
 class tst_Quiz : public QObject
 {
@@ -263,7 +334,7 @@ private slots:
         QCOMPARE(quiz.Score(), 10);
 
         QCOMPARE(quiz.Next(), QuizSession::NextStep::NextSet);
-        QCOMPARE(frontend.asked.last(), QStringLiteral("次の勝負に行きますか？"));
+        QCOMPARE(frontend.asked.last(), QStringLiteral("next set"));
         QCOMPARE(frontend.remaining.last(), 0);
         QCOMPARE(quiz.Score(), 0);
         for (int i = 1; i < SetSize; ++i)
@@ -274,7 +345,7 @@ private slots:
 
         frontend.answer = false;
         QCOMPARE(quiz.Next(), QuizSession::NextStep::Nothing);
-        QCOMPARE(frontend.asked.last(), QStringLiteral("同じ単語帳を順番を変えて最初からやります？"));
+        QCOMPARE(frontend.asked.last(), QStringLiteral("reshuffle"));
         frontend.answer = true;
         QCOMPARE(quiz.Next(), QuizSession::NextStep::Reshuffle);
     }
@@ -305,6 +376,120 @@ private slots:
         QCOMPARE(quiz.WordAt(0), WordEntry());
         QCOMPARE(quiz.WordAt(1).Foreign, QStringLiteral("say \"hi\""));
         QCOMPARE(quiz.TypeName(), QStringLiteral("単語理解"));
+    }
+
+    void operationsActOnlyInTheirPhases_data()
+    {
+        QTest::addColumn<QuizPhase>("phase");
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<QuizPhase>("after");
+        QTest::addColumn<bool>("acts");  ///< whether the frontend is told anything
+        using P = QuizPhase;
+        // clang-format off
+        QTest::addRow("no book: start") << P::NoBook << "start" << P::NoBook << false;
+        QTest::addRow("no book: raise") << P::NoBook << "raise" << P::NoBook << false;
+        QTest::addRow("no book: judge") << P::NoBook << "judge" << P::NoBook << false;
+        QTest::addRow("no book: next") << P::NoBook << "next" << P::NoBook << false;
+        QTest::addRow("no book: next, no") << P::NoBook << "next, no" << P::NoBook << false;
+        QTest::addRow("no book: a book without words") << P::NoBook << "load empty" << P::NoBook << false;
+        QTest::addRow("ready: start") << P::Ready << "start" << P::Asking << true;
+        QTest::addRow("ready: raise") << P::Ready << "raise" << P::Ready << false;
+        QTest::addRow("ready: judge") << P::Ready << "judge" << P::Ready << false;
+        QTest::addRow("ready: next") << P::Ready << "next" << P::Ready << false;
+        QTest::addRow("ready: next, no") << P::Ready << "next, no" << P::Ready << false;
+        QTest::addRow("asking: start") << P::Asking << "start" << P::Asking << false;
+        QTest::addRow("asking: raise") << P::Asking << "raise" << P::Asking << true;
+        QTest::addRow("asking: judge") << P::Asking << "judge" << P::Judged << true;
+        QTest::addRow("asking: next") << P::Asking << "next" << P::Asking << true;
+        QTest::addRow("asking: next, no") << P::Asking << "next, no" << P::Asking << true;
+        QTest::addRow("judged: start") << P::Judged << "start" << P::Judged << false;
+        QTest::addRow("judged: judge again") << P::Judged << "judge" << P::Judged << true;
+        QTest::addRow("judged: next") << P::Judged << "next" << P::Asking << true;
+        QTest::addRow("set over: start") << P::SetOver << "start" << P::SetOver << false;
+        QTest::addRow("set over: raise") << P::SetOver << "raise" << P::PassOver << true;
+        QTest::addRow("set over: judge again") << P::SetOver << "judge" << P::SetOver << true;
+        QTest::addRow("set over: next") << P::SetOver << "next" << P::Asking << true;
+        QTest::addRow("set over: next, no") << P::SetOver << "next, no" << P::SetOver << false;
+        QTest::addRow("pass over: start") << P::PassOver << "start" << P::PassOver << false;
+        QTest::addRow("pass over: raise") << P::PassOver << "raise" << P::PassOver << false;
+        QTest::addRow("pass over: judge again") << P::PassOver << "judge" << P::PassOver << true;
+        QTest::addRow("pass over: next") << P::PassOver << "next" << P::Ready << true;
+        QTest::addRow("pass over: next, no") << P::PassOver << "next, no" << P::PassOver << false;
+        QTest::addRow("pass over: leave") << P::PassOver << "leave" << P::NoBook << true;
+        QTest::addRow("asking: a book without words") << P::Asking << "load empty" << P::NoBook << true;
+        QTest::addRow("judged: another book") << P::Judged << "load" << P::Ready << true;
+        // clang-format on
+    }
+    void operationsActOnlyInTheirPhases()
+    {
+        QFETCH(QuizPhase, phase);
+        QFETCH(QString, operation);
+        QuizInPhase q(phase);
+        QCOMPARE(q.quiz.Phase(), phase);
+        const int told = q.frontend.told, position = q.quiz.Position(), score = q.quiz.Score();
+        q.frontend.answer = !operation.endsWith(u"no");
+        if (operation == u"start")
+            QCOMPARE(q.quiz.Start(), phase == QuizPhase::Ready);
+        else if (operation == u"raise")
+            q.quiz.SetRaised();
+        else if (operation == u"judge")
+            QCOMPARE(q.quiz.Judge(q.quiz.ExpectedAnswer()).judged,
+                     phase != QuizPhase::Ready && phase != QuizPhase::NoBook);
+        else if (operation.startsWith(u"next"))
+            q.quiz.Next();
+        else if (operation == u"leave")
+            q.quiz.Leave();
+        else
+            QCOMPARE(q.quiz.LoadBook(Book(operation == u"load" ? 12 : 0)), operation == u"load");
+        QTEST(q.quiz.Phase(), "after");
+        QFETCH(bool, acts);
+        QCOMPARE(q.frontend.told > told, acts);
+        if (!acts) {
+            QCOMPARE(q.quiz.Position(), position);
+            QCOMPARE(q.quiz.Score(), score);
+        }
+    }
+
+    void theEndOfASetAsksANamedQuestion_data()
+    {
+        QTest::addColumn<QuizPhase>("phase");
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<int>("step");
+        using S = QuizSession::NextStep;
+        // clang-format off
+        QTest::addRow("next set: no") << QuizPhase::SetOver << false << "next set" << int(S::Nothing);
+        QTest::addRow("next set: yes") << QuizPhase::SetOver << true << "next set" << int(S::NextSet);
+        QTest::addRow("reshuffle: no") << QuizPhase::PassOver << false << "reshuffle" << int(S::Nothing);
+        QTest::addRow("reshuffle: yes") << QuizPhase::PassOver << true << "reshuffle" << int(S::Reshuffle);
+        // clang-format on
+    }
+    void theEndOfASetAsksANamedQuestion()
+    {
+        QFETCH(QuizPhase, phase);
+        QFETCH(bool, answer);
+        QuizInPhase q(phase);
+        q.frontend.answer = answer;
+        const int remaining = q.quiz.RemainingSets();
+        QTEST(int(q.quiz.Next()), "step");
+        QCOMPARE(q.frontend.asked.size(), 1);
+        QTEST(q.frontend.asked.last(), "question");
+        if (!answer) {  // everything stays, and NEXT asks again
+            QCOMPARE(q.quiz.Phase(), phase);
+            QCOMPARE(q.quiz.RemainingSets(), remaining);
+            QCOMPARE(q.quiz.Position(), SetSize);
+            QCOMPARE(q.quiz.Next(), QuizSession::NextStep::Nothing);
+            QCOMPARE(q.frontend.asked.size(), 2);
+        } else if (phase == QuizPhase::SetOver) {
+            QCOMPARE(q.quiz.Position(), 1);
+            QCOMPARE(q.quiz.Score(), 0);
+            QCOMPARE(q.quiz.CurrentSet(), q.quiz.Order().mid(SetSize, SetSize));
+        } else {  // a new pass: both sets remain, and START begins it
+            QCOMPARE(q.quiz.RemainingSets(), 2);
+            QCOMPARE(q.quiz.Next(), QuizSession::NextStep::Nothing);
+            QVERIFY(q.quiz.Start());
+            QCOMPARE(q.quiz.Position(), 1);
+        }
     }
 
     void bookLinesSplitAtEveryBreak_data()
