@@ -17,6 +17,7 @@
 #include "mainwindow/TSettingFrm.h"
 #include "mainwindow/TVerFrm.h"
 #include "mainwindow/TextFileCommands.h"
+#include "mainwindow/TrainingWordJump.h"
 #include "pads/TIPAboard1.h"
 #include "pads/TQuillmaren2.h"
 #include "pads/TQuillmaren5.h"
@@ -94,10 +95,11 @@ TMainFrm::TMainFrm(const AppPaths &paths, QWidget *parent) : QMainWindow(parent)
     column->addWidget(pageHeights_->Splitter(), 1);
     setCentralWidget(central);
 
-    CallTimer = new QTimer(this);
-    CallTimer->setObjectName(QStringLiteral("CallTimer"));
-    CallTimer->setInterval(100);
-    connect(CallTimer, &QTimer::timeout, this, &TMainFrm::CallTimerTimer);
+    const auto leaveTraining = [this] {
+        if (PageControl1->currentIndex() == Training)
+            PageControl1->setCurrentIndex(WordBook);  // PageChanged leaves the training and shrinks
+    };
+    trainingWordJump_ = new TrainingWordJump({*wordBookPage_, *ModWord, leaveTraining}, this);
 
     QPlainTextEdit *Memo1 = inputArea_->Memo();
     inputArea_->SetPads(
@@ -217,7 +219,7 @@ void TMainFrm::InitCaptions()
     // 2. Names of the language.
     language_.Switch(settings().InpMode, settings().RecFlagNumber);
     // 3. Timers.
-    CallTimer->stop();
+    trainingWordJump_->Cancel();
     // 4. Toolbar check boxes and the transfer-mode display.
     CheckBox10->setChecked(settings().KanaFlg);
     CheckBox1->setToolTip(QStringLiteral("自動貼り付けを行う場合チェックを入れて下さい。"));
@@ -400,8 +402,9 @@ void TMainFrm::ConnectSidePanel()
         if (PageControl1->currentIndex() == Training)
             ShowWindowSize();
     });
-    connect(trainingPage_, &TrainingPage::EditWordRequested, this, &TMainFrm::EditTrainingWord);
-    wordBookPage_->SetBookOpensAtOnce([this] { return trainingPage_->PendingEdit().pending; });
+    connect(trainingPage_, &TrainingPage::EditWordRequested, trainingWordJump_, &TrainingWordJump::Request);
+    connect(trainingPage_, &TrainingPage::TrainingEntered, trainingWordJump_, &TrainingWordJump::Cancel);
+    wordBookPage_->SetBookOpensAtOnce([this] { return trainingWordJump_->OpensBookAtOnce(); });
     connect(RegWord, &QAction::triggered, this, [this] {
         wordBookPage_->RegWordExecute(inputArea_->Memo()->toPlainText(), inputArea_->SecondField()->text());
     });
@@ -556,33 +559,7 @@ void TMainFrm::PagesFilledWindow()
 void TMainFrm::PagesAtStandardHeight()
 {
     sidePanel_->show();
-    if (trainingPage_->PendingEdit().pending)
-        SelectTrainingBookRow();
-}
-
-void TMainFrm::EditTrainingWord()
-{
-    if (PageControl1->currentIndex() == Training)
-        PageControl1->setCurrentIndex(WordBook);  // PageChanged leaves the training and shrinks
-}
-
-void TMainFrm::SelectTrainingBookRow()
-{
-    if (wordBookPage_->SelectBookByFileName(wordBookPage_->Book().FileName))
-        CallTimer->start();
-}
-
-void TMainFrm::CallTimerTimer()
-{
-    TrainingPage::ResultEdit &edit = trainingPage_->PendingEdit();
-    if (edit.count <= 0 || edit.row < 0 || wordBookPage_->WordRows() != edit.count)
-        return;  // the book is still loading
-    // Stopped before the modal word dialog opens, so that this event is not entered again.
-    CallTimer->stop();
-    edit.pending = false;
-    wordBookPage_->ChooseWord(edit.row);
-    if (ModWord->isEnabled())
-        ModWord->trigger();
+    trainingWordJump_->PagesShrunk();
 }
 
 void TMainFrm::ToggleSecondField()

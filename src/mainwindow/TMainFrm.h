@@ -31,6 +31,7 @@ class TSearchFrm;
 class TextFileCommands;
 class TShape;
 class TrainingPage;
+class TrainingWordJump;
 class TransferController;
 class WordBookPage;
 
@@ -105,18 +106,12 @@ private:
     /// A training book was picked: the open book closes and the pages grow to the window's
     /// height before the book loads.
     void TrainingBookChosen();
-    /// F8 from a question's result page: the word-book page, then the word dialog on that word.
-    void EditTrainingWord();
     /// The pages filled the window on the training page: the training book loads.
     void PagesFilledWindow();
     /// The pages are back at their normal height: the side panel shows, an F8 jump goes on.
     void PagesAtStandardHeight();
     /// The pages grow to the whole height or shrink back; 下伸び is turned off first.
     void StartCurtain();
-    /// After the F8 jump's page switch: the training book is chosen in the book list.
-    void SelectTrainingBookRow();
-    /// Waits until the training book's words are listed, then opens the word dialog on the word.
-    void CallTimerTimer();
     /// What every phonetic pad of the program reads: the symbol sets and the chosen one, the
     /// phonetic font, and where a bad candidate file is told.
     TIPAboard::Context PhoneticPadContext();
@@ -170,7 +165,6 @@ private:
     QTabWidget *PageControl1 = nullptr;
     QWidget *TabSheet1 = nullptr, *TabSheet2 = nullptr, *TabSheet3 = nullptr;
     std::array<QLabel *, 2> StatusPanels{};
-    QTimer *CallTimer = nullptr;
     QWidget *upperArea_ = nullptr;  ///< the input area with the side panel, above the splitter
 
     OptionSidePanel *sidePanel_ = nullptr;
@@ -178,6 +172,7 @@ private:
     InputPage *inputPage_ = nullptr;
     WordBookPage *wordBookPage_ = nullptr;
     TrainingPage *trainingPage_ = nullptr;
+    TrainingWordJump *trainingWordJump_ = nullptr;  ///< F8 from a result page to the word dialog
     TransferController *transfer_ = nullptr;
     QPointer<TSearchFrm> searchFrm_;
     TextFileCommands *textFiles_ = nullptr;

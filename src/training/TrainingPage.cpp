@@ -251,7 +251,7 @@ void TrainingPage::CaptionFolderStep()
 
 void TrainingPage::EnterTrainingPage()
 {
-    resultEdit_.row = -1;
+    emit TrainingEntered();
     BuildTrainingBookList();
     if (ComboBox1->count() == 0) {
         ComboBox1->setPlaceholderText(QStringLiteral("フォルダに単語") + QString::number(SetSize) +
@@ -282,7 +282,6 @@ void TrainingPage::ComboBox1Change()
 void TrainingPage::LoadTrainingBook()
 {
     const int k = ComboBox1->currentIndex();
-    resultEdit_.row = -1;
     if (question_) {
         delete question_;
         question_ = nullptr;
@@ -292,7 +291,6 @@ void TrainingPage::LoadTrainingBook()
         const QString &file = trainingFiles_[k].fileName;
         if (session_.LoadBook(ReadTrainingBook(context_.bookFolder() + u'/' + file).lines)) {
             loaded = true;
-            resultEdit_.count = session_.WordCount();
             emit TrainingBookLoaded(file, session_.Title(), session_.Group(), session_.TypeName());
             WriteShuffleLog();
         } else {
@@ -332,8 +330,6 @@ void TrainingPage::StartBtnClick()
 {
     if (session_.Phase() != QuizPhase::Ready)
         return;  // no book, or a set already runs
-    resultEdit_.pending = false;
-    resultEdit_.row = -1;
     if (!score_) {
         score_ = new TStdScore(Panel17);
         score_->move((Panel17->width() - kScoreBoardWidth) / 2, 0);
@@ -376,17 +372,9 @@ void TrainingPage::NextBtnClick()
 {
     if (!question_)
         return;
-    switch (session_.Next()) {
-    case QuizSession::NextStep::Question:
-    case QuizSession::NextStep::NextSet:
-        resultEdit_.pending = false;
-        resultEdit_.row = -1;
-        break;
-    case QuizSession::NextStep::Reshuffle:
+    if (session_.Next() == QuizSession::NextStep::Reshuffle) {
         OpenTimer->start();  // lowers the procedure panel over the quiz area
         WriteShuffleLog();
-        break;
-    case QuizSession::NextStep::Nothing: break;
     }
 }
 
@@ -398,9 +386,7 @@ void TrainingPage::ResCallExecute()
 
 void TrainingPage::ResEditSpBtnClick()
 {
-    resultEdit_.pending = true;
-    resultEdit_.row = question_->ShownRow() - 1;
-    emit EditWordRequested();
+    emit EditWordRequested(question_->ShownRow() - 1, session_.WordCount());
 }
 
 void TrainingPage::DestroyQuiz()

@@ -42,13 +42,6 @@ public:
         QuizRandom::SeedSource seedSource = QuizRandom::ClockSeed;
     };
 
-    /// The F8 jump from a question's result page to the word in the word list.
-    struct ResultEdit {
-        bool pending = false;
-        int row = -1;   ///< the word row to open (0-based)
-        int count = 0;  ///< the book's words at loading; the word list must hold as many
-    };
-
     TrainingPage(Context context, QWidget *parent);
     ~TrainingPage() override;
 
@@ -73,7 +66,6 @@ public:
     void LowerProcedurePanel();
     bool ProcedurePanelRaised() const { return panelRaised_; }
 
-    ResultEdit &PendingEdit() { return resultEdit_; }
     const QuizSession &Session() const { return session_; }
     QuizRandom &Random() { return random_; }
 
@@ -83,8 +75,11 @@ signals:
     /// A book was loaded for training: it is the open book (header only).
     void TrainingBookLoaded(const QString &fileName, const QString &title, const QString &group,
                             const QString &typeName);
-    /// F8 on a result page: switch to the word-book page and edit PendingEdit().row.
-    void EditWordRequested();
+    /// F8 on a result page: the word of row (from 0) is to be edited on the word-book page,
+    /// once its list holds the book's wordCount words.
+    void EditWordRequested(int row, int wordCount);
+    /// The page shows again: a jump to a word that has not finished is dropped.
+    void TrainingEntered();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -133,7 +128,6 @@ private:
     QuizRandom random_;
     QuizSession session_;
     QList<TrainingBookItem> trainingFiles_;
-    ResultEdit resultEdit_;
     int rememberedPage_ = 2;
     bool panelRaised_ = false;  ///< the caption of Panel16: "↑" raised, "↓" lowered
     int panelHeight_ = 0;       ///< Panel16's height while it moves

@@ -1,3 +1,4 @@
+#include "mainwindow/TrainingWordJump.h"
 #include "support/BookFiles.h"
 #include "support/MainWindowFixture.h"
 #include "training/TQType1.h"
@@ -111,6 +112,7 @@ class tst_TrainingPage : public QObject
     QString Folder() const { return f_->home->documentsFolder() + "/English/bookS"; }
     TrainingPage *Page() const { return w_->findChild<TrainingPage *>("TrainingPage"); }
     const QuizSession &Quiz() const { return Page()->Session(); }
+    TrainingWordJump *Jump() const { return w_->findChild<TrainingWordJump *>("TrainingWordJump"); }
     TQType1 *Frame() const { return FindPad<TQType1>(w_); }
     QPlainTextEdit *Answer() const { return Find<QPlainTextEdit>(Frame(), "Memo5"); }
     QString Text(const char *label) const { return Find<QLabel>(w_, label)->text(); }
@@ -302,11 +304,15 @@ private slots:
         const int row = Quiz().CurrentWord();
         AnswerWith("x");
         QString shown;
+        TrainingWordJump::Stage stageWhileShown = TrainingWordJump::Stage::Idle;
+        bool listWaited = false;
         auto *watch = new QTimer(this);
-        connect(watch, &QTimer::timeout, this, [&shown, watch] {
+        connect(watch, &QTimer::timeout, this, [&, watch] {
+            listWaited = listWaited || Jump()->CurrentStage() == TrainingWordJump::Stage::WaitingForList;
             for (QWidget *top : QApplication::topLevelWidgets()) {
                 if (top->objectName() == QLatin1String("TRegFrm") && top->isVisible()) {
                     shown = Find<QLineEdit>(top, "Edit1")->text();
+                    stageWhileShown = Jump()->CurrentStage();
                     watch->stop();
                     static_cast<QDialog *>(top)->reject();
                 }
@@ -314,10 +320,36 @@ private slots:
         });
         watch->start(20);
         Find<QAction>(w_, "ResCall")->trigger();
+        QCOMPARE(Jump()->CurrentStage(), TrainingWordJump::Stage::SwitchingPage);
+        QVERIFY(Jump()->OpensBookAtOnce());
         QTRY_COMPARE_WITH_TIMEOUT(shown, QStringLiteral("w%1").arg(row), 10000);
+        QVERIFY(listWaited);
+        QCOMPARE(stageWhileShown, TrainingWordJump::Stage::OpeningDialog);
         QCOMPARE(Find<QTabWidget>(w_, "PageControl1")->currentIndex(), int(TMainFrm::WordBook));
         QTRY_VERIFY(Find<QPlainTextEdit>(w_, "Memo1")->isVisible());  // back to the normal height
-        QVERIFY(!Page()->PendingEdit().pending);
+        QCOMPARE(Jump()->CurrentStage(), TrainingWordJump::Stage::Idle);
+        QVERIFY(!Jump()->OpensBookAtOnce());
+        QVERIFY(!Find<QTimer>(w_, "CallTimer")->isActive());
+    }
+
+    void returningToTheTrainingDropsTheF8Jump()
+    {
+        Start();
+        Choose("十語");
+        PressStart();
+        AnswerWith("x");
+        auto *pages = Find<QTabWidget>(w_, "PageControl1");
+        Find<QAction>(w_, "ResCall")->trigger();
+        QCOMPARE(pages->currentIndex(), int(TMainFrm::WordBook));
+        pages->setCurrentIndex(TMainFrm::Training);  // before the word-book page has settled
+        QCOMPARE(Jump()->CurrentStage(), TrainingWordJump::Stage::Idle);
+        pages->setCurrentIndex(TMainFrm::WordBook);
+        QTRY_VERIFY(Find<QPlainTextEdit>(w_, "Memo1")->isVisible());
+        QTest::qWait(300);  // three ticks of CallTimer, had it been started
+        QCOMPARE(Jump()->CurrentStage(), TrainingWordJump::Stage::Idle);
+        QVERIFY(!Find<QTimer>(w_, "CallTimer")->isActive());
+        for (QWidget *top : QApplication::topLevelWidgets())
+            QVERIFY(top->objectName() != QLatin1String("TRegFrm") || !top->isVisible());
     }
 
     void everyQuestionLineCanBeReadAtTheDefaultSize_data()

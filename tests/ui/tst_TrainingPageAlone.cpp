@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -163,6 +164,20 @@ private slots:
         PressNext();
         QCOMPARE(asked_.size(), 3);
         QCOMPARE(Quiz().Phase(), QuizPhase::Ready);
+    }
+
+    void f8AsksForTheWordOfTheResultPage()
+    {
+        Choose("二勝負");
+        QTest::mouseClick(StartButton(), Qt::LeftButton);
+        QSignalSpy requests(page_.get(), &TrainingPage::EditWordRequested);
+        page_->ResCallExecute();  // no result page yet
+        QCOMPARE(requests.size(), 0);
+        AnswerWith("x");
+        page_->ResCallExecute();
+        QCOMPARE(requests.size(), 1);
+        QCOMPARE(requests[0][0].toInt(), Quiz().CurrentWord());
+        QCOMPARE(requests[0][1].toInt(), 25);
     }
 
     void aBookThatLostItsWordsLeavesNothingToStart()
