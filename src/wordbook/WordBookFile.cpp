@@ -1,5 +1,6 @@
 #include "wordbook/WordBookFile.h"
 
+#include "lib/CommaFields.h"
 #include "lib/ULib.h"
 #include "wordbook/TextScan.h"
 
@@ -16,71 +17,6 @@
 
 namespace {
 
-bool IsBlank(QChar c)
-{
-    return c.unicode() <= 0x20;
-}
-
-/// Walks the fields of one word line (see SplitWordLine), handing each to sink as a view of
-/// its characters, whether it was quoted and whether it held doubled quotes (which stand for
-/// one), until sink returns false. U+0000 counts as a blank too, so a stray NUL cannot stop
-/// the walk.
-template <typename Sink> void ForEachField(QStringView line, Sink &&sink)
-{
-    const qsizetype n = line.size();
-    qsizetype i = 0;
-    while (i < n && IsBlank(line[i]))
-        ++i;
-    while (i < n) {
-        QStringView field;
-        bool quoted = false, doubled = false;
-        if (line[i] == u'"') {
-            quoted = true;
-            const qsizetype start = ++i;
-            while (i < n) {
-                if (line[i] == u'"') {
-                    if (i + 1 < n && line[i + 1] == u'"') {
-                        doubled = true;
-                        i += 2;
-                        continue;
-                    }
-                    break;
-                }
-                ++i;
-            }
-            field = line.mid(start, i - start);
-            if (i < n)
-                ++i;  // the closing quote
-        } else {
-            const qsizetype start = i;
-            while (i < n && line[i] != u',' && !IsBlank(line[i]))
-                ++i;
-            field = line.mid(start, i - start);
-        }
-        if (!sink(field, quoted, doubled))
-            return;
-        while (i < n && IsBlank(line[i]))
-            ++i;
-        if (i < n && line[i] == u',') {
-            if (i == n - 1) {
-                sink(QStringView(), false, false);
-                return;
-            }
-            ++i;
-            while (i < n && IsBlank(line[i]))
-                ++i;
-        }
-    }
-}
-
-QString FieldText(QStringView field, bool doubled)
-{
-    QString text = field.toString();
-    if (doubled)
-        text.replace(QStringLiteral("\"\""), QStringLiteral("\""));
-    return text;
-}
-
 /// The number of fields of a word line, counting to 8 at most, and whether the line is
 /// written exactly as the writer writes it: six quoted fields without a quote inside, joined
 /// by single commas.
@@ -91,7 +27,7 @@ int CountFields(QStringView line, bool *canonical)
     int count = 0;
     bool written = true;
     qsizetype expectedStart = 1;
-    ForEachField(line, [&](QStringView field, bool quoted, bool doubled) {
+    ULib::ForEachCommaField(line, [&](QStringView field, bool quoted, bool doubled) {
         ++count;
         written = written && quoted && !doubled && field.data() - line.data() == expectedStart && !field.contains(u'"');
         if (written) {
@@ -268,8 +204,8 @@ bool ParseWordLine(QStringView line, WordEntry &entry)
 {
     std::array<QString, 8> fields;
     int count = 0;
-    ForEachField(line, [&](QStringView field, bool, bool doubled) {
-        fields[std::size_t(count++)] = FieldText(field, doubled);
+    ULib::ForEachCommaField(line, [&](QStringView field, bool, bool doubled) {
+        fields[std::size_t(count++)] = ULib::CommaFieldText(field, doubled);
         return count < 8;  // eight or more: no word line
     });
     if (count != 6 && count != 7)
@@ -284,10 +220,10 @@ QString WordLineField(QStringView line, int field)
 {
     QString text;
     int index = 0;
-    ForEachField(line, [&](QStringView value, bool, bool doubled) {
+    ULib::ForEachCommaField(line, [&](QStringView value, bool, bool doubled) {
         if (index++ != field)
             return true;
-        text = FieldText(value, doubled);
+        text = ULib::CommaFieldText(value, doubled);
         return false;
     });
     return text.contains(u'#') ? ULib::UnescapeQuotes(text) : text;
@@ -297,7 +233,7 @@ std::optional<StoredField> StoredWordLineField(QStringView line, int field)
 {
     StoredField found;
     int index = 0;
-    ForEachField(line, [&](QStringView value, bool, bool doubled) {
+    ULib::ForEachCommaField(line, [&](QStringView value, bool, bool doubled) {
         if (index == field)
             found = {value, doubled};
         return ++index < 6;
