@@ -36,11 +36,10 @@ bool SingleInstanceLock::TryAcquire()
         lock->setStaleLockTime(0);
         if (lock->tryLock(0)) {
             lock_ = std::move(lock);
-            folder_ = folder;
             return true;
         }
         if (lock->error() == QLockFile::LockFailedError) {
-            folder_ = folder;
+            lock->getLockInfo(&holder_, nullptr, nullptr);
             return false;  // a live copy holds it
         }
         // This folder cannot hold a lock (missing, read-only, full): try the next one.

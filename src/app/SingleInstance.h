@@ -26,13 +26,12 @@ public:
     bool TryAcquire();
     /// This process holds the lock.
     bool Held() const { return lock_ != nullptr; }
-    /// The folder of the lock this process holds, or of the live copy's lock that turned it
-    /// away; empty when there is none. The running copy listens for a second start there.
-    QString Folder() const { return folder_; }
+    /// The process of the live copy whose lock turned this one away; 0 when unknown.
+    qint64 HolderProcessId() const { return holder_; }
 
 private:
     QString name_;
     QStringList folders_;
-    QString folder_;
+    qint64 holder_ = 0;
     std::unique_ptr<QLockFile> lock_;
 };

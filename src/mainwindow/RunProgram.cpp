@@ -7,8 +7,8 @@
 #include "dialogs/MessageSeam.h"
 #include "dialogs/QtTranslations.h"
 #include "mainwindow/AppIcon.h"
-#include "mainwindow/RunningCopyCall.h"
 #include "mainwindow/TMainFrm.h"
+#include "platform/WindowSystem.h"
 
 #include <QApplication>
 
@@ -24,11 +24,13 @@ int RunProgram(int argc, char *argv[], const std::function<void(TMainFrm &)> &af
     case DisplayChoice::AsGiven: break;
     }
 
-    // A second copy asks the running one to show its window and ends at once.
+    // A second copy brings the running copy's window to the front (restored if minimised) and
+    // ends at once.
     SingleInstanceLock instance(InstanceName);
     if (!instance.TryAcquire()) {
-        QCoreApplication caller(argc, argv);
-        RunningCopyCall::AskToShow(instance.Folder());
+        const std::unique_ptr<platform::WindowSystem> desktop = platform::CreateWindowSystem();
+        if (const platform::WindowId running = desktop->WindowOfProcess(instance.HolderProcessId()))
+            desktop->BringToFront(running);
         return 0;
     }
 
@@ -48,7 +50,6 @@ int RunProgram(int argc, char *argv[], const std::function<void(TMainFrm &)> &af
         PrepareDataFolders(PlatformPathRoots(), [](const QString &message) { MessageSeam::Notify(nullptr, message); });
     TMainFrm window(paths);
     window.show();
-    RunningCopyCall secondStarts(&window, instance.Folder(), nullptr);
     if (afterShow)
         afterShow(window);
     return QApplication::exec();

@@ -41,6 +41,8 @@ public:
     virtual WindowClassNames WindowClass(WindowId window) = 0;
     /// Sends the paste keystroke to the window in front.
     virtual void SendPasteKeystroke(PasteKeys keys) = 0;
+    /// A top-level window the desktop lists for that process (minimised ones too), or 0.
+    virtual WindowId WindowOfProcess(std::int64_t /*processId*/) { return 0; }
 };
 
 /// The backend for the session this process runs in: X11 when a display connection opens,

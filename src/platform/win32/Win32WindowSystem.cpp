@@ -25,6 +25,9 @@ std::u16string Win32WindowSystem::WindowTitle(WindowId window)
 
 bool Win32WindowSystem::BringToFront(WindowId window)
 {
+    // A minimised window is restored first: in front it would still show only in the taskbar.
+    if (IsIconic(Handle(window)))
+        ShowWindow(Handle(window), SW_RESTORE);
     return SetForegroundWindow(Handle(window)) != 0;
 }
 
@@ -52,6 +55,36 @@ void Win32WindowSystem::SendPasteKeystroke(PasteKeys keys)
     if (keys == PasteKeys::ControlShiftV)
         keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
     keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
+}
+
+namespace {
+
+struct ProcessWindowSearch {
+    DWORD processId = 0;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK TakeWindowOfProcess(HWND window, LPARAM parameter)
+{
+    auto *search = reinterpret_cast<ProcessWindowSearch *>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    // The process's own top-level window: visible and owned by no other window.
+    if (owner == search->processId && IsWindowVisible(window) && !GetWindow(window, GW_OWNER)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+WindowId Win32WindowSystem::WindowOfProcess(std::int64_t processId)
+{
+    ProcessWindowSearch search;
+    search.processId = static_cast<DWORD>(processId);
+    EnumWindows(TakeWindowOfProcess, reinterpret_cast<LPARAM>(&search));
+    return reinterpret_cast<WindowId>(search.found);
 }
 
 }  // namespace platform

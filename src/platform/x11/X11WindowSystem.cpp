@@ -17,6 +17,7 @@ struct X11WindowSystem::Connection {
     Display *display = nullptr;
     Window root = 0;
     Atom netActiveWindow = 0, netWmName = 0, utf8String = 0, netWmWindowType = 0, typeDesktop = 0, typeDock = 0;
+    Atom netClientList = 0, netWmPid = 0;
     ~Connection()
     {
         if (display)
@@ -120,6 +121,8 @@ std::unique_ptr<X11WindowSystem> X11WindowSystem::Open()
     x->netWmWindowType = XInternAtom(display, "_NET_WM_WINDOW_TYPE", False);
     x->typeDesktop = XInternAtom(display, "_NET_WM_WINDOW_TYPE_DESKTOP", False);
     x->typeDock = XInternAtom(display, "_NET_WM_WINDOW_TYPE_DOCK", False);
+    x->netClientList = XInternAtom(display, "_NET_CLIENT_LIST", False);
+    x->netWmPid = XInternAtom(display, "_NET_WM_PID", False);
     return std::unique_ptr<X11WindowSystem>(new X11WindowSystem(std::move(x)));
 }
 
@@ -257,6 +260,33 @@ void X11WindowSystem::SendPasteKeystroke(PasteKeys keys)
     for (auto modifier = held.rbegin(); modifier != held.rend(); ++modifier)
         XTestFakeKeyEvent(x_->display, *modifier, False, CurrentTime);
     XFlush(x_->display);
+}
+
+WindowId X11WindowSystem::WindowOfProcess(std::int64_t processId)
+{
+    // The window manager lists the managed top-level windows, minimised ones included; each
+    // names its process in _NET_WM_PID.
+    ErrorTrap trap(x_->display);
+    int format = 0;
+    unsigned long items = 0;
+    const std::vector<unsigned char> list =
+        Property(x_->display, x_->root, x_->netClientList, XA_WINDOW, format, items);
+    if (format != 32)
+        return 0;
+    for (unsigned long k = 0; k < items; ++k) {
+        Window window = 0;
+        std::memcpy(&window, list.data() + k * sizeof(long), sizeof window);
+        int pidFormat = 0;
+        unsigned long pidItems = 0;
+        const std::vector<unsigned char> pid =
+            Property(x_->display, window, x_->netWmPid, XA_CARDINAL, pidFormat, pidItems);
+        long value = 0;
+        if (pidFormat == 32 && pidItems == 1)
+            std::memcpy(&value, pid.data(), sizeof value);
+        if (value == processId && trap.Ok())
+            return window;
+    }
+    return 0;
 }
 
 }  // namespace platform

@@ -23,6 +23,7 @@ public:
     bool BringToFront(WindowId window) override;
     WindowClassNames WindowClass(WindowId window) override;
     void SendPasteKeystroke(PasteKeys keys) override;
+    WindowId WindowOfProcess(std::int64_t processId) override;
 
 private:
     struct Connection;
