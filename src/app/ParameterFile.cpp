@@ -225,16 +225,34 @@ WindowGeometry GeometryToSave(const WindowGeometry &window, QSize screen)
     return {(screen.width() - 740) / 2, (screen.height() - 740) / 2, 740, 740};
 }
 
+namespace {
+
+// Room for the frame the window manager draws around the window (title bar and borders).
+constexpr int kFrameWidth = 16, kFrameHeight = 48;
+
+}  // namespace
+
+QSize MinimumWindowSize(QSize available)
+{
+    constexpr int leastWidth = 320, leastHeight = 240;
+    return {qBound(leastWidth, available.width() - kFrameWidth, 740),
+            qBound(leastHeight, available.height() - kFrameHeight, 730)};
+}
+
 WindowGeometry GeometryToRestore(const Settings &settings, QSize screen, QSize available)
 {
-    constexpr int minimumWidth = 740, minimumHeight = 730;
+    const QSize minimum = MinimumWindowSize(available);
+    const int minimumWidth = minimum.width(), minimumHeight = minimum.height();
+    // The largest window whose frame still fits the available area.
+    const QSize largest = available - QSize(kFrameWidth, kFrameHeight);
     const bool usable = settings.MainWidth >= minimumWidth && settings.MainHeight >= minimumHeight;
     WindowGeometry g;
-    g.width = usable ? qMax(minimumWidth, qMin(settings.MainWidth, available.width())) : minimumWidth;
-    g.height = usable ? qMax(minimumHeight, qMin(settings.MainHeight, available.height())) : minimumHeight;
+    g.width = usable ? qMax(minimumWidth, qMin(settings.MainWidth, largest.width())) : minimumWidth;
+    g.height = usable ? qMax(minimumHeight, qMin(settings.MainHeight, largest.height())) : minimumHeight;
     if (usable && settings.MainLeft != -1 && settings.MemPosFlg) {
-        g.left = settings.MainLeft;
-        g.top = settings.MainTop;
+        // A place saved on a larger screen (or another resolution) is moved onto this one.
+        g.left = qBound(0, settings.MainLeft, qMax(0, available.width() - g.width));
+        g.top = qBound(0, settings.MainTop, qMax(0, available.height() - g.height));
     } else {
         g.left = (screen.width() - g.width) / 2;
         g.top = (screen.height() - g.height) / 2;

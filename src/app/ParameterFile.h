@@ -52,8 +52,14 @@ struct WindowGeometry {
 /// margin, otherwise a 740 × 740 window centred on the screen.
 WindowGeometry GeometryToSave(const WindowGeometry &window, QSize screen);
 
+/// The window's least size on a screen with this available area: 740 × 730 wherever that fits
+/// with the window's frame, otherwise what fits (a small screen, or a large scale factor), so
+/// that the whole window, status bar included, can always be on the screen.
+QSize MinimumWindowSize(QSize available);
+
 /// The geometry to restore at start-up from the settings. A saved size beyond the screen's
-/// available area is bounded by it; a size below the window's minimum (or none, -1) is the
-/// default 740 × 730, centred. The saved place is used when MemPosFlg is on and one was saved;
-/// otherwise the window is centred on the screen.
+/// available area is bounded so that the window with its frame fits; a size below the window's minimum (or none, -1) is
+/// the default 740 × 730 (bounded by MinimumWindowSize), centred. The saved place is used when MemPosFlg is on and one
+/// was saved, moved as far as needed to bring the window onto the screen; otherwise the window is centred on the
+/// screen.
 WindowGeometry GeometryToRestore(const Settings &settings, QSize screen, QSize available);

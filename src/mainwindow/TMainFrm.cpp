@@ -268,6 +268,8 @@ void TMainFrm::PlaceWindow()
     const QSize screenSize = screen ? screen->geometry().size() : QSize(1024, 768);
     const QSize available = screen ? screen->availableGeometry().size() : screenSize;
     const Settings &s = settings();
+    // 740 × 730 at the least, unless the screen (or the scale factor) leaves less room.
+    setMinimumSize(MinimumWindowSize(available));
     const WindowGeometry g = GeometryToRestore(s, screenSize, available);
     resize(g.width, g.height);
     move(g.left, g.top);

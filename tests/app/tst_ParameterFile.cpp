@@ -250,7 +250,7 @@ private slots:
         QTest::addRow("no place saved") << QByteArray("MainWidth,1000\r\nMainHeight,800\r\n")
                                         << WindowGeometry{460, 140, 1000, 800};
         QTest::addRow("beyond the screen") << QByteArray("MainLeft,0\r\nMainTop,0\r\nMainWidth,100000\r\nMainHeight,100000\r\n")
-                                           << WindowGeometry{0, 0, 1920, 1040};
+                                           << WindowGeometry{0, 0, 1904, 992};  // the frame fits too
         QTest::addRow("not a number") << QByteArray("MainLeft,20\r\nMainTop,20\r\nMainWidth,wide\r\n")
                                       << WindowGeometry{590, 175, 740, 730};
         QTest::addRow("below the minimum") << QByteArray("MainLeft,20\r\nMainTop,20\r\nMainWidth,300\r\nMainHeight,200\r\n")
@@ -270,6 +270,46 @@ private slots:
         SetDefaults(settings);
         ReadParameterFile(dir.path(), settings);
         QCOMPARE(::GeometryToRestore(settings, QSize(1920, 1080), QSize(1920, 1040)), restored);
+    }
+
+    /// On a small screen, or at a large scale factor, the window (with its frame) fits the
+    /// screen; a place saved on a larger screen is moved onto this one.
+    void geometryOnSmallScreens_data()
+    {
+        QTest::addColumn<QByteArray>("parameters");
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QSize>("available");
+        QTest::addColumn<WindowGeometry>("restored");
+        QTest::addColumn<QSize>("minimum");
+        // clang-format off
+        QTest::addRow("1280 x 720") << QByteArray() << QSize(1280, 720) << QSize(1280, 690)
+                                    << WindowGeometry{270, 39, 740, 642} << QSize(740, 642);
+        QTest::addRow("scale 2 on 1280 x 1024") << QByteArray() << QSize(640, 512) << QSize(640, 512)
+                                              << WindowGeometry{8, 24, 624, 464} << QSize(624, 464);
+        QTest::addRow("saved beyond this screen") << QByteArray("MainLeft,3000\r\nMainTop,2000\r\nMainWidth,800\r\nMainHeight,760\r\n")
+                                                  << QSize(1920, 1080) << QSize(1920, 1040)
+                                                  << WindowGeometry{1120, 280, 800, 760} << QSize(740, 730);
+        QTest::addRow("large screen keeps 740 x 730") << QByteArray() << QSize(1920, 1080) << QSize(1920, 1040)
+                                                      << WindowGeometry{590, 175, 740, 730} << QSize(740, 730);
+        // clang-format on
+    }
+    void geometryOnSmallScreens()
+    {
+        QFETCH(QByteArray, parameters);
+        QFETCH(QSize, screen);
+        QFETCH(QSize, available);
+        QFETCH(WindowGeometry, restored);
+        QFETCH(QSize, minimum);
+        QTemporaryDir dir;
+        QFile file(dir.filePath(ParameterFileName));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(parameters);
+        file.close();
+        Settings settings;
+        SetDefaults(settings);
+        ReadParameterFile(dir.path(), settings);
+        QCOMPARE(MinimumWindowSize(available), minimum);
+        QCOMPARE(::GeometryToRestore(settings, screen, available), restored);
     }
 };
 

@@ -50,10 +50,10 @@ close_quill() {
   done
 }
 
-# Starts Xvfb on a free display and openbox on it.
+# Starts Xvfb on a free display (a screen of $1, 1280x1024 unless given) and openbox on it.
 start_desktop() {
   exec {display_fd}<> <(:)
-  Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp >"$E2E_ROOT/xvfb.log" 2>&1 &
+  Xvfb -displayfd "$display_fd" -screen 0 "${1:-1280x1024}x24" -nolisten tcp >"$E2E_ROOT/xvfb.log" 2>&1 &
   E2E_PIDS+=($!)
   local number=""
   read -r -t 15 number <&"$display_fd" || fail "Xvfb did not start"

@@ -128,10 +128,11 @@ private slots:
 
     void savedPositionIsRestored()
     {
-        fixture_->WriteParameters("MainLeft,30\r\nMainTop,40\r\nMainWidth,800\r\nMainHeight,760\r\n");
+        // (a window that fits the offscreen screen at that place, so that it is not moved onto it)
+        fixture_->WriteParameters("MainLeft,30\r\nMainTop,40\r\nMainWidth,760\r\nMainHeight,740\r\n");
         auto window = Start();
         QVERIFY(window);
-        QCOMPARE(window->size(), QSize(800, 760));
+        QCOMPARE(window->size(), QSize(760, 740));
         QCOMPARE(window->pos(), QPoint(30, 40));
     }
 
