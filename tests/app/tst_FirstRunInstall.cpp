@@ -98,16 +98,22 @@ private slots:
         QVERIFY(!QFileInfo::exists(paths.HelpFolder));  // the installation tree is only read
     }
 
-    void prepareWarnsForEachFolderItCannotCreate()
+    void prepareWarnsOnceForEachCauseWithIt()
     {
         Machine machine;
         WriteText(machine.roots.documentsRoot + "/Bertovan/Quillmaren/French", "a file in the way");
         WriteText(machine.roots.appDataRoot + "/Bertovan/Quillmaren/Sys", "a file in the way");
         const AppPaths paths = machine.Prepare();
-        QCOMPARE(machine.warnings.size(), 4);
-        QCOMPARE(machine.warnings[0], QDir::toNativeSeparators(paths.DocFolder + "/French/bookA") +
-                                          QStringLiteral("フォルダが作れませんでした。"));
-        QCOMPARE(machine.warnings[3], QStringLiteral("システムフォルダが作れませんでした。"));
+        // French's three book folders have one cause, told once.
+        QCOMPARE(machine.warnings.size(), 2);
+        const QString french = QDir::toNativeSeparators(paths.DocFolder + "/French");
+        QCOMPARE(machine.warnings[0],
+                 QStringLiteral("単語帳などのフォルダが 3 個作れませんでした（%1 ほか）。%2 がフォルダではなく"
+                                "ファイルのためです。")
+                     .arg(french + QDir::separator() + "bookA", french));
+        QCOMPARE(machine.warnings[1],
+                 QStringLiteral("システムフォルダが作れませんでした。%1 がフォルダではなくファイルのためです。")
+                     .arg(QDir::toNativeSeparators(paths.SysFolder)));
         QVERIFY(QFileInfo(paths.DocFolder + "/German/bookS").isDir());  // it went on
 
         // The marker cannot be written: the start still finishes, and the user is told.
@@ -115,6 +121,20 @@ private slots:
         machine.Start(paths);
         QCOMPARE(machine.warnings.size(), 1);
         QVERIFY(machine.warnings[0].contains(QStringLiteral("Leaf790.txt")));
+    }
+
+    /// The documents folder itself is a file: one message for the nineteen folders under it.
+    void aFileForTheDocumentsFolderIsToldOnce()
+    {
+        Machine machine;
+        QVERIFY(QDir(machine.roots.documentsRoot).removeRecursively());
+        WriteText(machine.roots.documentsRoot, "not a folder");
+        machine.Prepare();
+        QCOMPARE(machine.warnings.size(), 1);
+        QVERIFY2(machine.warnings[0].contains(QStringLiteral("19 個")), qPrintable(machine.warnings[0]));
+        QVERIFY2(machine.warnings[0].contains(QDir::toNativeSeparators(machine.roots.documentsRoot) +
+                                              QStringLiteral(" がフォルダではなくファイルのためです。")),
+                 qPrintable(machine.warnings[0]));
     }
 
     void firstStartInstallsOncePerVersion()

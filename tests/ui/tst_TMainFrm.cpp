@@ -102,7 +102,10 @@ private slots:
         blocker.close();
         auto window = Start();
         QVERIFY(window);
-        QVERIFY(fixture_->messages.contains(QStringLiteral("システムフォルダが作れませんでした。")));
+        // Told with its cause: the file in the folder's place.
+        QVERIFY(fixture_->messages.contains(
+            QStringLiteral("システムフォルダが作れませんでした。%1 がフォルダではなくファイルのためです。")
+                .arg(QDir::toNativeSeparators(home_->dataFolder() + "/Sys"))));
         QVERIFY(std::any_of(fixture_->messages.begin(), fixture_->messages.end(),
                             [](const QString &m) { return m.contains(QStringLiteral("Leaf790.txt")); }));
         fixture_->messages.clear();
