@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const QStringList names{"英語", "発音記号", "発音カナ", "日本語", "備考"};
     const CardWords words = CardRowsToWords(*table, GuessCardColumns(*table, names), names.first());
-    const std::optional<CardTable> again = ReadCardText(FlashCardTsv(words.entries, names));
+    const std::optional<CardTable> again = ReadCardText(FlashCardTsv(words.entries, names, names.first()));
     FUZZ_CHECK(again && again->problems.isEmpty() && again->columnNames == names);
     const CardWords wordsAgain = CardRowsToWords(*again, GuessCardColumns(*again, names), names.first());
     FUZZ_CHECK(wordsAgain.problems.isEmpty());

@@ -67,7 +67,7 @@ void BookTextExchange::ExportTextExecute()
 
     // Written whole or not at all: an earlier file of that name stays as it was on failure.
     if (const std::optional<FileError> error =
-            ULib::WriteFileAtomically(path, FlashCardTsv(book.Entries, FieldNames()))) {
+            ULib::WriteFileAtomically(path, FlashCardTsv(book.Entries, FieldNames(), book.Title))) {
         MessageSeam::Notify(parent_, CardExportErrorText(*error));
         return;
     }

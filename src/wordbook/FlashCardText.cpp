@@ -2,6 +2,7 @@
 
 #include "lib/ULib.h"
 
+#include <QHash>
 #include <QRegularExpression>
 #include <QStringDecoder>
 
@@ -117,9 +118,18 @@ private:
 
     void HeaderLine()
     {
+        const int headerLine = line_;
         const QStringView header = RestOfLine();
         const qsizetype colon = header.indexOf(u':');
-        if (colon > 0 && table_.rows.isEmpty()) {
+        // A header is "#name:value" above the rows, a comment a line without a separator; a line
+        // with separators is a spreadsheet row whose first cell begins with "#": it is told, not
+        // lost quietly.
+        static const QRegularExpression headerName(QStringLiteral("^#[A-Za-z][A-Za-z ]*$"));
+        const bool isHeader = colon > 0 && table_.rows.isEmpty() && headerName.match(header.first(colon)).hasMatch();
+        if (!isHeader && header.contains(table_.separator))
+            table_.problems.append(
+                {headerLine, QStringLiteral("「#」で始まる行はコメントとみなして、取り込みませんでした。")});
+        if (isHeader) {
             const QString key = header.sliced(1, colon - 1).trimmed().toString().toLower();
             const QString value = header.sliced(colon + 1).toString();
             if (key == u"html") {
@@ -211,9 +221,11 @@ QString StoredField(QString field)
 
 }  // namespace
 
-QByteArray FlashCardTsv(const WordEntries &entries, const QStringList &columnNames)
+QByteArray FlashCardTsv(const WordEntries &entries, const QStringList &columnNames, QString deck)
 {
-    QString text = QStringLiteral("#separator:tab\n#html:false\n#columns:") + columnNames.join(u'\t') + u'\n';
+    deck.replace(QRegularExpression(QStringLiteral("[\t\r\n]")), QStringLiteral(" "));
+    QString text = QStringLiteral("#separator:tab\n#html:false\n#deck:") + deck + QStringLiteral("\n#columns:") +
+                   columnNames.join(u'\t') + u'\n';
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const WordEntry word = entries.at(i);
         const QString *fields[] = {&word.Foreign, &word.Phonetic, &word.Kana, &word.Japanese, &word.Notes};
@@ -235,9 +247,35 @@ int CardTable::ColumnCount() const
     return count;
 }
 
+int CardTable::UsualColumnCount() const
+{
+    QHash<int, int> rowsOfWidth;
+    int usual = 0;
+    for (const QStringList &row : rows) {
+        const int width = int(row.size());
+        const int count = ++rowsOfWidth[width];
+        if (count > rowsOfWidth.value(usual) || (count == rowsOfWidth.value(usual) && width > usual))
+            usual = width;
+    }
+    return usual;
+}
+
+bool FirstRowNamesColumns(const CardTable &table, const QStringList &fieldNames)
+{
+    if (!table.columnNames.isEmpty() || table.rows.isEmpty())
+        return false;
+    int named = 0;
+    for (const QString &cell : table.rows.constFirst())
+        named += fieldNames.contains(cell.trimmed()) ? 1 : 0;
+    return named >= 2;
+}
+
 std::optional<CardTable> ReadCardText(const QByteArray &bytes)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // UTF-16 with its mark is what spreadsheets save as "Unicode text"; anything else is UTF-8.
+    const QStringConverter::Encoding encoding =
+        QStringConverter::encodingForData(bytes).value_or(QStringConverter::Utf8);
+    QStringDecoder decoder(encoding, QStringDecoder::Flag::Stateless);
     QString text = decoder.decode(bytes);
     if (decoder.hasError())
         return std::nullopt;
@@ -263,8 +301,14 @@ CardColumns GuessCardColumns(const CardTable &table, const QStringList &fieldNam
     CardColumns columns;
     columns.fill(-1);
     bool named = false;
+    QStringList names = table.columnNames;
+    if (FirstRowNamesColumns(table, fieldNames)) {
+        names = table.rows.constFirst();
+        for (QString &name : names)
+            name = name.trimmed();
+    }
     for (int field = 0; field < CardFieldCount && field < fieldNames.size(); ++field) {
-        const qsizetype column = table.columnNames.indexOf(fieldNames.at(field));
+        const qsizetype column = names.indexOf(fieldNames.at(field));
         if (column >= 0) {
             columns[std::size_t(field)] = int(column);
             named = true;
@@ -272,7 +316,8 @@ CardColumns GuessCardColumns(const CardTable &table, const QStringList &fieldNam
     }
     if (named)
         return columns;
-    const int count = std::max(table.ColumnCount(), int(table.columnNames.size()));
+    // By the width most rows have: a stray extra cell in one row must not move the meaning.
+    const int count = table.columnNames.isEmpty() ? table.UsualColumnCount() : int(table.columnNames.size());
     using F = CardField;
     static const std::array<std::initializer_list<F>, 6> byCount = {{
         {},

@@ -19,10 +19,11 @@
 enum class CardField { Foreign, Phonetic, Kana, Japanese, Notes };
 inline constexpr int CardFieldCount = 5;
 
-/// The words as tab-separated UTF-8 text: the three header lines (columnNames, five, name the
-/// columns), then one row per word. A line-break marker becomes a real line break; a field
-/// holding a tab, a quote or a line break, or starting with "#", is quoted with its quotes doubled.
-QByteArray FlashCardTsv(const WordEntries &entries, const QStringList &columnNames);
+/// The words as tab-separated UTF-8 text: the header lines (deck names the deck, the book's
+/// title; columnNames, five, name the columns), then one row per word. A line-break marker
+/// becomes a real line break; a field holding a tab, a quote or a line break, or starting with
+/// "#", is quoted with its quotes doubled.
+QByteArray FlashCardTsv(const WordEntries &entries, const QStringList &columnNames, QString deck);
 
 /// A row that could not be taken, by the line of the file it starts on (from 1).
 struct CardProblem {
@@ -39,15 +40,23 @@ struct CardTable {
     QList<CardProblem> problems;
     /// The most fields any row has.
     int ColumnCount() const;
+    /// The number of fields most rows have (of two widths as common, the larger).
+    int UsualColumnCount() const;
 };
 
-/// Reads flash-card text: UTF-8 with or without a byte-order mark; fields quoted as RFC 4180
+/// Whether the first row names the columns: no "#columns:" line, and at least two of its cells
+/// are field names (fieldNames, five). Its names then place the columns and it is no word.
+bool FirstRowNamesColumns(const CardTable &table, const QStringList &fieldNames);
+
+/// Reads flash-card text: UTF-8 with or without a byte-order mark, or UTF-16 with its mark
+/// (a spreadsheet's "Unicode text"); fields quoted as RFC 4180
 /// quotes them (a quoted field may hold separators, quotes doubled, and line breaks); empty
-/// lines skipped. A line starting with "#" is a header or comment line: "#separator:" (a
+/// lines skipped. A line "#name:value" above the rows is a header line: "#separator:" (a
 /// character or Tab, Comma, Semicolon, Pipe, Space, Colon) and "#columns:" are read, the
-/// others skipped; HTML fields ("#html:true") lose their tags, <br> becomes a line break.
-/// Without "#separator:", a tab in the first row makes it TSV, else a semicolon without comma
-/// a semicolon list, else CSV. None when the bytes are not UTF-8.
+/// others skipped; another line starting with "#" is a comment, skipped, and told as a problem
+/// when it holds a separator (a row whose first cell begins with "#"); HTML fields ("#html:true") lose
+/// their tags, <br> becomes a line break. Without "#separator:", a tab in the first row makes it TSV, else a semicolon
+/// without comma a semicolon list, else CSV. None when the bytes are not UTF-8.
 std::optional<CardTable> ReadCardText(const QByteArray &bytes);
 
 /// A flash-card text file as read.
@@ -63,8 +72,9 @@ CardTextRead ReadCardTextFile(const QString &path);
 /// For each card field, the column it is taken from, or -1.
 using CardColumns = std::array<int, CardFieldCount>;
 
-/// A first mapping: columns named like the fields (fieldNames, five) go to those fields;
-/// otherwise by position, two columns being the word and its meaning.
+/// A first mapping: columns named like the fields (fieldNames, five) by "#columns:" or by the
+/// first row go to those fields; otherwise by position, by the width most rows have, two
+/// columns being the word and its meaning.
 CardColumns GuessCardColumns(const CardTable &table, const QStringList &fieldNames);
 
 /// The words the rows give, in stored form (line breaks as markers), and the rows that give

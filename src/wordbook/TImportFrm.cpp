@@ -63,7 +63,7 @@ TImportFrm::TImportFrm(const QString &fileName, const CardTable &table, const QS
     Label1->setText(summary);
     column->addWidget(Label1);
 
-    const int columns = std::max(table.ColumnCount(), int(table.columnNames.size()));
+    const int columns = std::max(table.ColumnCount(), int(table.columnNames.size()));  // every cell can be chosen
     const int shown = int(std::min<qsizetype>(table.rows.size(), kPreviewRows));
     column->addWidget(new QLabel(QStringLiteral("■最初の %1 行：").arg(shown), this));
     ListView1 = new QTableWidget(shown, columns, this);
@@ -88,6 +88,7 @@ TImportFrm::TImportFrm(const QString &fileName, const CardTable &table, const QS
     column->addWidget(ListView1, 1);
     CheckBox1 = new QCheckBox(QStringLiteral("1行目は見出しなので取り込まない"), this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    CheckBox1->setChecked(FirstRowNamesColumns(table, fieldNames));  // a row of field names
     column->addWidget(CheckBox1);
 
     auto *fieldsBox = new QGroupBox(QStringLiteral("取り込む列"), this);

@@ -120,9 +120,9 @@ private slots:
         });
         Find<QAction>(w_, "ExportText")->trigger();
         QVERIFY(proposed.endsWith("/Mixed_Words.tsv"));  // no folder out of the title
-        QVERIFY(
-            FileBytes(tsv).startsWith("#separator:tab\n#html:false\n#columns:英　語\t発音記号\t発音カナ\t日本語\t備考\n"
-                                      "\"say \"\"hi\"\", then\"\tseɪ\tセイ\t言う\t\"first\nsecond\"\n"));
+        QVERIFY(FileBytes(tsv).startsWith("#separator:tab\n#html:false\n#deck:Mixed/Words\n"
+                                          "#columns:英　語\t発音記号\t発音カナ\t日本語\t備考\n"
+                                          "\"say \"\"hi\"\", then\"\tseɪ\tセイ\t言う\t\"first\nsecond\"\n"));
         QCOMPARE(f_->messages.last(),
                  QStringLiteral("3 語をファイル %1 に書き出しました。").arg(QDir::toNativeSeparators(tsv)));
 

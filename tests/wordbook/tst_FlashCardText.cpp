@@ -36,8 +36,9 @@ private slots:
     {
         const WordEntries entries{{"say \"hi\"", "seɪ", "セイ", "言う, 話す", "a#$0Db", ""},
                                   {"#tag", "", "", "札", "", ""}};
-        QCOMPARE(FlashCardTsv(entries, kFieldNames),
-                 QByteArray("#separator:tab\n#html:false\n#columns:英語\t発音記号\t発音カナ\t日本語\t備考\n"
+        QCOMPARE(FlashCardTsv(entries, kFieldNames, "Tiere\tund Farben"),
+                 QByteArray("#separator:tab\n#html:false\n#deck:Tiere und Farben\n"
+                            "#columns:英語\t発音記号\t発音カナ\t日本語\t備考\n"
                             "\"say \"\"hi\"\"\"\tseɪ\tセイ\t言う, 話す\t\"a\nb\"\n"
                             "\"#tag\"\t\t\t札\t\n"));
     }
@@ -52,7 +53,7 @@ private slots:
             {"#hash", "", "", "井桁", "", ""},
             {"\"", "", "", "引用符", "\"\"", ""},
         };
-        const CardTable table = Read(FlashCardTsv(entries, kFieldNames));
+        const CardTable table = Read(FlashCardTsv(entries, kFieldNames, "deck"));
         QCOMPARE(table.separator, QChar(u'\t'));
         QCOMPARE(table.columnNames, kFieldNames);
         QVERIFY(table.problems.isEmpty());
@@ -153,6 +154,61 @@ private slots:
         QTEST(read.error->code, "code");
         QTEST(read.error->reason, "reason");
         QCOMPARE(read.error->path, dir.filePath(name));
+    }
+
+    /// What spreadsheets and hand-made lists give: the words taken and the lines told.
+    void importCases_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("foreign");
+        QTest::addColumn<QStringList>("japanese");
+        QTest::addColumn<QList<int>>("toldLines");
+        const auto utf16 = [](const QString &text, bool bigEndian) {
+            QByteArray bytes(bigEndian ? "\xFE\xFF" : "\xFF\xFE", 2);
+            for (QChar c : text) {
+                const char high = char(c.unicode() >> 8), low = char(c.unicode() & 0xFF);
+                bytes.append(bigEndian ? high : low).append(bigEndian ? low : high);
+            }
+            return bytes;
+        };
+        // clang-format off
+        QTest::addRow("UTF-16 LE with its mark") << utf16("apple\tりんご\nbanana\tバナナ\n", false)
+            << QStringList{"apple", "banana"} << QStringList{"りんご", "バナナ"} << QList<int>{};
+        QTest::addRow("UTF-16 BE with its mark") << utf16("apple\tりんご\n", true)
+            << QStringList{"apple"} << QStringList{"りんご"} << QList<int>{};
+        QTest::addRow("a row with an extra cell") << QByteArray("a,ア,n1\nb,イ,n2,x\nc,ウ,n3\n")
+            << QStringList{"a", "b", "c"} << QStringList{"ア", "イ", "ウ"} << QList<int>{};
+        QTest::addRow("a row starting with #") << QByteArray("apple,りんご\n#1 tip,ヒント\nbanana,バナナ\n")
+            << QStringList{"apple", "banana"} << QStringList{"りんご", "バナナ"} << QList<int>{2};
+        QTest::addRow("headers above the rows") << QByteArray("#separator:comma\n#deck:Obst\napple,りんご\n")
+            << QStringList{"apple"} << QStringList{"りんご"} << QList<int>{};
+        // clang-format on
+    }
+    void importCases()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QList<int>, toldLines);
+        const CardTable table = Read(bytes);
+        QStringList foreign, japanese;
+        for (const WordEntry &word : Words(table)) {
+            foreign << word.Foreign;
+            japanese << word.Japanese;
+        }
+        QTEST(foreign, "foreign");
+        QTEST(japanese, "japanese");
+        QList<int> told;
+        for (const CardProblem &problem : table.problems)
+            told << problem.line;
+        QCOMPARE(told, toldLines);
+    }
+
+    /// A first row that names the columns places them and is marked as no word.
+    void aHeaderRowNamesTheColumns()
+    {
+        const CardTable table = Read("日本語,英語,メモ\nりんご,apple,x\n");
+        QVERIFY(FirstRowNamesColumns(table, kFieldNames));
+        QCOMPARE(GuessCardColumns(table, kFieldNames), (CardColumns{1, -1, -1, 0, -1}));
+        QVERIFY(!FirstRowNamesColumns(Read("apple,りんご\n"), kFieldNames));
     }
 
     void columnsByNameOrByCount()
