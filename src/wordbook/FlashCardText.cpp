@@ -277,7 +277,8 @@ std::optional<CardTable> ReadCardText(const QByteArray &bytes)
         QStringConverter::encodingForData(bytes).value_or(QStringConverter::Utf8);
     QStringDecoder decoder(encoding, QStringDecoder::Flag::Stateless);
     QString text = decoder.decode(bytes);
-    if (decoder.hasError())
+    // A lone surrogate in UTF-16 is no text either: it could not be written back as UTF-8.
+    if (decoder.hasError() || !QStringView(text).isValidUtf16())
         return std::nullopt;
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);

@@ -113,7 +113,8 @@ private slots:
 
     void notUtf8IsRefused()
     {
-        QVERIFY(!ReadCardText(QByteArray("\x82\xa0,a\n")));  // Shift_JIS
+        QVERIFY(!ReadCardText(QByteArray("\x82\xa0,a\n")));                 // Shift_JIS
+        QVERIFY(!ReadCardText(QByteArray("\xFE\xFF\xDC\x64\x00\x0A", 6)));  // UTF-16 with a lone surrogate
         QTemporaryDir dir;
         QFile file(dir.filePath("sjis.csv"));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write("\x82\xa0,a\n") == 5);
