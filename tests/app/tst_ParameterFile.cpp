@@ -238,6 +238,20 @@ private slots:
         QCOMPARE(settings.JPNadd, 8);
     }
 
+    /// The settings a parameter file of these bytes gives.
+    static Settings SettingsOfFile(const QByteArray &parameters)
+    {
+        QTemporaryDir dir;
+        QFile file(dir.filePath(ParameterFileName));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(parameters);
+        file.close();
+        Settings settings;
+        SetDefaults(settings);
+        ReadParameterFile(dir.path(), settings);
+        return settings;
+    }
+
     void GeometryToRestore_data()
     {
         QTest::addColumn<QByteArray>("parameters");
@@ -261,14 +275,7 @@ private slots:
     {
         QFETCH(QByteArray, parameters);
         QFETCH(WindowGeometry, restored);
-        QTemporaryDir dir;
-        QFile file(dir.filePath(ParameterFileName));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(parameters);
-        file.close();
-        Settings settings;
-        SetDefaults(settings);
-        ReadParameterFile(dir.path(), settings);
+        const Settings settings = SettingsOfFile(parameters);
         QCOMPARE(::GeometryToRestore(settings, QSize(1920, 1080), QSize(1920, 1040)), restored);
     }
 
@@ -300,14 +307,7 @@ private slots:
         QFETCH(QSize, available);
         QFETCH(WindowGeometry, restored);
         QFETCH(QSize, minimum);
-        QTemporaryDir dir;
-        QFile file(dir.filePath(ParameterFileName));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(parameters);
-        file.close();
-        Settings settings;
-        SetDefaults(settings);
-        ReadParameterFile(dir.path(), settings);
+        const Settings settings = SettingsOfFile(parameters);
         QCOMPARE(MinimumWindowSize(available), minimum);
         QCOMPARE(::GeometryToRestore(settings, screen, available), restored);
     }
