@@ -1,27 +1,37 @@
 #include "training/QuizSession.h"
 
+#include "lib/ULib.h"
 #include "training/Judge.h"
 #include "wordbook/WordBookFile.h"
 
-bool QuizSession::LoadBook(QStringList lines)
+bool QuizSession::LoadBook(QStringList lines, ReviewChooser review)
 {
-    if (lines.size() <= 3) {
-        if (Loaded())
-            Leave();
-        return false;
+    if (lines.size() > 3) {
+        lines_ = std::move(lines);
+        wordCount_ = int(lines_.size() - 3);
+        review_ = std::move(review);
+        if (BuildSets())
+            return true;
     }
-    lines_ = std::move(lines);
-    wordCount_ = int(lines_.size() - 3);
-    BuildSets();
-    return true;
+    if (Loaded() || review_)
+        Leave();
+    return false;
 }
 
-void QuizSession::BuildSets()
+bool QuizSession::BuildSets()
 {
-    sets_ = ::BuildSets(wordCount_, random_);
+    if (review_) {
+        const QList<int> rows = review_();
+        if (rows.isEmpty())
+            return false;
+        sets_ = BuildReviewSet(rows, wordCount_, random_);
+    } else {
+        sets_ = ::BuildSets(wordCount_, random_);
+    }
     remainingSets_ = sets_.totalSets;
     phase_ = QuizPhase::Ready;
     frontend_.ShowRemainingSets(remainingSets_);
+    return true;
 }
 
 WordEntry QuizSession::WordAt(int row) const
@@ -61,6 +71,7 @@ bool QuizSession::Start()
         return false;
     position_ = 0;
     score_ = 0;
+    missed_.clear();
     frontend_.ShowScore(score_);
     ShowNextQuestion();
     return true;
@@ -90,6 +101,7 @@ QuizSession::NextStep QuizSession::Next()
             return NextStep::Nothing;
         sets_.currentSet = sets_.SetRows(sets_.totalSets - remainingSets_);
         position_ = 0;
+        missed_.clear();
         frontend_.ShowRemainingSets(--remainingSets_);
         ShowNextQuestion();
         score_ = 0;
@@ -99,7 +111,10 @@ QuizSession::NextStep QuizSession::Next()
     }
     if (!frontend_.ConfirmReshuffle())
         return NextStep::Nothing;
-    BuildSets();
+    if (!BuildSets()) {
+        Leave();
+        return NextStep::NothingLeft;
+    }
     return NextStep::Reshuffle;
 }
 
@@ -109,13 +124,18 @@ QuizSession::Judgement QuizSession::Judge(QStringView answer)
     if (!SetRunning())
         return judgement;
     judgement.judged = true;
+    judgement.answer = ULib::TrimBlanks(answer);
     judgement.correct = IsCorrectAnswer(answer, expected_);
-    if (judgement.correct && phase_ == QuizPhase::Asking) {
+    judgement.first = phase_ == QuizPhase::Asking;
+    if (judgement.correct && judgement.first) {
         score_ += 100 / SetSize;
         judgement.scored = true;
         frontend_.ShowScore(score_);
     }
+    if (!judgement.correct && judgement.first)
+        missed_.append({currentWord_, judgement.answer});
     frontend_.ShowAnswerFeedback(judgement.correct);
+    judgement.setOver = position_ == SetSize && judgement.first;
     if (position_ == SetSize) {
         phase_ = EndOfSetPhase();
         frontend_.StartVerdict();
@@ -129,6 +149,8 @@ void QuizSession::Leave()
 {
     phase_ = QuizPhase::NoBook;
     lines_.clear();
+    review_ = {};
+    missed_.clear();
     wordCount_ = 0;
     sets_ = QuizSets{0, 0, {0}, {0}, false};
     remainingSets_ = 0;

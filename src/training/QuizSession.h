@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 class QuizRandom;
 
 /// What the quiz needs of the windows that show it.
@@ -53,10 +55,15 @@ public:
 
     QuizPhase Phase() const { return phase_; }
 
-    /// Any phase: takes a book's lines (header included) and builds its sets (Ready). A book
-    /// without a word line is refused (false) and leaves no book loaded (NoBook), so the book
-    /// before cannot be asked under the refused one's name.
-    bool LoadBook(QStringList lines);
+    /// The rows of a review set, lowest box first; empty when no word is left to review.
+    using ReviewChooser = std::function<QList<int>()>;
+
+    /// Any phase: takes a book's lines (header included) and builds its sets (Ready): a pass of
+    /// shuffled sets, or with a chooser one review set of the rows it gives, chosen again for
+    /// every new pass. A book without a word line, or a review with nothing to review, is
+    /// refused (false) and leaves no book loaded (NoBook), so the book before cannot be asked
+    /// under the refused one's name.
+    bool LoadBook(QStringList lines, ReviewChooser review = {});
 
     /// START, in Ready only: score 0 and the first question of the set (Asking). False in
     /// every other phase, where nothing happens.
@@ -66,22 +73,35 @@ public:
     void SetRaised();
 
     /// What NEXT did.
-    enum class NextStep { Question, NextSet, Reshuffle, Nothing };
+    enum class NextStep { Question, NextSet, Reshuffle, NothingLeft, Nothing };
     /// NEXT while a set runs: the next question (Asking); after the tenth, once the user agrees,
     /// the next set's first question (Asking) or, when the pass is over, a new shuffle of the
-    /// book (Ready; the caller lowers the panel). Nothing in NoBook and Ready, or when the
-    /// user says no.
+    /// book (Ready; the caller lowers the panel). A review whose chooser gives no row any more
+    /// ends instead (NothingLeft, NoBook). Nothing in NoBook and Ready, or when the user says
+    /// no.
     NextStep Next();
 
     struct Judgement {
         bool judged = false;  ///< false outside a set: nothing was judged
         bool correct = false;
         bool scored = false;
+        bool first = false;    ///< the question's first judgement
+        bool setOver = false;  ///< the set's last question: its score is final
+        QString answer;        ///< the answer as judged, its blanks at both ends removed
     };
     /// Judges a typed answer against the question on screen while a set runs; only the first
     /// judgement of a question scores (Asking to Judged, or to SetOver or PassOver after the
     /// tenth, where the verdict follows).
     Judgement Judge(QStringView answer);
+
+    /// A question of the running set answered wrong at its first judgement.
+    struct MissedAnswer {
+        int row = 0;
+        QString answer;
+    };
+    /// The running (or just finished) set's questions answered wrong at their first judgement,
+    /// in the order asked.
+    const QList<MissedAnswer> &Missed() const { return missed_; }
 
     /// Any phase: the training page is left; the book and its sets are gone (NoBook).
     void Leave();
@@ -93,6 +113,9 @@ public:
     QString TypeName() const { return CurrentTypeName(lines_.value(2)); }
     int WordCount() const { return wordCount_; }
     bool FullBook() const { return wordCount_ >= SetSize; }
+    /// Whether the running set repeats words to make ten questions (a small book or review).
+    bool Provisional() const { return sets_.provisional; }
+    bool Review() const { return bool(review_); }
     int TotalSets() const { return sets_.totalSets; }
     int RemainingSets() const { return remainingSets_; }
     const QList<int> &Order() const { return sets_.order; }
@@ -111,8 +134,9 @@ private:
     bool SetRunning() const;
     /// The phase once the set's last question is judged: SetOver while sets remain.
     QuizPhase EndOfSetPhase() const;
-    /// A new shuffle of the loaded book: the sets of a new pass (Ready).
-    void BuildSets();
+    /// A new shuffle of the loaded book, or a new review set: the sets of a new pass (Ready).
+    /// False when a review finds nothing to ask.
+    bool BuildSets();
     void ShowNextQuestion();
 
     QuizFrontend &frontend_;
@@ -120,7 +144,9 @@ private:
     QuizPhase phase_ = QuizPhase::NoBook;
     QStringList lines_;
     int wordCount_ = 0;
+    ReviewChooser review_;
     QuizSets sets_;
+    QList<MissedAnswer> missed_;
     int remainingSets_ = 0;
     int position_ = 0;
     int currentWord_ = 0;

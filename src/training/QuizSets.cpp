@@ -26,10 +26,30 @@ QuizSets BuildSets(int count, QuizRandom &random)
     return sets;
 }
 
+QuizSets BuildReviewSet(const QList<int> &rows, int wordCount, QuizRandom &random)
+{
+    QuizSets sets;
+    sets.wordCount = wordCount;
+    sets.review = true;
+    sets.totalSets = 1;
+    sets.provisional = rows.size() < SetSize;
+    if (sets.provisional && !rows.isEmpty()) {
+        QList<int> permutation(SetSize);
+        std::iota(permutation.begin(), permutation.end(), 0);
+        ShuffleOrder(permutation, SetSize, random);
+        for (int index : permutation)
+            sets.order.append(rows[index % rows.size()]);
+    } else {
+        sets.order = rows.mid(0, SetSize);
+    }
+    sets.currentSet = sets.order;
+    return sets;
+}
+
 QList<int> QuizSets::SetRows(int index) const
 {
     QList<int> rows = order.mid(qsizetype(index) * SetSize, SetSize);
-    if (provisional) {
+    if (provisional && !review) {
         for (int &row : rows)
             row = wordCount > 0 ? row % wordCount : 0;
     }

@@ -19,6 +19,7 @@ struct QuizSets {
     QList<int> order;       ///< the shuffled word rows (ten entries for a provisional set)
     QList<int> currentSet;  ///< the rows of the running set, in question order
     bool provisional = false;
+    bool review = false;  ///< one set of words chosen from the learning record
 
     /// The rows of set number index (from 0): order[10 × index …], each taken modulo the word
     /// count for a provisional set, whose permutation is of 0..9 whatever the count.
@@ -29,3 +30,8 @@ struct QuizSets {
 /// permutation of its rows; a smaller book one provisional set of ten questions, row
 /// order[j] mod count for a permutation of 0..9.
 QuizSets BuildSets(int count, QuizRandom &random);
+
+/// A review set over book rows chosen from the learning record, the lowest box first: the first
+/// ten in their order, or for fewer than ten, ten questions by the rule of a provisional set
+/// (row rows[order[j] mod n] for a permutation of 0..9). Order holds the rows as asked.
+QuizSets BuildReviewSet(const QList<int> &rows, int wordCount, QuizRandom &random);

@@ -350,6 +350,82 @@ private slots:
         QCOMPARE(quiz.Next(), QuizSession::NextStep::Reshuffle);
     }
 
+    void aReviewAsksTheChosenRowsInTheirOrder_data()
+    {
+        QTest::addColumn<QList<int>>("chosen");
+        QTest::addRow("ten or more: the first ten, lowest box first")
+            << QList<int>{7, 3, 9, 0, 1, 2, 4, 5, 6, 8, 10, 11};
+        QTest::addRow("fewer: ten questions over them") << QList<int>{12, 5, 3};
+    }
+    void aReviewAsksTheChosenRowsInTheirOrder()
+    {
+        QFETCH(QList<int>, chosen);
+        RecordingFrontend frontend;
+        QuizRandom random = FixedRandom();
+        QuizSession quiz(frontend, random);
+        int choices = 0;
+        QVERIFY(quiz.LoadBook(Book(20), [&] {
+            ++choices;
+            return chosen;
+        }));
+        QVERIFY(quiz.Review());
+        QCOMPARE(quiz.Provisional(), chosen.size() < SetSize);
+        QCOMPARE(frontend.remaining, QList<int>{1});  // one set, whatever the book's size
+        quiz.Start();
+        quiz.SetRaised();
+        for (int i = 1; i < SetSize; ++i)
+            quiz.Next();
+        if (chosen.size() >= SetSize) {
+            QCOMPARE(frontend.questions, chosen.mid(0, SetSize));
+        } else {
+            QCOMPARE(frontend.questions.size(), SetSize);
+            for (int row : chosen)  // 3 rows: each asked three or four times
+                QVERIFY(frontend.questions.count(row) >= SetSize / chosen.size());
+        }
+        // A new pass chooses again; once nothing is left to review, the review ends.
+        quiz.Judge(u"x");
+        QCOMPARE(quiz.Next(), QuizSession::NextStep::Reshuffle);
+        QCOMPARE(choices, 2);
+        chosen.clear();
+        quiz.Start();
+        quiz.SetRaised();
+        for (int i = 1; i < SetSize; ++i)
+            quiz.Next();
+        QCOMPARE(quiz.Next(), QuizSession::NextStep::NothingLeft);
+        QCOMPARE(quiz.Phase(), QuizPhase::NoBook);
+        QVERIFY(!quiz.LoadBook(Book(20), [] { return QList<int>{}; }));
+    }
+
+    void theMissedAnswersAreThoseWrongAtTheirFirstJudgement()
+    {
+        RecordingFrontend frontend;
+        QuizRandom random = FixedRandom();
+        QuizSession quiz(frontend, random);
+        QVERIFY(quiz.LoadBook(Book(20)));
+        quiz.Start();
+        QList<QuizSession::MissedAnswer> expected;
+        for (int i = 0; i < SetSize; ++i) {
+            if (i > 0)
+                quiz.Next();
+            const QuizSession::Judgement first =
+                quiz.Judge(i % 3 == 0 ? QStringLiteral(" typo%1 ").arg(i) : quiz.ExpectedAnswer());
+            QVERIFY(first.first);
+            QCOMPARE(first.setOver, i == SetSize - 1);
+            if (i % 3 == 0) {
+                expected.append({quiz.CurrentWord(), QStringLiteral("typo%1").arg(i)});
+                QCOMPARE(first.answer, expected.last().answer);  // blanks at both ends removed
+            }
+            QVERIFY(!quiz.Judge(u"again wrong").first);  // a later judgement is not missed
+        }
+        QCOMPARE(quiz.Missed().size(), expected.size());
+        for (qsizetype i = 0; i < expected.size(); ++i) {
+            QCOMPARE(quiz.Missed()[i].row, expected[i].row);
+            QCOMPARE(quiz.Missed()[i].answer, expected[i].answer);
+        }
+        QCOMPARE(quiz.Next(), QuizSession::NextStep::NextSet);
+        QVERIFY(quiz.Missed().isEmpty());  // a new set starts a new list
+    }
+
     void aProvisionalSetAgainAsksOnlyTheBooksWords()
     {
         // NEXT through a provisional set before the panel has risen: the set is asked again,
