@@ -32,9 +32,9 @@ QList<TrainingBookItem> ListTrainingBooks(const QString &folder)
         const WordBookHeader header = ReadWordBookHeader(folder + u'/' + file);
         if (header.lineCount <= 3)
             continue;
-        items.append(
-            {file, QStringLiteral("　%1　[%2]　・・・　[%3]　・・・　（%4個）")
-                       .arg(header.title, header.group, header.typeName, QString::number(header.lineCount - 3))});
+        items.append({file, header.title,
+                      QStringLiteral("　%1　[%2]　・・・　[%3]　・・・　（%4個）")
+                          .arg(header.title, header.group, header.typeName, QString::number(header.lineCount - 3))});
     }
     return items;
 }

@@ -21,6 +21,7 @@ TrainingBookRead ReadTrainingBook(const QString &path);
 /// A training book's header as the book offers it to the question-choice box.
 struct TrainingBookItem {
     QString fileName;
+    QString title;
     QString caption;  ///< "　title　[group]　・・・　[type]　・・・　（n個）"
 };
 

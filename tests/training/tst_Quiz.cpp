@@ -5,6 +5,7 @@
 #include "training/QuizSession.h"
 #include "training/QuizSets.h"
 #include "training/RandLog.h"
+#include "training/ReviewChoice.h"
 #include "training/TrainingBook.h"
 #include "training/Verdict.h"
 #include "wordbook/WordBookFile.h"
@@ -424,6 +425,21 @@ private slots:
         }
         QCOMPARE(quiz.Next(), QuizSession::NextStep::NextSet);
         QVERIFY(quiz.Missed().isEmpty());  // a new set starts a new list
+    }
+
+    void aReviewShufflesOnlyWithinABox()
+    {
+        const QList<ReviewWord> chosen{{4, 0}, {8, 0}, {1, 0}, {9, 1}, {2, 1}, {7, 3}};
+        QSet<QList<int>> orders;
+        for (quint32 seed = 1; seed <= 20; ++seed) {
+            QuizRandom random = FixedRandom(seed);
+            const QList<int> rows = ReviewRowsInBoxOrder(chosen, random);
+            QCOMPARE(QSet<int>(rows.begin(), rows.begin() + 3), (QSet<int>{4, 8, 1}));  // box 0 first
+            QCOMPARE(QSet<int>(rows.begin() + 3, rows.begin() + 5), (QSet<int>{9, 2}));
+            QCOMPARE(rows.last(), 7);
+            orders.insert(rows);
+        }
+        QVERIFY(orders.size() > 3);  // the words of a box do not always come in one order
     }
 
     void aProvisionalSetAgainAsksOnlyTheBooksWords()
