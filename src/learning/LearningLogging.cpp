@@ -1,0 +1,3 @@
+#include "learning/LearningLogging.h"
+
+Q_LOGGING_CATEGORY(lcLearning, "quillmaren.learning", QtWarningMsg)
