@@ -1,5 +1,6 @@
 #include "mainwindow/TMainFrm.h"
 
+#include "app/Language.h"
 #include "dialogs/FileErrorText.h"
 #include "dialogs/InstalledFonts.h"
 #include "dialogs/MessageSeam.h"
@@ -470,6 +471,12 @@ void TMainFrm::ShowTransferMode()
     palette.setColor(QPalette::Text, mode.Phonetic() ? QColor(0, 255, 255) : QColor(0, 255, 0));
     Edit2->setPalette(palette);
     Edit2->setText(mode.DisplayText());
+}
+
+BookKey TMainFrm::BookKeyOf(const QString &fileName, const QString &title) const
+{
+    return {Languages()[qBound(0, settings().InpMode, LanguageCount - 1)].code,
+            BookFolderKinds()[std::size_t(wordBookPage_->CurrentFolder())], fileName, title};
 }
 
 std::optional<ComposePad *> TMainFrm::MemoLetterPad() const

@@ -4,6 +4,8 @@
 #include "app/LanguageState.h"
 #include "app/Session.h"
 #include "compose/CompositionEngine.h"
+#include "learning/LearningTypes.h"
+#include "training/LearningRecordAccess.h"
 #include "transfer/TransferOptions.h"
 
 #include "pads/TIPAboard.h"
@@ -126,6 +128,9 @@ private:
     /// The tool menu's character counter and code-value checkers.
     void ConnectTextTools();
 
+    /// The learning record's name for a book of the word-book page's current folder.
+    BookKey BookKeyOf(const QString &fileName, const QString &title) const;
+
     /// Whether Memo1 composes on the page showing, and the letter pad it composes with.
     std::optional<ComposePad *> MemoLetterPad() const;
 
@@ -134,6 +139,9 @@ private:
     TransferOptions transferOptions_{session_.Store()};
     CompositionEngine engine_;
     LanguageState language_;
+    /// "Learning.sqlite" in the system folder, opened when the training or the book list first
+    /// needs it.
+    LearningRecordAccess learning_{[this] { return paths_.SysFolder + QStringLiteral("/Learning.sqlite"); }};
     bool shown_ = false;
     bool centred_ = false;  ///< placed in the screen's centre rather than where it was saved
 

@@ -304,10 +304,12 @@ void TMainFrm::BuildPages()
                                       RegWord,     ModWord,    DelWord,  MoveWord, N501,   bookG1,
                                       ExportText,  ImportText, UndoWord, RedoWord};
     wordBookPage_ = new WordBookPage(session_.Store(), paths_, bookActions, StatusPanels, TabSheet2);
-    trainingPage_ = new TrainingPage({engine_, session_.Get(), [this] { return wordBookPage_->CurrentFolderPath(); },
-                                      [this] { return textFiles_->TextFolder(); },
-                                      [this] { return language_.LanguageName; }, [this] { return height(); }},
-                                     TabSheet3);
+    trainingPage_ =
+        new TrainingPage({engine_, session_.Get(), [this] { return wordBookPage_->CurrentFolderPath(); },
+                          [this] { return textFiles_->TextFolder(); }, [this] { return language_.LanguageName; },
+                          [this] { return height(); }, QuizRandom::ClockSeed, &learning_,
+                          [this](const QString &fileName, const QString &title) { return BookKeyOf(fileName, title); }},
+                         TabSheet3);
     for (QWidget *page : std::initializer_list<QWidget *>{inputPage_, wordBookPage_, trainingPage_}) {
         auto *layout = new QVBoxLayout(page->parentWidget());
         layout->setContentsMargins(0, 0, 0, 0);

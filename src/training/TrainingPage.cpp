@@ -4,9 +4,12 @@
 #include "dialogs/FileErrorText.h"
 #include "dialogs/InstalledFonts.h"
 #include "dialogs/MessageSeam.h"
+#include "learning/LearningRecord.h"
 #include "pads/TQuillmaren4.h"
 #include "pads/TShape.h"
+#include "training/LearningRecordAccess.h"
 #include "training/RandLog.h"
+#include "training/ReviewChoice.h"
 #include "training/TQType1.h"
 #include "training/TStdScore.h"
 #include "training/Verdict.h"
@@ -266,10 +269,73 @@ void TrainingPage::EnterTrainingPage()
 void TrainingPage::BuildTrainingBookList()
 {
     ComboBox1->clear();
-    trainingFiles_ = ListTrainingBooks(context_.bookFolder());
-    for (const TrainingBookItem &item : trainingFiles_)
+    trainingFiles_.clear();
+    LearningRecord *record = Record();
+    for (const TrainingBookItem &item : ListTrainingBooks(context_.bookFolder())) {
+        trainingFiles_.append({item, false});
         ComboBox1->addItem(item.caption);
+        if (record && HasWordsToReview(*record, item)) {
+            trainingFiles_.append({item, true});
+            ComboBox1->addItem(QStringLiteral("【復習】") + item.title);
+        }
+    }
     ComboBox1->setCurrentIndex(-1);
+}
+
+void TrainingPage::RefreshTrainingBookList()
+{
+    const int k = ComboBox1->currentIndex();
+    if (k < 0 || k >= trainingFiles_.size())
+        return;
+    const TrainingChoice current = trainingFiles_[k];
+    BuildTrainingBookList();
+    for (qsizetype i = 0; i < trainingFiles_.size(); ++i) {
+        if (trainingFiles_[i].book.fileName == current.book.fileName && trainingFiles_[i].review == current.review)
+            ComboBox1->setCurrentIndex(int(i));
+    }
+}
+
+LearningRecord *TrainingPage::Record()
+{
+    return context_.learning ? context_.learning->Record(this) : nullptr;
+}
+
+bool TrainingPage::HasWordsToReview(LearningRecord &record, const TrainingBookItem &book)
+{
+    // Most books have no word to review: only those the record names are read whole.
+    const BookKey key = context_.bookKey(book.fileName, book.title);
+    if (!record.HasWordsBelowTop(key))
+        return false;
+    const QStringList lines = ReadTrainingBook(context_.bookFolder() + u'/' + book.fileName).lines;
+    return !record.ReviewWords(key, WordKeysOfLines(lines), 1).isEmpty();
+}
+
+QuizSession::ReviewChooser TrainingPage::ReviewChooserFor(const TrainingBookItem &book, const QStringList &lines)
+{
+    auto keys = std::make_shared<const QList<WordKey>>(WordKeysOfLines(lines));
+    return [this, key = context_.bookKey(book.fileName, book.title), keys] {
+        LearningRecord *record = Record();
+        if (!record)
+            return QList<int>{};
+        return ReviewRowsInBoxOrder(record->ReviewWords(key, *keys, ReviewChoiceSize), random_);
+    };
+}
+
+void TrainingPage::RecordJudgement(const QuizSession::Judgement &judgement)
+{
+    LearningRecord *record = Record();
+    if (!record)
+        return;
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const WordEntry word = session_.WordAt(session_.CurrentWord());
+    bool written = record->RecordJudgement(
+        {bookKey_, {word.Foreign, word.Japanese}, judgement.answer, judgement.correct, judgement.first, now});
+    if (written && judgement.setOver)
+        written = record->RecordSet(bookKey_, {session_.Score(), session_.Review(), now});
+    if (!written)
+        context_.learning->TellWriteFailed(this);
+    else if (judgement.setOver)
+        RefreshTrainingBookList();
 }
 
 void TrainingPage::ComboBox1Change()
@@ -288,25 +354,35 @@ void TrainingPage::LoadTrainingBook()
     }
     bool loaded = false;
     if (k >= 0 && k < trainingFiles_.size()) {
-        const QString &file = trainingFiles_[k].fileName;
-        if (session_.LoadBook(ReadTrainingBook(context_.bookFolder() + u'/' + file).lines)) {
+        const TrainingChoice &choice = trainingFiles_[k];
+        const QString &file = choice.book.fileName;
+        const QStringList lines = ReadTrainingBook(context_.bookFolder() + u'/' + file).lines;
+        if (session_.LoadBook(lines, choice.review ? ReviewChooserFor(choice.book, lines) : nullptr)) {
             loaded = true;
+            bookKey_ = context_.bookKey ? context_.bookKey(file, session_.Title()) : BookKey{};
             emit TrainingBookLoaded(file, session_.Title(), session_.Group(), session_.TypeName());
             WriteShuffleLog();
+        } else if (choice.review) {
+            MessageSeam::Notify(
+                this, QStringLiteral("単語帳「%1」には、もう復習する単語がありません。").arg(choice.book.title));
+            StartBtn->setEnabled(false);
         } else {
             MessageSeam::Notify(this, QStringLiteral("単語帳「%1」から単語を読み取れませんでした。学習には使えません。")
                                           .arg(ComboBox1->currentText().trimmed()));
             StartBtn->setEnabled(false);
         }
     }
-    const bool provisional = loaded && session_.WordCount() >= 1 && session_.WordCount() < SetSize;
+    // The note speaks of small books; a review of a few words is no small book.
+    const bool provisional = loaded && session_.Provisional() && !session_.Review();
     Label33->setVisible(provisional);
 }
 
 void TrainingPage::WriteShuffleLog()
 {
-    const QString line = RandLogLine(QDateTime::currentDateTime(), QLocale::system(), session_.Title(),
-                                     session_.Order(), session_.WordCount());
+    // A review logs the rows it asks; a pass its whole order.
+    const int logged = session_.Review() ? int(session_.Order().size()) : session_.WordCount();
+    const QString line =
+        RandLogLine(QDateTime::currentDateTime(), QLocale::system(), session_.Title(), session_.Order(), logged);
     if (const std::optional<FileError> error = WriteRandLog(context_.textFolder(), line))
         MessageSeam::Notify(this, FileErrorText(*error));
 }
@@ -336,7 +412,7 @@ void TrainingPage::StartBtnClick()
         score_->show();
         connect(score_, &TStdScore::NextClicked, this, &TrainingPage::NextBtnClick);
     }
-    score_->ShowSetKind(!session_.FullBook());
+    score_->ShowSetKind(session_.Provisional());
     if (!question_) {
         const QString type = session_.TypeName();
         question_ = new TQType1(
@@ -360,8 +436,12 @@ void TrainingPage::StartBtnClick()
 
 void TrainingPage::JudgeBtnClick()
 {
-    if (!question_ || !session_.Judge(question_->Answer()).judged)
+    if (!question_)
         return;
+    const QuizSession::Judgement judgement = session_.Judge(question_->Answer());
+    if (!judgement.judged)
+        return;
+    RecordJudgement(judgement);
     question_->RememberPage();
     question_->ShowResult(session_.ExpectedAnswer());
     if (score_)
@@ -372,9 +452,18 @@ void TrainingPage::NextBtnClick()
 {
     if (!question_)
         return;
-    if (session_.Next() == QuizSession::NextStep::Reshuffle) {
+    switch (session_.Next()) {
+    case QuizSession::NextStep::Reshuffle:
         OpenTimer->start();  // lowers the procedure panel over the quiz area
         WriteShuffleLog();
+        break;
+    case QuizSession::NextStep::NothingLeft:
+        OpenTimer->start();
+        MessageSeam::Notify(this, QStringLiteral("この単語帳で復習する単語は、もうありません。"
+                                                 "間違えた単語はすべて箱4（習得）まで進みました。"));
+        BuildTrainingBookList();
+        break;
+    default: break;
     }
 }
 

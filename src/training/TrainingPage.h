@@ -1,5 +1,6 @@
 #pragma once
 
+#include "learning/LearningTypes.h"
 #include "training/QuizRandom.h"
 #include "training/QuizSession.h"
 #include "training/TrainingBook.h"
@@ -12,6 +13,8 @@
 #include <memory>
 
 class CompositionEngine;
+class LearningRecord;
+class LearningRecordAccess;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -40,6 +43,10 @@ public:
         std::function<QString()> languageName;  ///< the current language's name
         std::function<int()> windowHeight;      ///< the main window's full height
         QuizRandom::SeedSource seedSource = QuizRandom::ClockSeed;
+        /// The learning record; none keeps no record and offers no review.
+        LearningRecordAccess *learning = nullptr;
+        /// The record's name for a book of the current folder.
+        std::function<BookKey(const QString &fileName, const QString &title)> bookKey;
     };
 
     TrainingPage(Context context, QWidget *parent);
@@ -113,6 +120,16 @@ private:
     void PlaceFeedbackText(QLabel *label, const QWidget *square) const;
     void JudgeBtnClick();
     void WriteShuffleLog();
+    /// The record when it is kept; null otherwise (told once).
+    LearningRecord *Record();
+    /// Whether a book has recorded words below the top box that it still holds.
+    bool HasWordsToReview(LearningRecord &record, const TrainingBookItem &book);
+    /// The rows of each review set of a book, chosen from the record when a pass begins.
+    QuizSession::ReviewChooser ReviewChooserFor(const TrainingBookItem &book, const QStringList &lines);
+    /// Writes a judgement, and the set's score when it was the set's last question.
+    void RecordJudgement(const QuizSession::Judgement &judgement);
+    /// The book list again, the choice on screen kept: a set's end may add or drop a review.
+    void RefreshTrainingBookList();
     void HideFeedback();
     void HidePictures();
     /// The two squares in a colour and a text centred on each, in its colour and size.
@@ -127,7 +144,13 @@ private:
     Context context_;
     QuizRandom random_;
     QuizSession session_;
-    QList<TrainingBookItem> trainingFiles_;
+    /// An entry of ComboBox1: a book, or the review of a book.
+    struct TrainingChoice {
+        TrainingBookItem book;
+        bool review = false;
+    };
+    QList<TrainingChoice> trainingFiles_;  ///< parallel to ComboBox1's items
+    BookKey bookKey_;                      ///< the loaded book as the record knows it
     int rememberedPage_ = 2;
     bool panelRaised_ = false;  ///< the caption of Panel16: "↑" raised, "↓" lowered
     int panelHeight_ = 0;       ///< Panel16's height while it moves

@@ -92,11 +92,16 @@ private slots:
                                  return answer_;
                              });
         const QString folder = dir_.path();
-        page_ = std::make_unique<TrainingPage>(
-            TrainingPage::Context{engine_, settings_, [folder] { return folder + "/books"; },
-                                  [folder] { return folder; }, [] { return QStringLiteral("英　語"); },
-                                  [] { return 730; }, [] { return 2026u; }},
-            nullptr);
+        page_ = std::make_unique<TrainingPage>(TrainingPage::Context{engine_,
+                                                                     settings_,
+                                                                     [folder] { return folder + "/books"; },
+                                                                     [folder] { return folder; },
+                                                                     [] { return QStringLiteral("英　語"); },
+                                                                     [] { return 730; },
+                                                                     [] { return 2026u; },
+                                                                     nullptr,
+                                                                     {}},
+                                               nullptr);
         // What the main window does once the pages have grown for the chosen book.
         connect(page_.get(), &TrainingPage::BookChosen, page_.get(), [this] {
             page_->LowerProcedurePanel();
