@@ -1,6 +1,7 @@
 #include "app/HelpTopics.h"
 
 #include <array>
+#include <initializer_list>
 
 namespace HelpTopics {
 
@@ -8,7 +9,7 @@ namespace {
 
 // The answers, one paragraph per line: "A<n>. " first, then "(1) " steps, "・" consequences,
 // "※" notes and "【手順】" before a list of steps.
-const std::array<const char16_t *, 21> kAnswers{
+const std::array<const char16_t *, 24> kAnswers{
     u"A1. 画面下のタブを、目的に合わせて切り替えて使います。\n"
     u"(1) ワープロやメールなどに欧文を入力したいときは「欧文入力」タブを使います。\n"
     u"(2) 単語帳を作る、発音記号を入力する、トレーニングの問題を入力するときは「単語帳」タブを使います。\n"
@@ -93,7 +94,28 @@ const std::array<const char16_t *, 21> kAnswers{
 
     u"A21. いいえ。パッケージを削除しても、次の2か所は残ります。必要なら手作業で削除して下さい。\n"
     u"(1) Quillmarenの設定と記号の表があるフォルダ（~/.local/share/Bertovan/Quillmaren）\n"
-    u"(2) 単語帳のフォルダ（~/Documents/Bertovan/Quillmaren）",
+    u"(2) 単語帳のフォルダ（~/Documents/Bertovan/Quillmaren）\n"
+    u"(3) 学習の記録（~/.local/share/Bertovan/Quillmaren/Sys/Learning.sqlite）",
+
+    u"A22. はい。最初の判定で間違えた単語がある単語帳には、問題選択ボックスに「【復習】」で始まる項目が加わります。\n"
+    u"(1) 問題選択ボックスで「【復習】」と単語帳のタイトルの項目を選びます。\n"
+    u"(2) STARTボタンを押すと、覚えていない単語から順に10問が出ます。"
+    u"復習する単語が10語に満たないときは、重複を許して10問にします。\n"
+    u"・単語は0から4の「箱」に入っています。最初の判定で間違えると箱0に戻り、正解すると一つ上の箱に進みます。"
+    u"箱4まで進んだ単語が「習得」した単語で、復習には出ません。\n"
+    u"※まだ出題されたことのない単語は、復習には出ません。",
+
+    u"A23. はい。10問が終わると、問題の欄に「この勝負で間違えた単語」が表示されます。"
+    u"あなたの解答のうち、違う文字・余分な文字・足りない文字に印が付きます。\n"
+    u"・アクセント付きの文字を入力しなかったときは、「é ＝ ] e」のように、その文字を入れるトリガーキーが表示されます。\n"
+    u"・間違えた直後にも、同じ印が問題の欄に表示されます。\n"
+    u"※一覧の単語をダブルクリックするかF8キーを押すと、その単語を単語帳で編集できます。",
+
+    u"A24. 判定のたびに、システムフォルダの「Learning.sqlite」"
+    u"（~/.local/share/Bertovan/Quillmaren/Sys）に記録されます。単語帳のファイルは書き換えません。\n"
+    u"・単語帳ページの一覧の「習得」の列に、箱4の単語の割合が表示されます。\n"
+    u"・「単語帳」メニューの「学習の記録」で、勝負の得点の移り変わりと箱ごとの単語数をグラフで見られます。\n"
+    u"※記録を最初からにしたいときは、Quillmarenを終了してから、Learning.sqliteで始まる名前のファイルを削除して下さい。",
 };
 
 }  // namespace
@@ -123,6 +145,9 @@ const QStringList &Entries()
         QStringLiteral("Q19. 発音記号の名称の出展は何ですか？"),
         QStringLiteral("Q20. 転送ボタンを押しても文字が転送されないのですが？"),
         QStringLiteral("Q21. アンインストーラーだけで完全にアンインストールできますか？"),
+        QStringLiteral("Q22. 間違えた単語だけを練習できますか？"),
+        QStringLiteral("Q23. 間違えたとき、どこが違ったのか分かりますか？"),
+        QStringLiteral("Q24. 学習の記録はどこに残りますか？"),
     };
     return entries;
 }
@@ -133,13 +158,17 @@ QStringList Lines(int index)
         // Each heading with its questions, written without the leading space.
         const struct {
             const char16_t *heading;
-            int first, last;
-        } sections[] = {{u"【初めての方へ】", 1, 2}, {u"【トレーニングモード】", 3, 6}, {u"【単語帳】", 7, 13},
-                        {u"【欧文入力】", 14, 16},   {u"【発音記号入力】", 17, 19},     {u"【全体】", 20, 21}};
+            std::initializer_list<int> questions;
+        } sections[] = {{u"【初めての方へ】", {1, 2}},
+                        {u"【トレーニングモード】", {3, 4, 5, 6, 22, 23, 24}},
+                        {u"【単語帳】", {7, 8, 9, 10, 11, 12, 13}},
+                        {u"【欧文入力】", {14, 15, 16}},
+                        {u"【発音記号入力】", {17, 18, 19}},
+                        {u"【全体】", {20, 21}}};
         QStringList lines;
         for (const auto &section : sections) {
             lines << QString::fromUtf16(section.heading);
-            for (int q = section.first; q <= section.last; ++q)
+            for (int q : section.questions)
                 lines << Entries()[q].trimmed();
         }
         return lines;
