@@ -105,3 +105,14 @@ QChar FollowUpKeyFor(QChar trigger, QStringView result)
     }
     return {};
 }
+
+std::optional<TriggerPair> TriggerKeysFor(QStringView letter)
+{
+    if (letter.size() != 1)
+        return std::nullopt;
+    for (const Composition &row : kTable) {
+        if (row.result == letter.front().unicode())
+            return TriggerPair{QChar(row.trigger), QChar(row.followUp)};
+    }
+    return std::nullopt;
+}

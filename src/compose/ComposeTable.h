@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 /// The five trigger keys, in pad row order: [ ] ^ ~ and backslash.
 inline constexpr std::array<QChar, 5> TriggerKeys{u'[', u']', u'^', u'~', u'\\'};
@@ -22,3 +23,14 @@ QString ComposeResult(QChar trigger, QChar followUp);
 /// The follow-up key that composes result after trigger, or a null character when none does.
 /// The letter pads take the blue key hints over their columns from here.
 QChar FollowUpKeyFor(QChar trigger, QStringView result);
+
+/// The two keys that compose a character: the trigger, then the follow-up key.
+struct TriggerPair {
+    QChar trigger;
+    QChar followUp;
+};
+
+/// The keys that compose letter (one character), read from the same table as the engine, so
+/// the hints shown to the user always agree with what typing does. When several pairs give the
+/// letter, the first of the table; nothing when no pair composes it.
+std::optional<TriggerPair> TriggerKeysFor(QStringView letter);

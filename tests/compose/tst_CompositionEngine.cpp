@@ -104,6 +104,44 @@ private slots:
         QCOMPARE(results, 17 + 17 + 12 + 6 + 18);
     }
 
+    void triggerKeysFor_data()
+    {
+        QTest::addColumn<QString>("letter");
+        QTest::addColumn<QString>("keys");  // trigger and follow-up, or empty for none
+        QTest::addRow("e acute") << QStringLiteral("é") << QStringLiteral("]e");
+        QTest::addRow("capital e acute") << QStringLiteral("É") << QStringLiteral("]E");
+        QTest::addRow("n tilde") << QStringLiteral("ñ") << QStringLiteral("~n");
+        QTest::addRow("u diaeresis") << QStringLiteral("ü") << QStringLiteral("\\u");
+        QTest::addRow("sharp s") << QStringLiteral("ß") << QStringLiteral("]s");
+        QTest::addRow("a trigger typed as itself") << QStringLiteral("[") << QStringLiteral("[[");
+        QTest::addRow("plain letter") << QStringLiteral("e") << QString();
+        QTest::addRow("letter outside the table") << QStringLiteral("ø") << QString();
+        QTest::addRow("e with a combining acute") << QStringLiteral("e\u0301") << QString();
+        QTest::addRow("surrogate pair") << QString::fromUcs4(U"\U0001D11E") << QString();
+        QTest::addRow("empty") << QString() << QString();
+    }
+    void triggerKeysFor()
+    {
+        QFETCH(QString, letter);
+        QFETCH(QString, keys);
+        const std::optional<TriggerPair> pair = TriggerKeysFor(letter);
+        QCOMPARE(pair ? (QString() + pair->trigger + pair->followUp) : QString(), keys);
+    }
+
+    void everyTableResultHasKeysThatComposeIt()
+    {
+        for (QChar trigger : TriggerKeys) {
+            for (char32_t code = 0; code <= 0xFFFF; ++code) {
+                const QString result = ComposeResult(trigger, QChar(char16_t(code)));
+                if (result.isEmpty())
+                    continue;
+                const std::optional<TriggerPair> pair = TriggerKeysFor(result);
+                QVERIFY2(pair, qPrintable(result));
+                QCOMPARE(ComposeResult(pair->trigger, pair->followUp), result);
+            }
+        }
+    }
+
     void nonTableFollowUpDeletesSelection()
     {
         CompositionEngine engine;
