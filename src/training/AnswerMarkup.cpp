@@ -1,0 +1,47 @@
+#include "training/AnswerMarkup.h"
+
+#include <algorithm>
+
+namespace {
+
+// A light background on every mark, so a marked space is seen too.
+constexpr auto kWrongStyle = "color:#D00000; background-color:#FFE0E0; text-decoration:underline;";
+constexpr auto kExtraStyle = "color:#808080; background-color:#EBEBEB; text-decoration:line-through;";
+constexpr auto kMissingStyle = "color:#0050D0; background-color:#D8E6FF;";
+
+QString Marked(const char *style, const QString &text)
+{
+    return QStringLiteral("<span style=\"%1\">%2</span>").arg(QLatin1String(style), text.toHtmlEscaped());
+}
+
+QString Wrapped(const QString &html)
+{
+    return QStringLiteral("<span style=\"white-space:pre-wrap;\">%1</span>").arg(html);
+}
+
+}  // namespace
+
+QString MarkedAnswerHtml(const AnswerDiff &diff)
+{
+    const bool typed = std::any_of(diff.segments.cbegin(), diff.segments.cend(),
+                                   [](const DiffSegment &segment) { return !segment.typed.isEmpty(); });
+    if (!typed)
+        return Wrapped(QString::fromUtf16(NotTypedText));
+    QString html;
+    for (const DiffSegment &segment : diff.segments) {
+        switch (segment.kind) {
+        case DiffKind::Same: html += segment.typed.toHtmlEscaped(); break;
+        case DiffKind::Wrong: html += Marked(kWrongStyle, segment.typed); break;
+        case DiffKind::Extra: html += Marked(kExtraStyle, segment.typed); break;
+        case DiffKind::Missing: html += Marked(kMissingStyle, segment.expected); break;
+        }
+    }
+    return Wrapped(html);
+}
+
+QString AnswerMarkLegendHtml()
+{
+    const QString sample = QStringLiteral("a");
+    return QStringLiteral("%1 違う文字　%2 余分な文字　%3 抜けている文字")
+        .arg(Marked(kWrongStyle, sample), Marked(kExtraStyle, sample), Marked(kMissingStyle, sample));
+}
