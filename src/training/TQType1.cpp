@@ -6,6 +6,9 @@
 #include "dialogs/InstalledFonts.h"
 #include "lib/ULib.h"
 #include "pads/TQuillmaren4.h"
+#include "training/AnswerDiff.h"
+#include "training/AnswerMarkup.h"
+#include "training/Judge.h"
 #include "training/QuestionLayout.h"
 
 #include <QCheckBox>
@@ -194,6 +197,12 @@ void TQType1::BuildPages()
     purple.setColor(QPalette::WindowText, QColor(0x800080));
     Label8->setPalette(purple);
     Label8->adjustSize();
+    AnswerMarkLabel = new QLabel(TabSheet2);
+    AnswerMarkLabel->setObjectName(QStringLiteral("AnswerMarkLabel"));
+    AnswerMarkLabel->setTextFormat(Qt::RichText);
+    AnswerMarkLabel->setWordWrap(true);
+    AnswerMarkLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    AnswerMarkLabel->hide();
     PageControl1->addTab(TabSheet2, QStringLiteral("コメント"));
 
     TabSheet3 = new QWidget;
@@ -222,6 +231,7 @@ void TQType1::SetupForType()
     Memo5->setFont(InstalledFont(QStringLiteral("Arial"), 18));
     Memo4->setFont(InstalledFont(QStringLiteral("Arial"), 18));
     Memo1->setFont(InstalledFont(s.MyJpFont, 16));
+    AnswerMarkLabel->setFont(InstalledFont(s.MyJpFont, 13));
     PageControl1->setTabText(LettersPage, QStringLiteral("特殊文字"));
     PageControl1->setTabText(CommentPage, QStringLiteral("コメント"));
     LayoutForType();
@@ -288,6 +298,7 @@ void TQType1::ClearQuestion()
 {
     for (QPlainTextEdit *box : {Memo3, Memo2, Memo4, Memo1, Memo5})
         box->clear();
+    ShowAnswerMark({});
     Memo5->setAttribute(Qt::WA_InputMethodEnabled, false);  // no Japanese conversion in the answer
     BuildGuide();
     ShowTabs(true, false, true);
@@ -379,6 +390,7 @@ void TQType1::RememberPage()
 void TQType1::ShowResult(const QString &expected)
 {
     Memo4->setPlainText(expected);
+    ShowAnswerMark(IsCorrectAnswer(Answer(), expected) ? QString() : expected);
     Label8->adjustSize();
     Label8->move((TabSheet2->width() - Label8->width()) / 2, Label8->y());
     ShowTabs(false, true, false);
@@ -391,6 +403,29 @@ void TQType1::EnableJudge()
     JudgeBtn->setEnabled(true);
 }
 
+void TQType1::ShowAnswerMark(const QString &expected)
+{
+    if (expected.isEmpty()) {
+        AnswerMarkLabel->hide();
+    } else {
+        // The answer as judged: without the blanks at its ends.
+        const AnswerDiff diff = DiffAnswer(ULib::TrimBlanks(Answer()), expected);
+        // The answer in the answer box's Latin face, the words around it in the Japanese one.
+        QString text = QStringLiteral("あなたの解答：<span style=\"font-family:'%1';\">%2</span>")
+                           .arg(Memo5->font().family().toHtmlEscaped(), MarkedAnswerHtml(diff));
+        if (!diff.hints.isEmpty())
+            text += QStringLiteral("　") + diff.HintsText().toHtmlEscaped();
+        AnswerMarkLabel->setText(text);
+        AnswerMarkLabel->show();
+    }
+    LayoutResultPage();
+}
+
+bool TQType1::AnswerMarkShown() const
+{
+    return !AnswerMarkLabel->isHidden();
+}
+
 bool TQType1::ResultPageShown() const
 {
     return PageControl1->currentIndex() == CommentPage && PageControl1->isTabVisible(CommentPage);
@@ -399,6 +434,23 @@ bool TQType1::ResultPageShown() const
 int TQType1::ShownRow() const
 {
     return Edit1->text().toInt();
+}
+
+void TQType1::LayoutResultPage()
+{
+    // The notes fill the page right of the word's number; the marked answer, when shown, takes
+    // the top of that room and the notes the rest.
+    const int width = TabSheet2->width(), left = 112, boxWidth = qMax(60, width - 120);
+    int notesTop = 8;
+    if (!AnswerMarkLabel->isHidden()) {
+        // A very long answer gives up its last lines rather than the notes.
+        const int markHeight = qBound(0, AnswerMarkLabel->heightForWidth(boxWidth), TabSheet2->height() - 84);
+        AnswerMarkLabel->setGeometry(left, 8, boxWidth, markHeight);
+        notesTop += markHeight + 4;
+    }
+    Memo1->setGeometry(left, notesTop, boxWidth, qMax(40, TabSheet2->height() - 32 - notesTop));
+    Label8->adjustSize();
+    Label8->move((width - Label8->width()) / 2, TabSheet2->height() - Label8->height() - 6);
 }
 
 bool TQType1::eventFilter(QObject *watched, QEvent *event)
@@ -410,12 +462,8 @@ bool TQType1::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
-    if (watched == TabSheet2 && event->type() == QEvent::Resize) {
-        const int width = TabSheet2->width();
-        Memo1->setGeometry(112, 8, qMax(60, width - 120), qMax(40, TabSheet2->height() - 40));
-        Label8->adjustSize();
-        Label8->move((width - Label8->width()) / 2, TabSheet2->height() - Label8->height() - 6);
-    }
+    if (watched == TabSheet2 && event->type() == QEvent::Resize)
+        LayoutResultPage();
     if (watched == TabSheet3 && event->type() == QEvent::Resize)
         BuildGuide();
     return QFrame::eventFilter(watched, event);

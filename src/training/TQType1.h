@@ -55,8 +55,12 @@ public:
     QString Answer() const;
     /// Notes the page that was active when the user judged (RememberedPage).
     void RememberPage();
-    /// After judging: the expected answer, the result page, the judge button disabled.
+    /// After judging: the expected answer, the result page, the judge button disabled; after a
+    /// wrong answer also the typed answer with its differences marked and the keys of the
+    /// accented letters missed.
     void ShowResult(const QString &expected);
+    /// Whether the marked answer of a wrong judgement is showing.
+    bool AnswerMarkShown() const;
     void EnableJudge();
     /// Whether the result page (the word's number and the F8 button) is showing.
     bool ResultPageShown() const;
@@ -87,6 +91,9 @@ private:
     /// The hint in the second row: transcription or kana at size points, or nothing.
     void ShowHint(const QString &phonetic, const QString &kana, int points);
     void ShowTabs(bool letters, bool comment, bool guide);
+    /// The marked answer over the notes of the result page, or hidden.
+    void ShowAnswerMark(const QString &expected);
+    void LayoutResultPage();
 
     Context context_;
     std::optional<QuestionType> type_;
@@ -108,6 +115,7 @@ private:
     QToolButton *ResEditSpBtn = nullptr;
     QPlainTextEdit *Memo1 = nullptr;  ///< notes
     QLabel *Label8 = nullptr;
+    QLabel *AnswerMarkLabel = nullptr;            ///< the typed answer marked after a wrong judgement
     QLabel *Label6 = nullptr, *Label7 = nullptr;  ///< the guide
     TQuillmaren4 *quillmaren4_ = nullptr;
 };

@@ -1,11 +1,14 @@
 #include "app/Settings.h"
+#include "compose/CompositionEngine.h"
 #include "support/WidgetLookup.h"
 #include "training/MissedWordsPanel.h"
+#include "training/TQType1.h"
 #include "training/WrappedTextDelegate.h"
 
 #include <QAction>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -34,7 +37,7 @@ int WrappedHeight(const QTableWidget *table, int row, int column)
 
 }  // namespace
 
-/// The list of the words missed in a set.
+/// The list of the words missed in a set, and the marked answer in the question frame.
 class tst_MissedWords : public QObject
 {
     Q_OBJECT
@@ -175,6 +178,39 @@ private slots:
             if (size.width() == 516)
                 QVERIFY(table->rowHeight(5) > 2 * QFontMetrics(table->item(5, 2)->font()).height());
         }
+    }
+
+    void questionFrameMarksAWrongAnswer()
+    {
+        CompositionEngine engine;
+        int rememberedPage = TQType1::GuidePage;
+        TQType1 frame({engine, settings_, QStringLiteral("英　語"), [] { return 730; }, rememberedPage},
+                      QStringLiteral("単語理解"), nullptr);
+        frame.resize(700, 560);
+        frame.SetupForType();
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        auto *answer = Find<QPlainTextEdit>(&frame, "Memo5");
+        auto *mark = Find<QLabel>(&frame, "AnswerMarkLabel");
+
+        frame.FillQuestion(0, {QStringLiteral("café"), {}, {}, QStringLiteral("喫茶店"), {}, {}});
+        answer->setPlainText(QStringLiteral(" cafe "));
+        frame.ShowResult(QStringLiteral("café"));
+        QVERIFY(mark->isVisible());
+        QVERIFY2(mark->text().startsWith(QStringLiteral("あなたの解答：")), qPrintable(mark->text()));
+        QVERIFY2(mark->text().contains(QStringLiteral("underline;\">e</span>")), qPrintable(mark->text()));
+        QVERIFY(mark->text().endsWith(QStringLiteral("　é ＝ ] e")));
+        // The notes stay below the mark, whole.
+        auto *notes = Find<QPlainTextEdit>(&frame, "Memo1");
+        QVERIFY(notes->geometry().top() >= mark->geometry().bottom());
+
+        frame.ClearQuestion();
+        QVERIFY(!mark->isVisible());
+        frame.FillQuestion(1, {QStringLiteral("niño"), {}, {}, QStringLiteral("男の子"), {}, {}});
+        answer->setPlainText(QStringLiteral("niño"));
+        frame.ShowResult(QStringLiteral("niño"));
+        QVERIFY(!mark->isVisible());
+        QVERIFY(!frame.AnswerMarkShown());
     }
 };
 
