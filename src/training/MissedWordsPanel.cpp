@@ -132,6 +132,11 @@ void MissedWordsPanel::FitRows()
     MissedWordsTable->resizeRowsToContents();
 }
 
+void MissedWordsPanel::EditCurrentWord()
+{
+    EditWord(MissedWordsTable->currentRow());
+}
+
 void MissedWordsPanel::EditWord(int tableRow)
 {
     if (tableRow >= 0 && tableRow < words_.size())

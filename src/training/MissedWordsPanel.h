@@ -30,6 +30,8 @@ public:
     MissedWordsPanel(const Settings &settings, QWidget *parent);
 
     void ShowMissed(const QList<MissedWordView> &words);
+    /// F8 from the window while the list shows: asks to edit the selected word, if any.
+    void EditCurrentWord();
 
 signals:
     /// Edit the word at row of the book (from 0).

@@ -8,6 +8,7 @@
 #include "pads/TQuillmaren4.h"
 #include "pads/TShape.h"
 #include "training/LearningRecordAccess.h"
+#include "training/MissedWordsPanel.h"
 #include "training/RandLog.h"
 #include "training/ReviewChoice.h"
 #include "training/TQType1.h"
@@ -160,6 +161,7 @@ void TrainingPage::BuildQuizArea()
     Panel17->installEventFilter(this);
     Panel18 = new QWidget(Panel15);
     Panel18->setObjectName(QStringLiteral("Panel18"));
+    Panel18->installEventFilter(this);
     auto *frameHost = new QVBoxLayout(Panel18);
     frameHost->setContentsMargins(0, 0, 0, 0);
     quiz->addWidget(Panel17);
@@ -348,6 +350,7 @@ void TrainingPage::ComboBox1Change()
 void TrainingPage::LoadTrainingBook()
 {
     const int k = ComboBox1->currentIndex();
+    HideMissedWords();
     if (question_) {
         delete question_;
         question_ = nullptr;
@@ -469,7 +472,9 @@ void TrainingPage::NextBtnClick()
 
 void TrainingPage::ResCallExecute()
 {
-    if (question_ && question_->ResultPageShown())
+    if (missed_ && missed_->isVisible())
+        missed_->EditCurrentWord();
+    else if (question_ && question_->ResultPageShown())
         ResEditSpBtnClick();
 }
 
@@ -480,6 +485,7 @@ void TrainingPage::ResEditSpBtnClick()
 
 void TrainingPage::DestroyQuiz()
 {
+    HideMissedWords();
     delete question_;
     question_ = nullptr;
     delete score_;
@@ -515,6 +521,7 @@ void TrainingPage::PlaceRemainingSets()
 
 void TrainingPage::ShowQuestion(int row, const WordEntry &word)
 {
+    HideMissedWords();
     if (!question_)
         return;
     question_->ClearQuestion();
@@ -621,6 +628,34 @@ void TrainingPage::MantenTimerTimer()
     };
     draw(ManImage, true, Qt::white);
     draw(WomanImage, false, Qt::black);
+    ShowMissedWords();
+}
+
+void TrainingPage::ShowMissedWords()
+{
+    if (!question_)
+        return;
+    if (!missed_) {
+        missed_ = new MissedWordsPanel(context_.settings, Panel18);
+        connect(missed_, &MissedWordsPanel::BackRequested, this, &TrainingPage::HideMissedWords);
+        connect(missed_, &MissedWordsPanel::EditWordRequested, this,
+                [this](int row) { emit EditWordRequested(row, session_.WordCount()); });
+    }
+    QList<MissedWordView> words;
+    for (const QuizSession::MissedAnswer &answer : session_.Missed()) {
+        const WordEntry word = session_.WordAt(answer.row);
+        words.append({answer.row, word.Japanese, answer.answer, word.Foreign});
+    }
+    missed_->ShowMissed(words);
+    missed_->setGeometry(Panel18->rect());
+    missed_->show();
+    missed_->raise();
+}
+
+void TrainingPage::HideMissedWords()
+{
+    if (missed_)
+        missed_->hide();
 }
 
 void TrainingPage::OpenTimerTimer()
@@ -696,6 +731,8 @@ bool TrainingPage::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::Resize) {
         if (watched == Panel11)
             LayoutPanel11();
+        else if (watched == Panel18 && missed_)
+            missed_->setGeometry(Panel18->rect());
         else if (watched == Panel17 && score_)
             score_->move((Panel17->width() - kScoreBoardWidth) / 2, 0);
     }

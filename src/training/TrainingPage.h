@@ -15,6 +15,7 @@
 class CompositionEngine;
 class LearningRecord;
 class LearningRecordAccess;
+class MissedWordsPanel;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -139,6 +140,9 @@ private:
     void ResEditSpBtnClick();
     void OpenTimerTimer();
     void MantenTimerTimer();
+    /// The set's missed words over the question frame, once its verdict shows.
+    void ShowMissedWords();
+    void HideMissedWords();
     void DestroyQuiz();
 
     Context context_;
@@ -172,4 +176,5 @@ private:
     QTimer *OpenTimer = nullptr, *MantenTimer = nullptr;
     TStdScore *score_ = nullptr;
     TQType1 *question_ = nullptr;
+    MissedWordsPanel *missed_ = nullptr;  ///< made at the first set's end
 };

@@ -5,6 +5,7 @@
 #include "support/BookFiles.h"
 #include "support/WidgetLookup.h"
 #include "training/LearningRecordAccess.h"
+#include "training/MissedWordsPanel.h"
 #include "training/TQType1.h"
 #include "training/TStdScore.h"
 #include "training/TrainingPage.h"
@@ -15,6 +16,8 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -122,6 +125,16 @@ private slots:
         Choose(0);
         const QList<int> missed = AnswerSet(3);
         QCOMPARE(Quiz().Missed().size(), 3);
+        // With the verdict, the missed words cover the question; F8 asks for the first of them.
+        MissedWordsPanel *panel = nullptr;
+        QTRY_VERIFY((panel = FindPad<MissedWordsPanel>(page_.get())) && panel->isVisible());
+        QCOMPARE(Find<QTableWidget>(panel, "MissedWordsTable")->rowCount(), 3);
+        QSignalSpy edits(page_.get(), &TrainingPage::EditWordRequested);
+        page_->ResCallExecute();
+        QCOMPARE(edits.size(), 1);
+        QCOMPARE(edits[0][0].toInt(), missed[0]);
+        QTest::mouseClick(Find<QPushButton>(panel, "BackToQuestionBtn"), Qt::LeftButton);
+        QVERIFY(!panel->isVisible());
 
         // Written as judged: three words in box 0, seven in box 1, and the set's score.
         LearningRecord record;
