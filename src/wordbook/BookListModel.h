@@ -4,7 +4,11 @@
 
 #include <QAbstractTableModel>
 
-/// The rows of the book list (ListView2): title, file name, group, count, type letter.
+#include <optional>
+
+/// The rows of the book list (ListView2): title, file name, group, count, type letter, and the
+/// share of the book's words the learning record counts as mastered (empty for a book without
+/// record).
 class BookListModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -12,8 +16,14 @@ class BookListModel : public QAbstractTableModel
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    /// Replaces the rows (ReadBookFolder gives them sorted).
+    enum Column { TitleColumn, FileNameColumn, GroupColumn, CountColumn, LetterColumn, MasteredColumn, ColumnCount };
+    /// The mastered share as an int (0 … 100) for the progress bar; nothing for a book without record.
+    static constexpr int MasteredRole = Qt::UserRole + 1;
+
+    /// Replaces the rows (ReadBookFolder gives them sorted); their shares are empty.
     void SetRows(QList<BookRow> rows);
+    /// The mastered share of each row, parallel to the rows (missing ones are empty).
+    void SetMasteredShares(QList<std::optional<int>> shares);
     const QList<BookRow> &Rows() const { return rows_; }
     /// Sets the count of every row of that file name.
     void SetCount(const QString &fileName, qsizetype count);
@@ -26,4 +36,5 @@ public:
 
 private:
     QList<BookRow> rows_;
+    QList<std::optional<int>> shares_;
 };

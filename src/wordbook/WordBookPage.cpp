@@ -8,6 +8,7 @@
 #include "dialogs/FileErrorText.h"
 #include "dialogs/InstalledFonts.h"
 #include "dialogs/MessageSeam.h"
+#include "wordbook/BookProgressDelegate.h"
 #include "wordbook/BookPropertiesForm.h"
 #include "wordbook/BookSets.h"
 #include "wordbook/BookTextExchange.h"
@@ -524,9 +525,12 @@ void WordBookPage::BuildPanel()
     ListView2->setFocusPolicy(Qt::NoFocus);
     ListView2->header()->setStretchLastSection(false);
     ListView2->header()->setSectionsMovable(false);
-    const int widths[5] = {120, 100, 85, 60, 55};
-    for (int c = 0; c < 5; ++c)
+    // All six columns fit the open panel, 習得 included: the group (a two-digit code), the
+    // count and the type letter take only the room their captions need.
+    const int widths[BookListModel::ColumnCount] = {116, 96, 62, 44, 24, 48};
+    for (int c = 0; c < BookListModel::ColumnCount; ++c)
         ListView2->setColumnWidth(c, widths[c]);
+    ListView2->setItemDelegateForColumn(BookListModel::MasteredColumn, new BookProgressDelegate(ListView2));
     QPalette dark = ListView2->palette();
     dark.setColor(QPalette::Base, QColor(0x40, 0x40, 0x40));
     dark.setColor(QPalette::Text, Qt::white);
@@ -643,8 +647,26 @@ void WordBookPage::CaptionFolderButtons()
 void WordBookPage::RefreshBookList()
 {
     InitWBExecute();
+    FillBookList();
+}
+
+void WordBookPage::FillBookList()
+{
     bookList_.SetRows(ReadBookFolder(CurrentFolderPath()));
+    RefreshMasteredShares();
     ShowFolderTotal(bookList_.Total());
+}
+
+void WordBookPage::SetMasteredShares(MasteredShares shares)
+{
+    masteredShares_ = std::move(shares);
+    RefreshMasteredShares();
+}
+
+void WordBookPage::RefreshMasteredShares()
+{
+    if (masteredShares_ && !bookList_.Rows().isEmpty())
+        bookList_.SetMasteredShares(masteredShares_(CurrentFolder(), bookList_.Rows()));
 }
 
 void WordBookPage::ShowFolderTotal(qsizetype total)
@@ -785,8 +807,7 @@ void WordBookPage::ShowOpenBookTitle()
 void WordBookPage::ShowChangedHeader()
 {
     // The book stays open (its undo list with it); the book list reads the new header.
-    bookList_.SetRows(ReadBookFolder(CurrentFolderPath()));
-    ShowFolderTotal(bookList_.Total());
+    FillBookList();
     ShowOpenBookTitle();
     emit OpenBookChanged();
 }

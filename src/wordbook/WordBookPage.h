@@ -105,6 +105,14 @@ public:
     void ClearBookSelection();
     /// While opensAtOnce says so, choosing a book opens it at once instead of sliding the panel.
     void SetBookOpensAtOnce(std::function<bool()> opensAtOnce) { opensAtOnce_ = std::move(opensAtOnce); }
+    /// The mastered share of each book of a folder (0 bookA, 1 bookG, 2 bookS), parallel to its
+    /// rows; empty for a book without record.
+    using MasteredShares = std::function<QList<std::optional<int>>(int folderKind, const QList<BookRow> &rows)>;
+    /// The book list's 習得 column asks this whenever the list is filled; without it the
+    /// column stays empty.
+    void SetMasteredShares(MasteredShares shares);
+    /// The 習得 column asks for the shares again (a training set changed the record).
+    void RefreshMasteredShares();
     /// The rows of the word list.
     qsizetype WordRows() const { return book_.Entries.size(); }
     /// Selects a word (0-based) and scrolls it into view, as a click does.
@@ -148,6 +156,8 @@ private:
     void DoorTimerTimer();
     void SelectRow(int row);
     std::optional<int> SelectedRow() const;
+    /// The book list reads the current folder's books and their shares; the status bar its total.
+    void FillBookList();
     /// Reads a book of the current folder into the list; tellUnreadLines: says how many of its
     /// lines are no word (when the user opens it, not when it is read again).
     void ReadBook(QString fileName, bool tellUnreadLines);
@@ -197,6 +207,7 @@ private:
     std::array<int, 7> sortDirections_{1, 1, 1, 1, 1, 1, 1};
     bool suppressSlideOpen_ = false;
     std::function<bool()> opensAtOnce_;
+    MasteredShares masteredShares_;
     QString languageName_;
     BookTextExchange *exchange_ = nullptr;  ///< made at its first use
     bool shown_ = false;

@@ -15,6 +15,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 #include <memory>
@@ -208,6 +209,58 @@ private slots:
         OpenBookByFileName(window_.get(), "other.utx");
         QVERIFY(!Action("UndoWord")->isEnabled());
         QCOMPARE(Action("UndoWord")->text(), QStringLiteral("元に戻す"));
+    }
+
+    /// The 習得 column shows what the page's provider gives for each book, asked whenever the
+    /// list is filled; a book without record keeps an empty cell.
+    void theMasteredColumnShowsTheProvidersShares()
+    {
+        WriteBook(paths_.BookSFolder + "/fresh.utx", {"Fresh", "02", "単語理解", Line("kiwi")});
+        page_->RefreshBookList();
+        auto *list = Find<QTreeView>(window_.get(), "ListView2");
+        const QAbstractItemModel *model = list->model();
+        QCOMPARE(model->headerData(BookListModel::MasteredColumn, Qt::Horizontal).toString(), QStringLiteral("習得"));
+        QCOMPARE(model->rowCount(), 2);
+        QVERIFY(!model->index(0, BookListModel::MasteredColumn).data().isValid());  // no provider
+
+        QList<int> askedFolders;
+        page_->SetMasteredShares([&askedFolders](int folderKind, const QList<BookRow> &rows) {
+            askedFolders << folderKind;
+            QList<std::optional<int>> shares;
+            for (const BookRow &row : rows)
+                shares << (row.fileName == "words.utx" ? std::optional<int>(40) : std::nullopt);
+            return shares;
+        });
+        page_->RefreshBookList();
+        QCOMPARE(askedFolders, (QList<int>{2, 2}));
+        const int words = model->index(0, 1).data().toString() == "words.utx" ? 0 : 1;
+        const QModelIndex shown = model->index(words, BookListModel::MasteredColumn);
+        const QModelIndex empty = model->index(1 - words, BookListModel::MasteredColumn);
+        QCOMPARE(shown.data().toString(), QStringLiteral("40%"));
+        QCOMPARE(shown.data(BookListModel::MasteredRole).toInt(), 40);
+        QVERIFY(!empty.data().isValid());
+        QVERIFY(!empty.data(BookListModel::MasteredRole).isValid());
+
+        // Every column fits the open panel without scrolling; the delegate fills about 40% of
+        // the cell's bar and nothing for the book without record.
+        QVERIFY2(list->header()->length() <= list->viewport()->width(),
+                 qPrintable(QString("%1 > %2").arg(list->header()->length()).arg(list->viewport()->width())));
+        const QImage image = list->viewport()->grab().toImage();
+        const auto greenIn = [&image](const QRect &cell) {
+            int widest = 0;
+            for (int y = cell.top(); y <= cell.bottom(); ++y) {
+                int green = 0;
+                for (int x = cell.left(); x <= cell.right(); ++x)
+                    green += image.pixelColor(x, y) == QColor(0x2e, 0x9e, 0x5b);
+                widest = std::max(widest, green);
+            }
+            return widest;
+        };
+        const QRect cell = list->visualRect(shown);
+        QVERIFY(list->viewport()->rect().contains(cell));
+        const double filled = greenIn(cell) / double(cell.width());
+        QVERIFY2(filled > 0.2 && filled < 0.45, qPrintable(QString::number(filled)));
+        QCOMPARE(greenIn(list->visualRect(empty)), 0);
     }
 };
 
