@@ -200,12 +200,18 @@ void LearningChart::PaintScores(QPainter &painter, const QRect &area) const
     const int labelWidth =
         metrics.horizontalAdvance(withYear ? QStringLiteral("8888/88/88") : QStringLiteral("88/88")) + 2;
     const int maxTicks = std::max(1, int(usable) / (labelWidth + line));
+    QString lastDate;
     for (int set : AxisTickSets(setCount, maxTicks)) {
+        // Sets of one day share their date: it stands once, under the first of them.
+        const QString date = SetDate(sets_[set], withYear);
+        if (date == lastDate)
+            continue;
+        lastDate = date;
         const int x = qRound(xOf(set));
         painter.drawLine(x, plot.bottom(), x, plot.bottom() + 3);
         QRect label(x - labelWidth / 2, plot.bottom() + 4, labelWidth, line);
         label.moveLeft(std::clamp(label.left(), area.left(), area.right() - labelWidth));
-        painter.drawText(label, Qt::AlignCenter, SetDate(sets_[set], withYear));
+        painter.drawText(label, Qt::AlignCenter, date);
     }
 
     // At most one point per pixel column.
