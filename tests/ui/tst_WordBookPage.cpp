@@ -261,6 +261,11 @@ private slots:
         const double filled = greenIn(cell) / double(cell.width());
         QVERIFY2(filled > 0.2 && filled < 0.45, qPrintable(QString::number(filled)));
         QCOMPARE(greenIn(list->visualRect(empty)), 0);
+
+        // A provider that gives too few shares or one out of range leaves no row unsafe.
+        page_->SetMasteredShares([](int, const QList<BookRow> &) { return QList<std::optional<int>>{150}; });
+        QCOMPARE(model->index(0, BookListModel::MasteredColumn).data().toString(), QStringLiteral("100%"));
+        QVERIFY(!model->index(1, BookListModel::MasteredColumn).data().isValid());
     }
 };
 
