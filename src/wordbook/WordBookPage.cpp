@@ -525,9 +525,9 @@ void WordBookPage::BuildPanel()
     ListView2->setFocusPolicy(Qt::NoFocus);
     ListView2->header()->setStretchLastSection(false);
     ListView2->header()->setSectionsMovable(false);
-    // All six columns fit the open panel, 習得 included: the group (a two-digit code), the
-    // count and the type letter take only the room their captions need.
-    const int widths[BookListModel::ColumnCount] = {116, 96, 62, 44, 24, 48};
+    // All six columns fit the open panel, 習得 included: the group (a number and a short name),
+    // the count and the type letter take only the room their captions need.
+    const int widths[BookListModel::ColumnCount] = {116, 96, 66, 44, 24, 44};
     for (int c = 0; c < BookListModel::ColumnCount; ++c)
         ListView2->setColumnWidth(c, widths[c]);
     ListView2->setItemDelegateForColumn(BookListModel::MasteredColumn, new BookProgressDelegate(ListView2));
