@@ -4,6 +4,7 @@
 #include "dialogs/FileErrorText.h"
 #include "dialogs/InstalledFonts.h"
 #include "dialogs/MessageSeam.h"
+#include "learning/LearningRecord.h"
 #include "lib/TextTools.h"
 #include "mainwindow/AppIcon.h"
 #include "mainwindow/FolderStatusLabel.h"
@@ -11,6 +12,7 @@
 #include "mainwindow/InputArea.h"
 #include "mainwindow/InputAreaText.h"
 #include "mainwindow/InputPage.h"
+#include "mainwindow/LearningViews.h"
 #include "mainwindow/ManualViewer.h"
 #include "mainwindow/OptionSidePanel.h"
 #include "mainwindow/PadPanel.h"
@@ -130,6 +132,7 @@ TMainFrm::TMainFrm(const AppPaths &paths, QWidget *parent) : QMainWindow(parent)
     ConnectSettings();
     ConnectTextTools();
     ConnectHelp();
+    ConnectLearning();
 
     FormCreate();
     // After the start-up set the input area up: the text counts as unchanged.
@@ -473,10 +476,32 @@ void TMainFrm::ShowTransferMode()
     Edit2->setText(mode.DisplayText());
 }
 
-BookKey TMainFrm::BookKeyOf(const QString &fileName, const QString &title) const
+BookKey TMainFrm::BookKeyOf(int folderKind, const QString &fileName, const QString &title) const
 {
     return {Languages()[qBound(0, settings().InpMode, LanguageCount - 1)].code,
-            BookFolderKinds()[std::size_t(wordBookPage_->CurrentFolder())], fileName, title};
+            BookFolderKinds()[std::size_t(qBound(0, folderKind, 2))], fileName, title};
+}
+
+void TMainFrm::ConnectLearning()
+{
+    // The column is filled while the word-book page shows (and again whenever it is shown), so
+    // that a start on another page opens no database.
+    wordBookPage_->SetMasteredShares([this](int kind, const QList<BookRow> &rows) -> QList<std::optional<int>> {
+        LearningRecord *record = PageControl1->currentIndex() == WordBook ? learning_.Record(this) : nullptr;
+        if (!record)
+            return {};
+        return MasteredShares(*record, BookFolder(paths_.DocFolder, settings().InpMode, kind), rows,
+                              [&](const BookRow &row) { return BookKeyOf(kind, row.fileName, row.title); });
+    });
+    ShowLearning->setEnabled(false);
+    connect(wordBookPage_, &WordBookPage::OpenBookChanged, this,
+            [this] { ShowLearning->setEnabled(wordBookPage_->Book().IsOpen()); });
+    connect(ShowLearning, &QAction::triggered, this, [this] {
+        const auto &book = wordBookPage_->Book();
+        if (book.IsOpen())
+            ShowLearningChart(this, learning_.Record(this),
+                              BookKeyOf(wordBookPage_->CurrentFolder(), book.FileName, book.Title), book.Path());
+    });
 }
 
 std::optional<ComposePad *> TMainFrm::MemoLetterPad() const
@@ -527,6 +552,7 @@ void TMainFrm::PageChanged()
     }
     trainingPage_->LeaveTraining();
     if (page == WordBook) {
+        wordBookPage_->RefreshMasteredShares();
         PDisp->setEnabled(true);
         padPanel_->show();
         sidePanel_->SetPadButtonEnabled(true);

@@ -128,8 +128,11 @@ private:
     /// The tool menu's character counter and code-value checkers.
     void ConnectTextTools();
 
-    /// The learning record's name for a book of the word-book page's current folder.
-    BookKey BookKeyOf(const QString &fileName, const QString &title) const;
+    /// The learning record's name for a book of a folder of the current language (0 bookA,
+    /// 1 bookG, 2 bookS).
+    BookKey BookKeyOf(int folderKind, const QString &fileName, const QString &title) const;
+    /// The book list's 習得 column and 学習の記録 over the learning record.
+    void ConnectLearning();
 
     /// Whether Memo1 composes on the page showing, and the letter pad it composes with.
     std::optional<ComposePad *> MemoLetterPad() const;
@@ -151,6 +154,7 @@ private:
     QAction *N501, *bookG1;
     QAction *UndoWord, *RedoWord;      ///< undo and redo of the open book's changes
     QAction *ExportText, *ImportText;  ///< the word book as text for flash-card programs, and back
+    QAction *ShowLearning;             ///< 学習の記録 of the open book
     QAction *N27, *N28, *N29, *N33, *N31;
     QAction *EditUndo1, *EditCut1, *EditCopy1, *EditPaste1, *EditDelete1, *EditSelectAll1, *N34;
     std::array<QAction *, 8> TransferModeItems{};  ///< N22 N161 N101 N23 N25 N162 N102 N26

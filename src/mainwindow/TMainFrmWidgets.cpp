@@ -98,6 +98,7 @@ void TMainFrm::BuildActions()
         MakeAction(this, "bookG1", QStringLiteral("bookGフォルダに空の英語の文法ファイルを一括生成する（確認あり）"));
     ExportText = MakeAction(this, "ExportText", QStringLiteral("テキスト(TSV/CSV)に書き出す"));
     ImportText = MakeAction(this, "ImportText", QStringLiteral("テキスト(TSV/CSV)から取り込む"));
+    ShowLearning = MakeAction(this, "ShowLearning", QStringLiteral("学習の記録"));
     UndoWord = MakeAction(this, "UndoWord", QStringLiteral("元に戻す"));
     RedoWord = MakeAction(this, "RedoWord", QStringLiteral("やり直し"));
 
@@ -188,6 +189,7 @@ void TMainFrm::BuildMenus()
     books->addAction(bookG1);
     books->addSeparator();
     books->addAction(Search);
+    books->addAction(ShowLearning);
     books->addSeparator();
     books->addActions({ExportText, ImportText});
 
@@ -308,7 +310,9 @@ void TMainFrm::BuildPages()
         new TrainingPage({engine_, session_.Get(), [this] { return wordBookPage_->CurrentFolderPath(); },
                           [this] { return textFiles_->TextFolder(); }, [this] { return language_.LanguageName; },
                           [this] { return height(); }, QuizRandom::ClockSeed, &learning_,
-                          [this](const QString &fileName, const QString &title) { return BookKeyOf(fileName, title); }},
+                          [this](const QString &fileName, const QString &title) {
+                              return BookKeyOf(wordBookPage_->CurrentFolder(), fileName, title);
+                          }},
                          TabSheet3);
     for (QWidget *page : std::initializer_list<QWidget *>{inputPage_, wordBookPage_, trainingPage_}) {
         auto *layout = new QVBoxLayout(page->parentWidget());
