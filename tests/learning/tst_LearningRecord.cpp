@@ -392,6 +392,45 @@ private slots:
         QCOMPARE(record.Boxes(Book()), (QHash<WordKey, int>{{Word("kept"), 1}}));
     }
 
+    void failedWriteLeavesNothingHalfDone()
+    {
+        {
+            LearningRecord record;
+            QVERIFY(!record.Open(Path()));
+            QVERIFY(record.RecordJudgement(Judged(Word("a"), true, true)));
+        }
+        {
+            // Another program's trigger makes the box's move fail, after the new word's row
+            // and its judgement were written in the same transaction.
+            OtherConnection other(Path());
+            QVERIFY(other.Run("CREATE TRIGGER refuse BEFORE UPDATE OF box ON words BEGIN SELECT RAISE(ABORT, 'disk "
+                              "full'); END"));
+        }
+        {
+            LearningRecord record;
+            QVERIFY(!record.Open(Path()));
+            QVERIFY(!record.RecordJudgement(Judged(Word("b"), true, true)));
+            QVERIFY(!record.Available());
+            QCOMPARE(record.Problem()->kind, RecordProblem::Kind::WriteFailed);
+            QVERIFY(record.Problem()->systemText.contains("disk full"));
+            // Unavailable from then on, even for writes that would not touch a box.
+            QVERIFY(!record.RecordSet(Book(), SetRecord{50, false, kStart}));
+            QVERIFY(!record.RecordJudgement(Judged(Word("c"), false, false)));
+        }
+        {
+            OtherConnection other(Path());
+            QVERIFY(other.Run("DROP TRIGGER refuse"));
+        }
+        LearningRecord record;
+        QVERIFY(!record.Open(Path()));
+        QCOMPARE(record.Boxes(Book()), (QHash<WordKey, int>{{Word("a"), 1}}));
+        QVERIFY(record.SetScores(Book()).isEmpty());
+        OtherConnection other(Path());
+        QSqlQuery query(QSqlDatabase::database("other program"));
+        QVERIFY(query.exec("SELECT count(*) FROM judgements") && query.next());
+        QCOMPARE(query.value(0).toInt(), 1);
+    }
+
     void killedWriterLosesNothing()
     {
         QSet<int> printed;
