@@ -82,8 +82,15 @@ QString NewConnectionName()
 struct LearningRecord::Impl {
     /// The statements of every write, prepared once at the open.
     struct Statements {
+        explicit Statements(const QSqlDatabase &db)
+            : findBook(db), insertBook(db), retitleBook(db), findWord(db), insertWord(db), insertJudgement(db),
+              moveBox(db), insertSet(db)
+        {
+        }
         QSqlQuery findBook, insertBook, retitleBook, findWord, insertWord, insertJudgement, moveBox, insertSet;
     };
+    /// Why an open leaves the file alone: the kind and the database's words.
+    using Refused = std::pair<RecordProblem::Kind, QString>;
 
     QString connection;
     QString path;
@@ -117,6 +124,11 @@ struct LearningRecord::Impl {
     }
 
     std::optional<RecordProblem> OpenFile();
+    /// Why a file must be left as it is, from what its inspection found.
+    static std::optional<Refused> Refusal(const learning_schema::Inspection &inspection);
+    QSqlError SetConnectionPragmas();
+    /// Brings an empty or older file up to date in one transaction, or says why not.
+    std::optional<Refused> UpgradeUnderLock();
     bool Prepare();
 
     bool Run(QSqlQuery &query)
@@ -198,23 +210,44 @@ std::optional<RecordProblem> LearningRecord::Impl::OpenFile()
         return FailOpen(KindOnOpen(db.lastError()), SystemText(db.lastError()));
 
     // Read before anything is written: a file that is not ours, or newer, stays as it is.
-    learning_schema::Inspection inspection = learning_schema::Inspect(db);
-    if (inspection.error.isValid())
-        return FailOpen(KindOnOpen(inspection.error), SystemText(inspection.error));
-    if (inspection.version > learning_schema::CurrentVersion())
-        return FailOpen(Kind::NewerSchema, QStringLiteral("user_version %1").arg(inspection.version));
-    if (inspection.foreignTables)
-        return FailOpen(Kind::Damaged, QStringLiteral("the tables are not the learning record's"));
-
+    const learning_schema::Inspection inspection = learning_schema::Inspect(db);
+    if (auto refused = Refusal(inspection))
+        return FailOpen(refused->first, refused->second);
     // A file of our version whose tables have other columns cannot take our statements;
     // compiling them only reads the schema.
     const bool current = inspection.version == learning_schema::CurrentVersion();
     if (current && !Prepare())
         return FailOpen(Kind::Damaged, SystemText(failure));
 
+    if (const QSqlError error = SetConnectionPragmas(); error.isValid())
+        return FailOpen(KindOnOpen(error), SystemText(error));
+    if (!current) {
+        if (auto refused = UpgradeUnderLock())
+            return FailOpen(refused->first, refused->second);
+        if (!Prepare())
+            return FailOpen(Kind::Damaged, SystemText(failure));
+    }
+    available = true;
+    return std::nullopt;
+}
+
+std::optional<LearningRecord::Impl::Refused>
+LearningRecord::Impl::Refusal(const learning_schema::Inspection &inspection)
+{
+    if (inspection.error.isValid())
+        return std::pair{KindOnOpen(inspection.error), SystemText(inspection.error)};
+    if (inspection.version > learning_schema::CurrentVersion())
+        return std::pair{RecordProblem::Kind::NewerSchema, QStringLiteral("user_version %1").arg(inspection.version)};
+    if (inspection.foreignTables)
+        return std::pair{RecordProblem::Kind::Damaged, QStringLiteral("the tables are not the learning record's")};
+    return std::nullopt;
+}
+
+QSqlError LearningRecord::Impl::SetConnectionPragmas()
+{
     QSqlQuery pragma(db);
     if (!pragma.exec(QStringLiteral("PRAGMA journal_mode = WAL")) || !pragma.next())
-        return FailOpen(KindOnOpen(pragma.lastError()), SystemText(pragma.lastError()));
+        return pragma.lastError();
     // A file system without shared memory keeps the rollback journal: slower, still safe.
     if (pragma.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
         qCWarning(lcLearning) << "The learning record keeps the journal mode" << pragma.value(0).toString();
@@ -222,39 +255,32 @@ std::optional<RecordProblem> LearningRecord::Impl::OpenFile()
     // In WAL mode NORMAL loses no committed transaction when the process is killed.
     if (!pragma.exec(QStringLiteral("PRAGMA synchronous = NORMAL")) ||
         !pragma.exec(QStringLiteral("PRAGMA foreign_keys = ON")))
-        return FailOpen(KindOnOpen(pragma.lastError()), SystemText(pragma.lastError()));
+        return pragma.lastError();
+    return {};
+}
 
-    if (!current) {
-        // Looked at again under the write lock, then brought up to date in one transaction.
-        if (!Run(QStringLiteral("BEGIN IMMEDIATE")))
-            return FailOpen(KindOnOpen(failure), SystemText(failure));
-        inspection = learning_schema::Inspect(db);
-        QSqlError error = inspection.error;
-        if (!error.isValid() && !inspection.foreignTables && inspection.version < learning_schema::CurrentVersion())
-            error = learning_schema::Upgrade(db, inspection.version);
-        if (error.isValid() || inspection.foreignTables || inspection.version > learning_schema::CurrentVersion() ||
-            !Run(QStringLiteral("COMMIT"))) {
-            if (!error.isValid())
-                error = failure;
-            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-            if (inspection.version > learning_schema::CurrentVersion())
-                return FailOpen(Kind::NewerSchema, QStringLiteral("user_version %1").arg(inspection.version));
-            if (inspection.foreignTables)
-                return FailOpen(Kind::Damaged, QStringLiteral("the tables are not the learning record's"));
-            return FailOpen(KindOnOpen(error), SystemText(error));
-        }
+std::optional<LearningRecord::Impl::Refused> LearningRecord::Impl::UpgradeUnderLock()
+{
+    // Looked at again under the write lock, then brought up to date in one transaction.
+    if (!Run(QStringLiteral("BEGIN IMMEDIATE")))
+        return std::pair{KindOnOpen(failure), SystemText(failure)};
+    const learning_schema::Inspection inspection = learning_schema::Inspect(db);
+    auto refused = Refusal(inspection);
+    if (!refused) {
+        QSqlError error = learning_schema::Upgrade(db, inspection.version);
+        if (!error.isValid() && !Run(QStringLiteral("COMMIT")))
+            error = failure;
+        if (!error.isValid())
+            return std::nullopt;
+        refused = std::pair{KindOnOpen(error), SystemText(error)};
     }
-
-    if (!current && !Prepare())
-        return FailOpen(Kind::Damaged, SystemText(failure));
-    available = true;
-    return std::nullopt;
+    QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+    return refused;
 }
 
 bool LearningRecord::Impl::Prepare()
 {
-    statements = std::make_unique<Statements>(Statements{QSqlQuery(db), QSqlQuery(db), QSqlQuery(db), QSqlQuery(db),
-                                                         QSqlQuery(db), QSqlQuery(db), QSqlQuery(db), QSqlQuery(db)});
+    statements = std::make_unique<Statements>(db);
     Statements &s = *statements;
     const std::pair<QSqlQuery *, QString> all[] = {
         {&s.findBook, "SELECT id, title FROM books WHERE language = ? AND folder = ? AND file_name = ?"},

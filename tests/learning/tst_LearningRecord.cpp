@@ -118,6 +118,8 @@ private slots:
             QVERIFY(record.RecordJudgement(Judged(Word("a"), false, true, kStart, Book("other.utx"))));
             QVERIFY(record.RecordSet(Book(), SetRecord{70, false, kStart.addSecs(60)}));
             QVERIFY(record.RecordSet(Book(), SetRecord{100, true, kStart.addSecs(30)}));
+            // A score out of range is kept at its bound rather than stopping the record.
+            QVERIFY(record.RecordSet(Book("other.utx"), SetRecord{130, false, kStart}));
         }
         LearningRecord record;
         QVERIFY(!record.Open(Path()));
@@ -126,6 +128,7 @@ private slots:
         const QHash<WordKey, int> expected{{Word("a"), 1}, {Word("b"), 0}, {WordKey{"c", ""}, 1}};
         QCOMPARE(record.Boxes(renamed), expected);
         QCOMPARE(record.Boxes(Book("other.utx")), (QHash<WordKey, int>{{Word("a"), 0}}));
+        QCOMPARE(record.SetScores(Book("other.utx")).value(0).score, 100);
         QVERIFY(record.HasWordsBelowTop(renamed));
         QVERIFY(!record.HasWordsInTop(renamed));
         QVERIFY(record.Boxes(Book("never.utx")).isEmpty());
