@@ -2,9 +2,14 @@
 // training page and the book list make (each must stay under 50 ms) and one judgement's write.
 // The file is built once, in one transaction, straight into the record's tables.
 #include "learning/LearningRecord.h"
+#include "training/BookLearning.h"
+#include "training/QuizRandom.h"
+#include "training/ReviewChoice.h"
+#include "training/TrainingBook.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -104,6 +109,17 @@ bool Fill(const QString &path)
     return filled;
 }
 
+/// The book file of the record's words, as the program writes books: FF FE, UTF-16 LE, CR LF.
+bool WriteBook(const QString &path)
+{
+    QString text = QStringLiteral("\uFEFF%1\r\n01\r\n単語理解\r\n").arg(kBook.title);
+    for (int i = 0; i < kWords; ++i)
+        text += QStringLiteral("\"%1\",\"\",\"\",\"%2\",\"\",\"\"\r\n").arg(Word(i).foreign, Word(i).japanese);
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) &&
+           file.write(reinterpret_cast<const char *>(text.utf16()), text.size() * 2) == text.size() * 2;
+}
+
 void ReportRead(const char *what, double ms)
 {
     std::printf("%-40s %8.2f ms   %s\n", what, ms, ms < kReadLimitMs ? "ok" : "OVER 50 ms");
@@ -147,6 +163,20 @@ int main(int argc, char *argv[])
     ReportRead("SetScores (1 000 sets)", MedianMs(21, [&] { sink += record.SetScores(kBook).size(); }));
     ReportRead("Boxes (10 000 words)", MedianMs(21, [&] { sink += record.Boxes(kBook).size(); }));
     ReportRead("HasWordsBelowTop", MedianMs(21, [&] { sink += record.HasWordsBelowTop(kBook); }));
+
+    // What the windows do with the book's file: a review set chosen from it (read, its words'
+    // texts, the choice, the shuffle within boxes), and the chart's figures of it.
+    const QString bookPath = dir.filePath(kBook.fileName);
+    if (!WriteBook(bookPath))
+        return 1;
+    QuizRandom random([] { return 2026u; });
+    ReportRead("review set from the book file", MedianMs(21, [&] {
+                   const QList<WordKey> bookKeys = WordKeysOfLines(ReadTrainingBook(bookPath).lines);
+                   sink += ReviewRowsInBoxOrder(record.ReviewWords(kBook, bookKeys, ReviewChoiceSize), random).size();
+               }));
+    ReportRead("chart figures from the book file", MedianMs(21, [&] {
+                   sink += record.SetScores(kBook).size() + CountBookBoxes(record, kBook, bookPath).Total();
+               }));
 
     // The first judgement of words already recorded: the book, the word, the judgement and the
     // box in one committed transaction.
