@@ -34,11 +34,19 @@ QuizSets BuildReviewSet(const QList<int> &rows, int wordCount, QuizRandom &rando
     sets.totalSets = 1;
     sets.provisional = rows.size() < SetSize;
     if (sets.provisional && !rows.isEmpty()) {
+        // The provisional rule decides how often each word comes; the weakest words still come
+        // first: every word once in the order given, then the repeats in the shuffled order.
         QList<int> permutation(SetSize);
         std::iota(permutation.begin(), permutation.end(), 0);
         ShuffleOrder(permutation, SetSize, random);
-        for (int index : permutation)
-            sets.order.append(rows[index % rows.size()]);
+        QList<bool> seen(rows.size(), false);
+        sets.order = rows;
+        for (int drawn : permutation) {
+            const qsizetype index = drawn % rows.size();
+            if (seen[index])
+                sets.order.append(rows[index]);
+            seen[index] = true;
+        }
     } else {
         sets.order = rows.mid(0, SetSize);
     }

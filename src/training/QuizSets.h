@@ -32,6 +32,8 @@ struct QuizSets {
 QuizSets BuildSets(int count, QuizRandom &random);
 
 /// A review set over book rows chosen from the learning record, the lowest box first: the first
-/// ten in their order, or for fewer than ten, ten questions by the rule of a provisional set
-/// (row rows[order[j] mod n] for a permutation of 0..9). Order holds the rows as asked.
+/// ten in their order, or for fewer than ten, ten questions as often as the rule of a
+/// provisional set asks each (row rows[p[j] mod n] for a permutation p of 0..9): every row once
+/// in the order given, then the repeats in the permutation's order. Order holds the rows as
+/// asked.
 QuizSets BuildReviewSet(const QList<int> &rows, int wordCount, QuizRandom &random);

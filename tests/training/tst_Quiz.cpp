@@ -380,7 +380,8 @@ private slots:
             QCOMPARE(frontend.questions, chosen.mid(0, SetSize));
         } else {
             QCOMPARE(frontend.questions.size(), SetSize);
-            for (int row : chosen)  // 3 rows: each asked three or four times
+            QCOMPARE(frontend.questions.mid(0, chosen.size()), chosen);  // the weakest first
+            for (int row : chosen)                                       // 3 rows: each asked three or four times
                 QVERIFY(frontend.questions.count(row) >= SetSize / chosen.size());
         }
         // A new pass chooses again; once nothing is left to review, the review ends.

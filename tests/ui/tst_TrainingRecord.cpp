@@ -161,6 +161,33 @@ private slots:
         QVERIFY(messages_.isEmpty());
     }
 
+    void wordsKeepTheirRecordWhenTheBookIsSortedOrEdited()
+    {
+        page_->EnterTrainingPage();
+        Choose(0);
+        const QList<int> missed = AnswerSet(3);
+        // Another order, other kana for every word, the first missed word deleted: the others
+        // are still reviewed, at their new rows; the deleted one is not asked.
+        QStringList lines = Book(12);
+        QStringList words = lines.mid(3);
+        std::reverse(words.begin(), words.end());
+        for (QString &word : words)
+            word.replace(QStringLiteral("\"\",\"\",\"語"), QStringLiteral("\"\",\"かな\",\"語"));
+        words.removeOne(QStringLiteral("\"w%1\",\"\",\"かな\",\"語%1\",\"\",\"\"").arg(missed[0]));
+        QCOMPARE(words.size(), 11);
+        WriteBook(dir_.filePath("books/words.utx"), lines.mid(0, 3) + words);
+
+        page_->EnterTrainingPage();
+        QCOMPARE(Books()->itemText(1), QStringLiteral("【復習】語彙"));
+        Choose(1);
+        QSet<QString> firstTwo;
+        for (int row : Quiz().CurrentSet().mid(0, 2))
+            firstTwo << Quiz().WordAt(row).Foreign;
+        QCOMPARE(firstTwo, (QSet<QString>{QStringLiteral("w%1").arg(missed[1]), QStringLiteral("w%1").arg(missed[2])}));
+        for (int row : Quiz().CurrentSet())
+            QVERIFY(Quiz().WordAt(row).Foreign != QStringLiteral("w%1").arg(missed[0]));
+    }
+
     void aRecordThatCannotBeKeptIsToldOnceAndTheTrainingGoesOn()
     {
         QFile damaged(RecordPath());
