@@ -1,6 +1,7 @@
 // The learning record's speed on a book of 10 000 words with 100 000 judgements: the reads the
 // training page and the book list make (each must stay under 50 ms) and one judgement's write.
 // The file is built once, in one transaction, straight into the record's tables.
+#include "MedianTime.h"
 #include "learning/LearningRecord.h"
 #include "training/BookLearning.h"
 #include "training/QuizRandom.h"
@@ -34,19 +35,6 @@ const qint64 kStartMs = QDateTime(QDate(2024, 1, 1), QTime(8, 0), Qt::UTC).toMSe
 WordKey Word(int i)
 {
     return WordKey{QStringLiteral("government%1").arg(i), QStringLiteral("政府%1").arg(i)};
-}
-
-double MedianMs(int runs, const std::function<void()> &work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer clock;
-        clock.start();
-        work();
-        times.push_back(clock.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
 }
 
 bool Exec(QSqlQuery &query)

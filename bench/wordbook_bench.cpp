@@ -3,6 +3,7 @@
 // writing it against writing the same bytes with a plain QFile, and the book list of a folder
 // of 1 000 books against listing the folder and reading just their first three lines. Prints medians and
 // ratios.
+#include "MedianTime.h"
 #include "lib/ULib.h"
 #include "wordbook/BookFolder.h"
 #include "wordbook/WordBookFile.h"
@@ -45,19 +46,6 @@ WordBook MakeBook(int words)
                              {}});
     }
     return book;
-}
-
-double MedianMs(int runs, const std::function<void()> &work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer clock;
-        clock.start();
-        work();
-        times.push_back(clock.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
 }
 
 void Report(const char *what, double ours, const char *against, double base)

@@ -2,6 +2,7 @@
 #include "compose/CompositionEngine.h"
 #include "dialogs/MessageSeam.h"
 #include "support/BookFiles.h"
+#include "support/QuizDriver.h"
 #include "support/WidgetLookup.h"
 #include "training/TQType1.h"
 #include "training/TStdScore.h"
@@ -58,17 +59,8 @@ class tst_TrainingPageAlone : public QObject
         books->setCurrentIndex(index);
         emit books->activated(index);
     }
-    void AnswerWith(const QString &text)
-    {
-        auto *answer = Find<QPlainTextEdit>(FindPad<TQType1>(page_.get()), "Memo5");
-        answer->setPlainText(text);
-        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-        QApplication::sendEvent(answer, &enter);
-    }
-    void PressNext()
-    {
-        QTest::mouseClick(Find<QPushButton>(FindPad<TStdScore>(page_.get()), "NextBtn"), Qt::LeftButton);
-    }
+    void AnswerWith(const QString &text) { ::AnswerWith(page_.get(), text); }
+    void PressNext() { ::PressNext(page_.get()); }
     /// NEXT without judging up to the tenth question, which is judged wrong.
     void FinishSet()
     {

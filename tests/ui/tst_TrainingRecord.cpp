@@ -3,6 +3,7 @@
 #include "dialogs/MessageSeam.h"
 #include "learning/LearningRecord.h"
 #include "support/BookFiles.h"
+#include "support/QuizDriver.h"
 #include "support/WidgetLookup.h"
 #include "training/LearningRecordAccess.h"
 #include "training/MissedWordsPanel.h"
@@ -60,23 +61,16 @@ class tst_TrainingRecord : public QObject
         QTest::mouseClick(Find<QPushButton>(page_.get(), "StartBtn"), Qt::LeftButton);
         QCOMPARE(Quiz().Phase(), QuizPhase::Asking);
     }
-    void AnswerWith(const QString &text)
-    {
-        auto *answer = Find<QPlainTextEdit>(FindPad<TQType1>(page_.get()), "Memo5");
-        answer->setPlainText(text);
-        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-        QApplication::sendEvent(answer, &enter);
-    }
     /// Answers the set's ten questions, the first wrongCount wrong; returns the rows missed.
     QList<int> AnswerSet(int wrongCount)
     {
         QList<int> missed;
         for (int i = 0; i < SetSize; ++i) {
             if (i > 0)
-                QTest::mouseClick(Find<QPushButton>(FindPad<TStdScore>(page_.get()), "NextBtn"), Qt::LeftButton);
+                PressNext(page_.get());
             if (i < wrongCount)
                 missed << Quiz().CurrentWord();
-            AnswerWith(i < wrongCount ? QStringLiteral("x") : Quiz().ExpectedAnswer());
+            AnswerWith(page_.get(), i < wrongCount ? QStringLiteral("x") : Quiz().ExpectedAnswer());
         }
         return missed;
     }
