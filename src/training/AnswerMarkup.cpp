@@ -4,10 +4,23 @@
 
 namespace {
 
-// A light background on every mark, so a marked space is seen too.
+// A light background on every mark, so a marked space is seen too. A missing letter is a gap
+// ("_"), not the letter itself: written in, the answer would read as if it had been right.
 constexpr auto kWrongStyle = "color:#D00000; background-color:#FFE0E0; text-decoration:underline;";
-constexpr auto kExtraStyle = "color:#808080; background-color:#EBEBEB; text-decoration:line-through;";
-constexpr auto kMissingStyle = "color:#0050D0; background-color:#D8E6FF;";
+constexpr auto kExtraStyle = "color:#B00000; background-color:#FFD8A8; text-decoration:line-through;";
+constexpr auto kMissingStyle = "color:#0050D0; background-color:#D8E6FF; font-weight:bold;";
+constexpr char16_t kGap = u'_';
+
+/// One gap for each character (a surrogate pair is one) of text.
+QString Gaps(const QString &text)
+{
+    qsizetype characters = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!(text[i].isLowSurrogate() && i > 0 && text[i - 1].isHighSurrogate()))
+            ++characters;
+    }
+    return QString(characters, QChar(kGap));
+}
 
 QString Marked(const char *style, const QString &text)
 {
@@ -33,7 +46,7 @@ QString MarkedAnswerHtml(const AnswerDiff &diff)
         case DiffKind::Same: html += segment.typed.toHtmlEscaped(); break;
         case DiffKind::Wrong: html += Marked(kWrongStyle, segment.typed); break;
         case DiffKind::Extra: html += Marked(kExtraStyle, segment.typed); break;
-        case DiffKind::Missing: html += Marked(kMissingStyle, segment.expected); break;
+        case DiffKind::Missing: html += Marked(kMissingStyle, Gaps(segment.expected)); break;
         }
     }
     return Wrapped(html);
@@ -43,5 +56,5 @@ QString AnswerMarkLegendHtml()
 {
     const QString sample = QStringLiteral("a");
     return QStringLiteral("%1 違う文字　%2 余分な文字　%3 抜けている文字")
-        .arg(Marked(kWrongStyle, sample), Marked(kExtraStyle, sample), Marked(kMissingStyle, sample));
+        .arg(Marked(kWrongStyle, sample), Marked(kExtraStyle, sample), Marked(kMissingStyle, Gaps(sample)));
 }

@@ -414,7 +414,9 @@ void TQType1::ShowAnswerMark(const QString &expected)
         QString text = QStringLiteral("あなたの解答：<span style=\"font-family:'%1';\">%2</span>")
                            .arg(Memo5->font().family().toHtmlEscaped(), MarkedAnswerHtml(diff));
         if (!diff.hints.isEmpty())
-            text += QStringLiteral("　") + diff.HintsText().toHtmlEscaped();
+            text += QStringLiteral("　打ち方：") + diff.HintsText().toHtmlEscaped();
+        // What the marks mean, smaller, under the answer.
+        text += QStringLiteral("<br><span style=\"font-size:small;\">%1</span>").arg(AnswerMarkLegendHtml());
         AnswerMarkLabel->setText(text);
         AnswerMarkLabel->show();
     }

@@ -120,11 +120,11 @@ private slots:
         QTest::addRow("extra letter struck through")
             << "housse"
             << "house" << QStringList{"hous<span", "line-through;\">s</span>e"};
-        QTest::addRow("missing letter shown in blue")
+        QTest::addRow("missing letters shown as gaps in blue, a pair as one")
             << "hous"
-            << "house" << QStringList{"hous<span style=\"color:#0050D0;", "\">e</span>"};
+            << "house\U0001D11E" << QStringList{"hous<span style=\"color:#0050D0;", "\">__</span>"};
         QTest::addRow("markup typed is text") << "<b>"
-                                              << "<b>x" << QStringList{"&lt;b&gt;<span", "\">x</span>"};
+                                              << "<b>x" << QStringList{"&lt;b&gt;<span", "\">_</span>"};
         QTest::addRow("nothing typed") << ""
                                        << "café" << QStringList{"（未入力）"};
         QTest::addRow("spaces keep their width") << "a  b"
