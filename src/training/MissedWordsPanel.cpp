@@ -157,6 +157,11 @@ bool MissedWordsPanel::eventFilter(QObject *watched, QEvent *event)
                 EditWord(MissedWordsTable->currentRow());
             return event->type() == QEvent::KeyPress;
         }
+        // Enter goes on with the training, as it does on NEXT before the list shows.
+        if (event->type() == QEvent::KeyPress && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            emit ContinueRequested();
+            return true;
+        }
     }
     return QFrame::eventFilter(watched, event);
 }

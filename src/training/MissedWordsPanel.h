@@ -38,6 +38,8 @@ signals:
     void EditWordRequested(int row);
     /// 問題に戻る.
     void BackRequested();
+    /// Enter in the list: on to what NEXT does.
+    void ContinueRequested();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

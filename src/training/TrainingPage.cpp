@@ -24,8 +24,11 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QSet>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <limits>
 
 #include <utility>
 
@@ -276,9 +279,9 @@ void TrainingPage::BuildTrainingBookList()
     for (const TrainingBookItem &item : ListTrainingBooks(context_.bookFolder())) {
         trainingFiles_.append({item, false});
         ComboBox1->addItem(item.caption);
-        if (record && HasWordsToReview(*record, item)) {
+        if (const int due = record ? WordsToReview(*record, item) : 0) {
             trainingFiles_.append({item, true});
-            ComboBox1->addItem(QStringLiteral("【復習】") + item.title);
+            ComboBox1->addItem(QStringLiteral("　【復習】%1　・・・　（%2語）").arg(item.title).arg(due));
         }
     }
     ComboBox1->setCurrentIndex(-1);
@@ -302,14 +305,14 @@ LearningRecord *TrainingPage::Record()
     return context_.learning ? context_.learning->Record(this) : nullptr;
 }
 
-bool TrainingPage::HasWordsToReview(LearningRecord &record, const TrainingBookItem &book)
+int TrainingPage::WordsToReview(LearningRecord &record, const TrainingBookItem &book)
 {
     // Most books have no word to review: only those the record names are read whole.
     const BookKey key = context_.bookKey(book.fileName, book.title);
     if (!record.HasWordsBelowTop(key))
-        return false;
+        return 0;
     const QStringList lines = ReadTrainingBook(context_.bookFolder() + u'/' + book.fileName).lines;
-    return !record.ReviewWords(key, WordKeysOfLines(lines), 1).isEmpty();
+    return int(record.ReviewWords(key, WordKeysOfLines(lines), std::numeric_limits<int>::max()).size());
 }
 
 QuizSession::ReviewChooser TrainingPage::ReviewChooserFor(const TrainingBookItem &book, const QStringList &lines)
@@ -592,6 +595,8 @@ bool TrainingPage::ConfirmNextSet()
 
 bool TrainingPage::ConfirmReshuffle()
 {
+    if (session_.Review())
+        return MessageSeam::Ask(this, QStringLiteral("続けて、もう一度復習しますか？"));
     return MessageSeam::Ask(this, QStringLiteral("同じ単語帳を順番を変えて最初からやります？"));
 }
 
@@ -637,12 +642,22 @@ void TrainingPage::ShowMissedWords()
         return;
     if (!missed_) {
         missed_ = new MissedWordsPanel(context_.settings, Panel18);
-        connect(missed_, &MissedWordsPanel::BackRequested, this, &TrainingPage::HideMissedWords);
+        connect(missed_, &MissedWordsPanel::BackRequested, this, [this] {
+            HideMissedWords();
+            if (score_)
+                score_->NextButton()->setFocus(Qt::OtherFocusReason);
+        });
+        connect(missed_, &MissedWordsPanel::ContinueRequested, this, &TrainingPage::NextBtnClick);
         connect(missed_, &MissedWordsPanel::EditWordRequested, this,
                 [this](int row) { emit EditWordRequested(row, session_.WordCount()); });
     }
+    // A word asked twice in a small set is listed once, with its first answer.
     QList<MissedWordView> words;
+    QSet<int> listed;
     for (const QuizSession::MissedAnswer &answer : session_.Missed()) {
+        if (listed.contains(answer.row))
+            continue;
+        listed.insert(answer.row);
         const WordEntry word = session_.WordAt(answer.row);
         words.append({answer.row, word.Japanese, answer.answer, word.Foreign});
     }
@@ -650,6 +665,7 @@ void TrainingPage::ShowMissedWords()
     missed_->setGeometry(Panel18->rect());
     missed_->show();
     missed_->raise();
+    missed_->setFocus(Qt::OtherFocusReason);  // Up and Down choose a word, F8 edits it
 }
 
 void TrainingPage::HideMissedWords()

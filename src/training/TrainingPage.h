@@ -123,8 +123,8 @@ private:
     void WriteShuffleLog();
     /// The record when it is kept; null otherwise (told once).
     LearningRecord *Record();
-    /// Whether a book has recorded words below the top box that it still holds.
-    bool HasWordsToReview(LearningRecord &record, const TrainingBookItem &book);
+    /// How many words of a book the record has below the top box that the book still holds.
+    int WordsToReview(LearningRecord &record, const TrainingBookItem &book);
     /// The rows of each review set of a book, chosen from the record when a pass begins.
     QuizSession::ReviewChooser ReviewChooserFor(const TrainingBookItem &book, const QStringList &lines);
     /// Writes a judgement, and the set's score when it was the set's last question.
