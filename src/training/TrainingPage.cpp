@@ -465,8 +465,10 @@ void TrainingPage::NextBtnClick()
         break;
     case QuizSession::NextStep::NothingLeft:
         OpenTimer->start();
-        MessageSeam::Notify(this, QStringLiteral("この単語帳で復習する単語は、もうありません。"
-                                                 "間違えた単語はすべて箱4（習得）まで進みました。"));
+        // Without a record (a write failed during the set) no review can be chosen.
+        MessageSeam::Notify(this, Record() ? QStringLiteral("この単語帳で復習する単語は、もうありません。"
+                                                            "間違えた単語はすべて箱4（習得）まで進みました。")
+                                           : QStringLiteral("学習の記録がないため、復習を続けられません。"));
         BuildTrainingBookList();
         break;
     default: break;
