@@ -169,6 +169,8 @@ struct LearningRecord::Impl {
     bool WriteWord(qint64 bookId, const WordKey &word, qint64 &wordId, int &box);
 
     std::optional<qint64> BookId(const BookKey &book) const;
+    /// Whether a book has a recorded word whose box meets condition (against TopBox).
+    bool HasWordsWhere(const BookKey &book, const QString &condition) const;
     QSqlQuery Select(const QString &sql) const
     {
         QSqlQuery query(db);
@@ -371,6 +373,18 @@ std::optional<qint64> LearningRecord::Impl::BookId(const BookKey &book) const
     return query.value(0).toLongLong();
 }
 
+bool LearningRecord::Impl::HasWordsWhere(const BookKey &book, const QString &condition) const
+{
+    const std::optional<qint64> bookId = BookId(book);
+    if (!bookId)
+        return false;
+    QSqlQuery query =
+        Select(QStringLiteral("SELECT EXISTS (SELECT 1 FROM words WHERE book_id = ? AND %1)").arg(condition));
+    query.bindValue(0, *bookId);
+    query.bindValue(1, TopBox);
+    return RunRead(query) && query.next() && query.value(0).toBool();
+}
+
 LearningRecord::LearningRecord() : impl_(std::make_unique<Impl>()) {}
 
 LearningRecord::~LearningRecord() = default;
@@ -459,28 +473,19 @@ QHash<WordKey, int> LearningRecord::Boxes(const BookKey &book) const
     return boxes;
 }
 
+bool LearningRecord::KnowsBook(const BookKey &book) const
+{
+    return impl_->BookId(book).has_value();
+}
+
 bool LearningRecord::HasWordsBelowTop(const BookKey &book) const
 {
-    const std::optional<qint64> bookId = impl_->BookId(book);
-    if (!bookId)
-        return false;
-    QSqlQuery query =
-        impl_->Select(QStringLiteral("SELECT EXISTS (SELECT 1 FROM words WHERE book_id = ? AND box < ?)"));
-    query.bindValue(0, *bookId);
-    query.bindValue(1, TopBox);
-    return impl_->RunRead(query) && query.next() && query.value(0).toBool();
+    return impl_->HasWordsWhere(book, QStringLiteral("box < ?"));
 }
 
 bool LearningRecord::HasWordsInTop(const BookKey &book) const
 {
-    const std::optional<qint64> bookId = impl_->BookId(book);
-    if (!bookId)
-        return false;
-    QSqlQuery query =
-        impl_->Select(QStringLiteral("SELECT EXISTS (SELECT 1 FROM words WHERE book_id = ? AND box = ?)"));
-    query.bindValue(0, *bookId);
-    query.bindValue(1, TopBox);
-    return impl_->RunRead(query) && query.next() && query.value(0).toBool();
+    return impl_->HasWordsWhere(book, QStringLiteral("box = ?"));
 }
 
 QList<ReviewWord> LearningRecord::ReviewWords(const BookKey &book, const QList<WordKey> &words, int limit) const

@@ -43,6 +43,8 @@ public:
 
     /// The box of each recorded word of a book.
     QHash<WordKey, int> Boxes(const BookKey &book) const;
+    /// Whether anything of a book is recorded (one indexed look-up; no book needs reading).
+    bool KnowsBook(const BookKey &book) const;
     /// Whether a book has recorded words below the top box (cheap: no book needs reading).
     bool HasWordsBelowTop(const BookKey &book) const;
     /// Whether a book has recorded words in the top box.

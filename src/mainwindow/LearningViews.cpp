@@ -14,7 +14,7 @@ QList<std::optional<int>> MasteredShares(const LearningRecord &record, const QSt
     shares.reserve(rows.size());
     for (const BookRow &row : rows) {
         const BookKey key = keyOf(row);
-        shares.append(RecordKnowsBook(record, key)
+        shares.append(record.KnowsBook(key)
                           ? RecordedMasteredPercent(CountBookBoxes(record, key, folderPath + u'/' + row.fileName))
                           : std::nullopt);
     }

@@ -3,11 +3,6 @@
 #include "learning/LearningRecord.h"
 #include "training/TrainingBook.h"
 
-bool RecordKnowsBook(const LearningRecord &record, const BookKey &key)
-{
-    return record.HasWordsBelowTop(key) || record.HasWordsInTop(key);
-}
-
 BoxCounts CountBookBoxes(const LearningRecord &record, const BookKey &key, const QString &path)
 {
     return record.CountBoxes(key, WordKeysOfLines(ReadTrainingBook(path).lines));

@@ -6,9 +6,6 @@
 
 class LearningRecord;
 
-/// Whether the record knows any word of a book (no file is read).
-bool RecordKnowsBook(const LearningRecord &record, const BookKey &key);
-
 /// How many words of a book file stand in each box, and how many were never asked: the file
 /// read as the training reads it, its words matched to the record by their texts.
 BoxCounts CountBookBoxes(const LearningRecord &record, const BookKey &key, const QString &path);

@@ -132,6 +132,7 @@ private slots:
         QVERIFY(record.HasWordsBelowTop(renamed));
         QVERIFY(!record.HasWordsInTop(renamed));
         QVERIFY(record.Boxes(Book("never.utx")).isEmpty());
+        QVERIFY(record.KnowsBook(renamed) && !record.KnowsBook(Book("never.utx")));
 
         const QList<SetRecord> sets = record.SetScores(renamed);
         QCOMPARE(sets.size(), 2);
